@@ -18,7 +18,8 @@ FONT_PATH = "/usr/share/fonts/opentype/ipafont-mincho/ipamp.ttf"
 SCALE = 4  # supersampling factor
 MAIN_PX = 19  # em size of the ordinary letters, in output pixels
 SMALL_PX = 13  # em size of subscripts and charges
-SUB_DROP = 4.5  # subscript baseline below the main baseline, output pixels
+PAREN_PX = 16  # full-size parentheses would reach the cell's bottom row
+SUB_DROP = 3.5  # subscript baseline below the main baseline, output pixels
 SUP_RISE = 7.0  # charge baseline above the main baseline
 BOLD = 2  # stroke added around each glyph, in supersampled pixels
 
@@ -53,7 +54,7 @@ LEFT_HAND = [
 # 140 x 28 cell): the vertical strokes of positions 1 and 4 run at x = 11..12,
 # the horizontal ones of positions 2, 3, 5 and 6 at y = 16..17.
 BOND_X = 12.0
-CAP_CENTRE_Y = 16.5
+CAP_CENTRE_Y = 16.0
 LEFT_INSET = 4  # gap between the last ink column and the cell's right edge
 
 _fonts = {}
@@ -63,6 +64,13 @@ def _font(px: int) -> ImageFont.FreeTypeFont:
     if px not in _fonts:
         _fonts[px] = ImageFont.truetype(FONT_PATH, px * SCALE)
     return _fonts[px]
+
+
+def _paren_shift(ch: str) -> float:
+    """Baseline offset that centres a smaller parenthesis on the capitals."""
+    cap = _font(MAIN_PX).getbbox("H", anchor="ls")
+    par = _font(PAREN_PX).getbbox(ch, anchor="ls")
+    return (cap[1] + cap[3]) / 2 - (par[1] + par[3]) / 2
 
 
 def tokens(formula: str):
@@ -100,8 +108,11 @@ class Typeset:
             # Charges follow the subscript instead of stacking over it: at
             # this size a stacked "+" runs into the letter before it.
             for ch in text:
-                self.glyphs.append((ch, font, x, y))
-                x += font.getlength(ch)
+                glyph_font, glyph_y = font, y
+                if ch in "()":
+                    glyph_font, glyph_y = _font(PAREN_PX), _paren_shift(ch)
+                self.glyphs.append((ch, glyph_font, x, glyph_y))
+                x += glyph_font.getlength(ch)
 
     def ink_box(self, index=None):
         """Ink bounding box (x0, y0, x1, y1) in supersampled pixels of one
