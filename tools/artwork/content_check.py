@@ -221,6 +221,16 @@ class TextFiles(unittest.TestCase):
             self.assertNotIn(key, seen, f"{name} and {seen.get(key)}")
             seen[key] = name
 
+    def test_names_fit_the_question_bar_and_the_chart_panel_caption(self):
+        # Question text: proportional Mincho 18 pt (24 px) in a 367 px label;
+        # chart caption: proportional Mincho 11.25 pt (15 px) in a 225 px
+        # frame, less its borders. One pixel per character for the bold.
+        path = "/usr/share/fonts/opentype/ipafont-mincho/ipamp.ttf"
+        for names, px, room in ((QUESTION_NAMES, 24, 367), (CHART_NAMES, 15, 215)):
+            font = ImageFont.truetype(path, px)
+            for name in names:
+                self.assertLessEqual(font.getlength(name) + len(name), room, name)
+
     def test_explanation_first_line_fits_the_menu_panel(self):
         text = read_text("説明/説明.txt")
         first, rest = text.split("\r\n", 1)
