@@ -1,0 +1,63 @@
+#include "platform/controls.h"
+
+#include "platform/control_widget.h"
+#include "platform/twips.h"
+
+namespace platform {
+
+Control::Control(Form& form, const ControlDef& def)
+    : form_(form), kind_(def.kind), name_(QString::fromUtf8(def.name)), index_(def.index),
+      left_(def.left), top_(def.top), width_(def.width), height_(def.height),
+      visible_(def.visible), dragIcon_(def.dragIcon) {}
+
+Control::~Control() {
+    if (widget_) {
+        widget_->detach();
+        widget_->hide();
+    }
+}
+
+QString Control::displayName() const {
+    return index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_);
+}
+
+QWidget* Control::widget() const { return widget_.data(); }
+
+void Control::createWidget(QWidget* parent, const char* tip) {
+    widget_ = new ControlWidget(*this, parent);
+    widget_->setObjectName(displayName());
+    if (tip)
+        widget_->setToolTip(QString::fromUtf8(tip));
+    placeWidget();
+    widget_->setVisible(visible_);
+}
+
+void Control::move(double left, double top) {
+    left_ = left;
+    top_ = top;
+    placeWidget();
+}
+
+void Control::resize(double width, double height) {
+    width_ = width;
+    height_ = height;
+    placeWidget();
+}
+
+void Control::setVisible(bool visible) {
+    visible_ = visible;
+    if (widget_)
+        widget_->setVisible(visible);
+}
+
+void Control::repaint() {
+    if (widget_)
+        widget_->update();
+}
+
+void Control::placeWidget() {
+    if (widget_)
+        widget_->setGeometry(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
+}
+
+} // namespace platform

@@ -1,0 +1,262 @@
+#include "platform/form.h"
+
+#include "platform/control_widget.h"
+#include "platform/picture.h"
+#include "platform/twips.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <stdexcept>
+
+namespace platform {
+
+namespace {
+
+bool holdsOthers(Kind kind) { return kind == Kind::PictureButton || kind == Kind::Frame; }
+
+int vbButtons(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int vbShift(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+Form::Form(const FormDefinition& definition, Services& services, EventDispatch& dispatch)
+    : services_(services), dispatch_(dispatch), window_widget_(std::make_unique<FormWindow>(*this)) {
+    build(definition);
+}
+
+Form::~Form() {
+    shutDown();
+    controls_.clear();
+    // The window may be in the middle of delivering the event that unloaded it.
+    window_widget_->detach();
+    window_widget_.release()->deleteLater();
+}
+
+QWidget& Form::window() { return *window_widget_; }
+
+void Form::build(const FormDefinition& definition) {
+    const WindowDef& w = definition.window;
+    QWidget& win = *window_widget_;
+    win.setWindowTitle(QString::fromUtf8(w.caption));
+    win.setFixedSize(toPixels(w.clientWidth), toPixels(w.clientHeight));
+    win.setAutoFillBackground(true);
+    QPalette palette = win.palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(w.backColor));
+    win.setPalette(palette);
+    if (w.icon)
+        win.setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QString::fromUtf8(w.icon)))));
+    focus_ = w.focus;
+
+    auto create = [&](const ControlDef& def) {
+        QWidget* parent = &win;
+        if (def.container) {
+            Control* holder = find(QString::fromUtf8(def.container));
+            if (!holder || !holder->widget())
+                throw std::logic_error(std::string("no container ") + def.container);
+            parent = holder->widget();
+        }
+        std::unique_ptr<Control> control;
+        switch (def.kind) {
+        case Kind::Label: control = std::make_unique<Label>(*this, def, parent); break;
+        case Kind::Image: control = std::make_unique<Image>(*this, def, parent); break;
+        case Kind::PictureButton: control = std::make_unique<PictureButton>(*this, def, parent); break;
+        case Kind::Frame: control = std::make_unique<Frame>(*this, def, parent); break;
+        case Kind::Timer: control = std::make_unique<Timer>(*this, def); break;
+        case Kind::MediaPlayer: control = std::make_unique<MediaPlayer>(*this, def); break;
+        }
+        if (control->widget())
+            control->widget()->raise();
+        if (def.kind == Kind::Image && def.index >= 0) {
+            auto& array = imageArrays_[control->name()];
+            if (!array)
+                array = std::make_unique<ControlArray<Image>>(control->name());
+            array->add(def.index, static_cast<Image&>(*control));
+        }
+        controls_.push_back(std::move(control));
+    };
+    // The table runs front to back: create from the back so that each row ends up in
+    // front of the ones after it. Contained controls wait for their container.
+    const auto& rows = definition.controls;
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        if (!it->container)
+            create(*it);
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        if (it->container)
+            create(*it);
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if (holdsOthers((*it)->kind()) && (*it)->widget())
+            (*it)->widget()->raise();
+
+    QWidget* previous = nullptr;
+    for (const char* name : definition.tabOrder) {
+        Control* control = find(QString::fromUtf8(name));
+        if (!control || !control->widget())
+            throw std::logic_error(std::string("tab order names ") + name);
+        if (previous)
+            QWidget::setTabOrder(previous, control->widget());
+        previous = control->widget();
+    }
+}
+
+void Form::show() {
+    QWidget& win = *window_widget_;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        win.move(available.center() - QPoint(win.width() / 2, win.height() / 2));
+    }
+    win.show();
+    if (focus_)
+        if (Control* control = find(QString::fromUtf8(focus_)); control && control->widget())
+            control->widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::shutDown() {
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    endDrag();
+    for (auto& control : controls_)
+        if (control->kind() == Kind::Timer)
+            static_cast<Timer&>(*control).setInterval(0);
+    window_widget_->hide();
+}
+
+Control* Form::find(const QString& name, int index) const {
+    for (auto& control : controls_)
+        if (control->name() == name && control->index() == index)
+            return control.get();
+    return nullptr;
+}
+
+template <typename T> T& Form::typed(const char* name, Kind kind) {
+    Control* control = find(QString::fromUtf8(name));
+    if (!control || control->kind() != kind)
+        throw std::logic_error(std::string("the screen has no such control: ") + name);
+    return static_cast<T&>(*control);
+}
+
+Label& Form::label(const char* name) { return typed<Label>(name, Kind::Label); }
+Image& Form::image(const char* name) { return typed<Image>(name, Kind::Image); }
+PictureButton& Form::button(const char* name) { return typed<PictureButton>(name, Kind::PictureButton); }
+Frame& Form::frame(const char* name) { return typed<Frame>(name, Kind::Frame); }
+Timer& Form::timer(const char* name) { return typed<Timer>(name, Kind::Timer); }
+MediaPlayer& Form::mediaPlayer(const char* name) { return typed<MediaPlayer>(name, Kind::MediaPlayer); }
+
+ControlArray<Image>& Form::images(const char* name) {
+    auto it = imageArrays_.find(QString::fromUtf8(name));
+    if (it == imageArrays_.end())
+        throw std::logic_error(std::string("the screen has no such control array: ") + name);
+    return *it->second;
+}
+
+void Form::on(const char* control, Event event, Handler handler) {
+    handlers_[{QString::fromUtf8(control), event}] = std::move(handler);
+}
+
+bool Form::wired(const Control* control, Event event) const {
+    const QString name = control ? control->name() : QString::fromUtf8(window_);
+    return handlers_.count({name, event}) != 0;
+}
+
+void Form::fire(Control* control, Event event, EventArgs args) {
+    if (shutDown_)
+        return;
+    const QString name = control ? control->name() : QString::fromUtf8(window_);
+    auto it = handlers_.find({name, event});
+    if (it == handlers_.end())
+        return;
+    args.index = control ? control->index() : -1;
+    Handler handler = it->second;
+    dispatch_.run([&] { handler(args); });
+}
+
+Control* Form::controlAt(const QPoint& windowPosition) const {
+    for (QWidget* w = window_widget_->childAt(windowPosition); w; w = w->parentWidget()) {
+        if (w == window_widget_.get())
+            return nullptr;
+        if (auto* cw = dynamic_cast<ControlWidget*>(w); cw && cw->control())
+            return cw->control();
+    }
+    return nullptr;
+}
+
+EventArgs Form::pointerArgs(Control* control, const QMouseEvent& event) const {
+    EventArgs args;
+    args.button = vbButtons(event.type() == QEvent::MouseMove ? event.buttons() : event.button());
+    args.shift = vbShift(event.modifiers());
+    args.x = event.position().x() * twipsPerPixel;
+    args.y = event.position().y() * twipsPerPixel;
+    return args;
+}
+
+void Form::setPressedLook(Control* control, bool pressed) {
+    if (control && control->kind() == Kind::PictureButton && control->widget()) {
+        control->widget()->setProperty("pressed", pressed);
+        control->widget()->update();
+    }
+}
+
+void Form::pointerPressed(Control* control, const QMouseEvent& event) {
+    if (shutDown_ || dragging())
+        return;
+    QWidget* from = control ? control->widget() : window_widget_.get();
+    lastPointer_ = from->mapTo(window_widget_.get(), event.position().toPoint());
+    pressed_ = control;
+    pressedOnWindow_ = control == nullptr;
+    setPressedLook(control, true);
+    if (control && control->kind() == Kind::PictureButton && control->widget())
+        control->widget()->setFocus(Qt::MouseFocusReason);
+    fire(control, Event::MouseDown, pointerArgs(control, event));
+}
+
+void Form::pointerMoved(Control* control, const QMouseEvent& event) {
+    if (shutDown_)
+        return;
+    if (dragging()) {
+        QWidget* from = control ? control->widget() : window_widget_.get();
+        dragMovedTo(from->mapTo(window_widget_.get(), event.position().toPoint()));
+        return;
+    }
+    fire(control, Event::MouseMove, pointerArgs(control, event));
+}
+
+void Form::pointerReleased(Control* control, const QMouseEvent& event) {
+    if (shutDown_)
+        return;
+    QWidget* from = control ? control->widget() : window_widget_.get();
+    const QPoint at = from->mapTo(window_widget_.get(), event.position().toPoint());
+    setPressedLook(pressed_, false);
+    if (dragging()) {
+        pressed_ = nullptr;
+        dropAt(at);
+        return;
+    }
+    const bool sameTarget = (pressed_ || pressedOnWindow_) && controlAt(at) == pressed_ && control == pressed_;
+    pressed_ = nullptr;
+    pressedOnWindow_ = false;
+    if (sameTarget)
+        fire(control, Event::Click, {});
+}
+
+void Form::keyClicked(Control* control) { fire(control, Event::Click, {}); }
+
+void Form::timerTicked(Timer& timer) { fire(&timer, Event::Timer, {}); }
+
+void Form::closeRequested() {
+    if (shutDown_ || !onCloseBox)
+        return;
+    auto close = onCloseBox;
+    dispatch_.run(close);
+}
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#include "platform/controls.h"
+
+#include "platform/fonts.h"
+
+#include <QPainter>
+#include <QWidget>
+
+namespace platform {
+
+Label::Label(Form& form, const ControlDef& def, QWidget* parent)
+    : Control(form, def), text_(QString::fromUtf8(def.text)), foreColor_(QColor::fromRgb(def.foreColor)),
+      backColor_(QColor::fromRgb(def.backColor)), hasFont_(def.font.face != nullptr),
+      align_(def.align) {
+    if (hasFont_)
+        font_ = screenFont(QString::fromUtf8(def.font.face), def.font.points, def.font.bold);
+    createWidget(parent, def.tip);
+}
+
+void Label::setText(const QString& text) {
+    if (text == text_)
+        return;
+    text_ = text;
+    repaint();
+}
+
+void Label::paint(QPainter& painter) {
+    const QRect area(QPoint(0, 0), widget()->size());
+    painter.fillRect(area, backColor_);
+    if (!hasFont_ || text_.isEmpty())
+        return;
+    painter.setFont(font_);
+    painter.setPen(foreColor_);
+    const int alignment = (align_ == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+    painter.setClipRect(area);
+    painter.drawText(area, alignment | Qt::TextWordWrap, text_);
+}
+
+} // namespace platform

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Content paths are written with backslashes ("\説明\問題.txt") after the program
+// folder; the file operations map them onto this platform's separator.
+QString nativePath(const QString& contentPath);
+
+} // namespace platform

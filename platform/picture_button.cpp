@@ -1,0 +1,46 @@
+#include "platform/controls.h"
+
+#include "platform/picture.h"
+
+#include <QPainter>
+#include <QWidget>
+
+namespace platform {
+
+PictureButton::PictureButton(Form& form, const ControlDef& def, QWidget* parent)
+    : Control(form, def) {
+    if (def.picture) {
+        picturePath_ = QString::fromUtf8(def.picture);
+        face_ = loadPicture(picturePath_);
+    }
+    createWidget(parent, def.tip);
+    widget()->setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::paint(QPainter& painter) {
+    const QRect area(QPoint(0, 0), widget()->size());
+    const bool pressed = widget()->property("pressed").toBool();
+    painter.fillRect(area, QColor(0xC0, 0xC0, 0xC0));
+    painter.setClipRect(area.adjusted(1, 1, -1, -1));
+    if (!face_.isNull()) {
+        QPoint corner((area.width() - face_.width()) / 2, (area.height() - face_.height()) / 2);
+        if (pressed)
+            corner += QPoint(1, 1);
+        painter.drawImage(corner, face_);
+    }
+    painter.setClipping(false);
+    const QColor light(Qt::white), dark(0x40, 0x40, 0x40);
+    painter.setPen(pressed ? dark : light);
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.drawLine(area.topLeft(), area.bottomLeft());
+    painter.setPen(pressed ? light : dark);
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.topRight(), area.bottomRight());
+    if (widget()->hasFocus()) {
+        QPen pen(QColor(Qt::white), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(area.adjusted(3, 3, -4, -4));
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QElapsedTimer>
+#include <memory>
+#include <random>
+
+class QSoundEffect;
+
+namespace platform {
+
+class SystemClock : public Clock {
+public:
+    SystemClock();
+    double timeOfDay() override;
+
+private:
+    double startSecondsSinceMidnight_;
+    QElapsedTimer sinceStart_;
+};
+
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(unsigned seed);
+    double next() override;
+
+private:
+    std::mt19937 engine_;
+    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
+class QtSoundPlayer : public SoundPlayer {
+public:
+    QtSoundPlayer();
+    ~QtSoundPlayer() override;
+    void play(const QString& path) override;
+
+private:
+    std::unique_ptr<QSoundEffect> effect_;
+};
+
+class QtTimerDriver : public TimerDriver {
+public:
+    std::unique_ptr<TimerHandle> create(std::function<void()> tick) override;
+};
+
+class QtErrorReport : public ErrorReport {
+public:
+    void show(const RuntimeError& error) override;
+};
+
+class QtProcessControl : public ProcessControl {
+public:
+    void exit(int code) override;
+    bool exited() const { return exited_; }
+    int exitCode() const { return code_; }
+
+private:
+    bool exited_ = false;
+    int code_ = 0;
+};
+
+} // namespace platform
