@@ -1,0 +1,12 @@
+#include "app/app_dir.h"
+
+namespace app {
+
+QString appDirFrom(const QString& executableFolder) {
+    QString folder = executableFolder;
+    if (folder.endsWith(QLatin1Char('\\')) || folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder;
+}
+
+} // namespace app

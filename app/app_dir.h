@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace app {
+
+// The program folder as content paths are built on it: the executable's folder with
+// one trailing separator removed ("/" becomes "", "C:\" becomes "C:").
+QString appDirFrom(const QString& executableFolder);
+
+} // namespace app

@@ -1,0 +1,99 @@
+#include "app/program.h"
+
+#include "app/app_dir.h"
+#include "app/screen.h"
+#include "platform/runtime_error.h"
+#include "screens/chart/chart.h"
+#include "screens/drill/drill.h"
+#include "screens/menu/menu.h"
+
+#include <stdexcept>
+
+namespace app {
+
+Program::Program(platform::Services& services, const QString& executableFolder)
+    : services_(services) {
+    shared_.AppDir = appDirFrom(executableFolder);
+}
+
+Program::~Program() {
+    loaded_.reset();
+    unloaded_.clear();
+}
+
+void Program::start() {
+    run([this] { show(ScreenId::Menu); });
+}
+
+std::unique_ptr<Screen> Program::make(ScreenId screen) {
+    switch (screen) {
+    case ScreenId::Menu: return std::make_unique<メニュー>(*this);
+    case ScreenId::Drill: return std::make_unique<ドリル>(*this);
+    case ScreenId::Chart: return std::make_unique<系統図>(*this);
+    }
+    throw std::logic_error("unknown screen");
+}
+
+void Program::show(ScreenId id) {
+    if (ended_)
+        return;
+    if (loaded_)
+        throw std::logic_error("a screen is already loaded");
+    loaded_ = make(id);
+    Screen& screen = *loaded_;
+    screen.form().onCloseBox = [this, &screen] { unload(screen); };
+    screen.wire();
+    screen.Form_Load();
+    if (loaded_.get() == &screen && !ended_)
+        screen.form().show();
+}
+
+void Program::unload(Screen& screen) {
+    if (loaded_.get() != &screen)
+        return;
+    screen.form().shutDown();
+    unloaded_.push_back(std::move(loaded_));
+}
+
+void Program::end() {
+    if (loaded_)
+        unload(*loaded_);
+    finish(0);
+}
+
+void Program::finish(int code) {
+    if (ended_)
+        return;
+    ended_ = true;
+    exitCode_ = code;
+    services_.process.exit(code);
+}
+
+void Program::run(const std::function<void()>& handler) {
+    if (ended_)
+        return;
+    // Screens unloaded by an earlier handler go now: that handler, and the Qt event or
+    // timer signal that carried it, have returned.
+    if (depth_ == 0)
+        unloaded_.clear();
+    ++depth_;
+    try {
+        handler();
+    } catch (const platform::RuntimeError& error) {
+        services_.errors.show(error);
+        if (loaded_)
+            unload(*loaded_);
+        finish(1);
+    } catch (const std::out_of_range& error) {
+        services_.errors.show(platform::RuntimeError::subscriptOutOfRange(QString::fromUtf8(error.what())));
+        if (loaded_)
+            unload(*loaded_);
+        finish(1);
+    }
+    if (--depth_ > 0)
+        return;
+    if (!loaded_ && !ended_)
+        finish(0);
+}
+
+} // namespace app

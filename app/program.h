@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/shared_state.h"
+#include "platform/services.h"
+
+#include <memory>
+#include <vector>
+
+namespace app {
+
+class Screen;
+
+enum class ScreenId { Menu, Drill, Chart };
+
+// Owns the program-wide state and the one loaded screen, hands over between screens and
+// ends the program. Every event handler runs through run(): a run-time error is reported
+// and ends the program with exit code 1, and once the handler has returned the program
+// ends if no screen is loaded.
+class Program : public platform::EventDispatch {
+public:
+    Program(platform::Services& services, const QString& executableFolder);
+    ~Program() override;
+
+    // Start-up: shows the first screen.
+    void start();
+
+    void show(ScreenId screen);
+    void unload(Screen& screen);
+    void end();
+
+    void run(const std::function<void()>& handler) override;
+
+    platform::Services& services() { return services_; }
+    変数宣言& shared() { return shared_; }
+    Screen* loaded() const { return loaded_.get(); }
+    bool ended() const { return ended_; }
+    int exitCode() const { return exitCode_; }
+
+private:
+    std::unique_ptr<Screen> make(ScreenId screen);
+    void finish(int code);
+
+    platform::Services& services_;
+    変数宣言 shared_;
+    std::unique_ptr<Screen> loaded_;
+    // Screens unloaded inside a handler live on until the next handler starts.
+    std::vector<std::unique_ptr<Screen>> unloaded_;
+    int depth_ = 0;
+    bool ended_ = false;
+    int exitCode_ = 0;
+};
+
+} // namespace app

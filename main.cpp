@@ -1,0 +1,27 @@
+#include "app/program.h"
+#include "platform/fonts.h"
+#include "platform/qt_services.h"
+
+#include <QApplication>
+#include <QDateTime>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // The program, not Qt, decides when it ends: between two screens no window is open.
+    application.setQuitOnLastWindowClosed(false);
+    platform::installFontSubstitutions();
+
+    platform::SystemClock clock;
+    platform::SeededRandom random(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+    platform::QtSoundPlayer sound;
+    platform::QtTimerDriver timers;
+    platform::QtErrorReport errors;
+    platform::QtProcessControl process;
+    platform::Services services{clock, random, sound, timers, errors, process};
+
+    app::Program program(services, QCoreApplication::applicationDirPath());
+    program.start();
+    if (program.ended())
+        return program.exitCode();
+    return application.exec();
+}
