@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/screen.h"
+
+#include <array>
+
+// The family chart: benzene and the 24 compounds made from it, lettered A to X. A click
+// on a letter opens a panel with the compound's name and picture.
+class 系統図 : public app::Screen {
+public:
+    explicit 系統図(app::Program& program);
+    static const platform::FormDefinition& definition();
+
+    void wire() override;
+    void Form_Load() override;
+
+    static constexpr int compoundCount = 24;
+
+private:
+    void Image2_Click(int Index);
+    void ClosePanel();
+    void Command1_Click();
+    void Command2_Click();
+
+    platform::Form& f = form();
+    platform::Frame& Frame1 = f.frame("Frame1");
+    platform::Image& Image4 = f.image("Image4");
+
+    std::array<QString, 25> compoundNames{};
+
+    friend class ChartProbe; // tests read the state through it
+};

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "app/screen.h"
+
+#include <array>
+#include <cstdint>
+
+// The drill: the learner builds the asked compound by dragging functional groups onto
+// the ring and has it judged. One class over several files, one file per concern:
+// the layout (drill_definition), the wiring, the content and load, the question cycle,
+// the ring builder, the commands and the timed displays.
+class ドリル : public app::Screen {
+public:
+    explicit ドリル(app::Program& program);
+    static const platform::FormDefinition& definition();
+
+    void wire() override;
+    void Form_Load() override;
+
+    // Numbers that the drill's rules fix.
+    static constexpr std::int16_t questionsInDrill = 33;
+    static constexpr int groupCount = 20;
+    static constexpr std::int16_t pointsPerAnswer = 100;
+    static constexpr std::int16_t bonusPoints = 1000;
+    static constexpr std::int16_t streakForBonus = 5;
+    static constexpr std::int16_t passingScore = 10000;
+    static constexpr int tickMilliseconds = 100;
+
+private:
+    using Image = platform::Image;
+    using Label = platform::Label;
+    using Button = platform::PictureButton;
+    using Timer = platform::Timer;
+    template <typename T> using Array = platform::ControlArray<T>;
+
+    // Window events.
+    void Form_Click();
+    void Form_DragDrop(platform::Control* Source, double X, double Y);
+    void Form_MouseMove(int Button, int Shift, double X, double Y);
+
+    // Ring builder.
+    void Image3_MouseMove(int Index, int Button, int Shift, double X, double Y);
+    void Image3_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void Image5_DragOver(int Index, platform::Control* Source, double X, double Y, int State);
+    void Image5_DragDrop(int Index, platform::Control* Source, double X, double Y);
+    void HoverPaletteItem();
+    void CancelDrag();
+
+    // Commands.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Image1_Click();
+    void Image5_Click(int Index);
+
+    // Question cycle and judgement.
+    void PickQuestion();
+    void RememberQuestion();
+    void ShowQuestion();
+    void MatchAnswer();
+    void AnswerCorrect();
+    void AnswerWrong();
+    void StartCorrectDisplay();
+
+    // Timed displays.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void Timer5_Timer();
+    void Timer6_Timer();
+    void NextQuestion();
+    void StartFinish();
+    bool verdictRunning() const;
+
+    // Content.
+    void ReadAnswers();
+    void ReadQuestions();
+    QString groupPicturePath(const QString& groupText, int position) const;
+    QString highlightPicturePath(const QString& groupText) const;
+    void PlaySound(const char* relativePath);
+
+    // The clock as the timed displays read it.
+    std::int32_t stampNow();
+    double elapsedSince(std::int32_t stamp);
+
+    platform::Form& f = form();
+    Label& Label1 = f.label("Label1");
+    Label& Label2 = f.label("Label2");
+    Label& Label3 = f.label("Label3");
+    Label& Label4 = f.label("Label4");
+    Label& Label7 = f.label("Label7");
+    Label& Label9 = f.label("Label9");
+    Label& Label13 = f.label("Label13");
+    Image& Image1 = f.image("Image1");
+    Image& Image6 = f.image("Image6");
+    Image& Image8 = f.image("Image8");
+    Image& Image11 = f.image("Image11");
+    Array<Image>& Image3 = f.images("Image3");
+    Array<Image>& Image4 = f.images("Image4");
+    Array<Image>& Image5 = f.images("Image5");
+    Array<Image>& Image9 = f.images("Image9");
+    Button& Command5 = f.button("Command5");
+    Button& Command6 = f.button("Command6");
+    Timer& Timer1 = f.timer("Timer1");
+    Timer& Timer2 = f.timer("Timer2");
+    Timer& Timer3 = f.timer("Timer3");
+    Timer& Timer4 = f.timer("Timer4");
+    Timer& Timer5 = f.timer("Timer5");
+    Timer& Timer6 = f.timer("Timer6");
+    platform::MediaPlayer& MediaPlayer1 = f.mediaPlayer("MediaPlayer1");
+
+    // The drill's state; every visit and every start-over sets it afresh at load.
+    std::int16_t questionCount = 0;
+    std::array<QString, 41> questionTexts{};
+    std::array<std::array<std::int16_t, 7>, 41> answerTable{};
+    std::int16_t currentQuestion = 0;
+    std::int16_t askedCount = 0;
+    std::array<std::array<std::int16_t, 3>, 7> currentAnswer{};
+    std::array<std::int16_t, 7> ringGroups{};
+    std::int16_t matchFound = 0;
+    std::int16_t matchForm = 0;
+    std::int16_t score = 0;
+    std::int16_t streak = 0;
+    std::int16_t targetScore = 0;
+    std::int16_t drillFinished = 0;
+    std::int16_t selectedPosition = 0;
+    std::int16_t dragGroup = 0;
+    QString dragGroupText;
+    std::int16_t litPaletteItem = 0;
+    std::int16_t hoverPaletteItem = 0;
+    float dragHomeLeft = 0, dragHomeTop = 0;
+    std::int32_t hintShownAt = 0, wrongShownAt = 0, blinkStartedAt = 0, correctShownAt = 0,
+                 bonusShownAt = 0, finishArmedAt = 0;
+    std::int16_t blinkPhase = 0;
+
+    friend class DrillProbe; // tests read the state through it
+};

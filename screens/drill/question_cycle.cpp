@@ -1,0 +1,107 @@
+#include "screens/drill/drill.h"
+
+#include "app/program.h"
+
+#include <cmath>
+
+// Draws uniformly among the questions that are not among the last Int(count / 2) + 1
+// drawn, with a fresh random value for every redraw.
+void ドリル::PickQuestion() {
+    auto& recentFlags = shared().recentFlags;
+    do {
+        const double r = program().services().random.next();
+        currentQuestion = static_cast<std::int16_t>(std::floor(r * questionCount)) + 1;
+    } while (recentFlags.at(currentQuestion) == 1);
+    RememberQuestion();
+}
+
+// The memory is a queue, oldest first; it belongs to the program, so it goes on across
+// visits to the drill.
+void ドリル::RememberQuestion() {
+    auto& recentFlags = shared().recentFlags;
+    auto& recentQueue = shared().recentQueue;
+    const int n = questionCount / 2;
+    recentFlags.at(recentQueue.at(1)) = 0;
+    recentFlags.at(currentQuestion) = 1;
+    for (int i = 1; i <= n; ++i)
+        recentQueue.at(i) = recentQueue.at(i + 1);
+    recentQueue.at(n + 1) = currentQuestion;
+    ShowQuestion();
+}
+
+void ドリル::ShowQuestion() {
+    const auto& answer = answerTable.at(currentQuestion);
+    for (int p = 1; p <= 6; ++p) {
+        currentAnswer.at(p).at(1) = answer.at(p);
+        ringGroups.at(p) = 0;
+    }
+    // The mirror image through the axis of positions 1 and 4.
+    for (int p = 1; p <= 6; ++p)
+        currentAnswer.at(p).at(2) = answer.at(p == 1 ? 1 : 8 - p);
+    askedCount = askedCount + 1;
+    Label7.setText(QString::number(askedCount));
+    Label9.setText(questionTexts.at(currentQuestion));
+    Command5.setVisible(true);
+}
+
+void ドリル::Command5_Click() {
+    bool empty = true;
+    for (int p = 1; p <= 6; ++p)
+        empty = empty && ringGroups.at(p) == 0;
+    if (empty)
+        return;
+    matchFound = 0;
+    matchForm = 1;
+    MatchAnswer();
+    if (matchFound == 1) {
+        AnswerCorrect();
+        return;
+    }
+    matchForm = 2;
+    MatchAnswer();
+    if (matchFound == 1)
+        AnswerCorrect();
+    else
+        AnswerWrong();
+}
+
+// Tries the six rotations of the learner's ring against one form of the answer.
+void ドリル::MatchAnswer() {
+    std::array<std::int16_t, 7> w = ringGroups;
+    for (int k = 1; k <= 6; ++k) {
+        bool same = true;
+        for (int p = 1; p <= 6 && same; ++p)
+            same = w.at(p) == currentAnswer.at(p).at(matchForm);
+        if (same) {
+            matchFound = 1;
+            return;
+        }
+        for (int j = 1; j <= 6; ++j)
+            w.at(j) = ringGroups.at(((k + j - 1) % 6) + 1);
+    }
+    matchFound = 0;
+}
+
+void ドリル::AnswerCorrect() {
+    score = score + pointsPerAnswer;
+    PlaySound("\\音\\o.wav");
+    Command5.setVisible(false);
+    for (int p = 1; p <= 6; ++p) {
+        Image4(p).setVisible(false);
+        Image5(p).setVisible(false);
+    }
+    StartCorrectDisplay();
+}
+
+void ドリル::AnswerWrong() {
+    PlaySound("\\音\\x.wav");
+    Command5.setVisible(false);
+    Label1.setText(QStringLiteral("化学式に誤りがあります"));
+    Label1.setVisible(true);
+    Label2.setVisible(true);
+    score = score - pointsPerAnswer;
+    if (score < 0)
+        score = 0;
+    wrongShownAt = stampNow();
+    Timer2.setInterval(tickMilliseconds);
+}

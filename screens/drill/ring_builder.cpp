@@ -1,0 +1,82 @@
+#include "screens/drill/drill.h"
+
+void ドリル::Image3_MouseMove(int Index, int Button, int Shift, double X, double Y) {
+    if (drillFinished != 0)
+        return;
+    hoverPaletteItem = static_cast<std::int16_t>(Index);
+    HoverPaletteItem();
+}
+
+// Lights the hovered palette item. The item still named lit keeps its state even when a
+// drop has cleared its picture: only the bare screen or another item lights it again.
+void ドリル::HoverPaletteItem() {
+    if (litPaletteItem == hoverPaletteItem)
+        return;
+    if (litPaletteItem != -1)
+        Image3(litPaletteItem).clearPicture();
+    dragGroupText = QString::number(hoverPaletteItem);
+    Image3(hoverPaletteItem).loadPicture(highlightPicturePath(dragGroupText));
+    litPaletteItem = hoverPaletteItem;
+}
+
+void ドリル::Form_MouseMove(int Button, int Shift, double X, double Y) {
+    if (hoverPaletteItem != 0)
+        Image3(hoverPaletteItem).clearPicture();
+    litPaletteItem = -1;
+}
+
+// Any button starts a drag; the item stays where it is while its icon follows the pointer.
+void ドリル::Image3_MouseDown(int Index, int Button, int Shift, double X, double Y) {
+    if (drillFinished != 0)
+        return;
+    Label4.setVisible(false);
+    Label3.setVisible(false);
+    if (selectedPosition != 0)
+        Image5(selectedPosition).setBorderStyle(0);
+    dragGroup = static_cast<std::int16_t>(Index);
+    selectedPosition = 0;
+    dragGroupText = QString::number(Index);
+    Image3(Index).loadPicture(highlightPicturePath(dragGroupText));
+    dragHomeLeft = static_cast<float>(Image3(Index).left());
+    dragHomeTop = static_cast<float>(Image3(Index).top());
+    f.beginDrag(Image3(Index));
+}
+
+// Previews the dragged group on the position; leaving restores the position's own group.
+void ドリル::Image5_DragOver(int Index, platform::Control* Source, double X, double Y, int State) {
+    if (State == platform::dragEnter) {
+        Image4(Index).setVisible(true);
+        Image5(Index).loadPicture(groupPicturePath(dragGroupText, Index));
+        Image5(Index).setBorderStyle(1);
+    } else if (State == platform::dragLeave) {
+        if (ringGroups.at(Index) == 0) {
+            Image4(Index).setVisible(false);
+            Image5(Index).clearPicture();
+        } else {
+            Image5(Index).loadPicture(groupPicturePath(QString::number(ringGroups.at(Index)), Index));
+        }
+        Image5(Index).setBorderStyle(0);
+    }
+}
+
+// The position keeps the picture its preview loaded; the answer waits for 判定.
+void ドリル::Image5_DragDrop(int Index, platform::Control* Source, double X, double Y) {
+    Image3(dragGroup).clearPicture();
+    ringGroups.at(Index) = dragGroup;
+    Image4(Index).setVisible(true);
+    Image5(Index).setBorderStyle(0);
+}
+
+void ドリル::CancelDrag() {
+    Image3(dragGroup).move(dragHomeLeft, dragHomeTop);
+    Image3(dragGroup).clearPicture();
+}
+
+void ドリル::Form_DragDrop(platform::Control* Source, double X, double Y) { CancelDrag(); }
+
+void ドリル::Form_Click() {
+    if (selectedPosition != 0) {
+        Image5(selectedPosition).setBorderStyle(0);
+        selectedPosition = 0;
+    }
+}

@@ -1,0 +1,72 @@
+#include "screens/menu/menu.h"
+
+#include "app/program.h"
+#include "app/text_reader.h"
+
+using platform::Event;
+using platform::EventArgs;
+
+メニュー::メニュー(app::Program& program) : Screen(program, definition()) {}
+
+// Every event of the menu that has a handler. The benzene model has none: a click on it
+// reaches nobody.
+void メニュー::wire() {
+    auto click = [this](const char* control, void (メニュー::*handler)()) {
+        f.on(control, Event::Click, [this, handler](const EventArgs&) { (this->*handler)(); });
+    };
+    click("Command1", &メニュー::Command1_Click);
+    click("Command2", &メニュー::Command2_Click);
+    click("Command3", &メニュー::Command3_Click);
+    click("Command4", &メニュー::Command4_Click);
+    for (const char* closer : {"Form", "Image1", "Image3", "Image4", "Label1", "Label2"})
+        click(closer, &メニュー::ClosePanel);
+    f.on("Timer1", Event::Timer, [this](const EventArgs&) { Timer1_Timer(); });
+}
+
+// Only the first line of the explanation file is the program's; the rest is for authors.
+void メニュー::Form_Load() {
+    app::TextReader reader;
+    reader.Open(AppDir() + QStringLiteral("\\説明\\説明.txt"));
+    const QString explanation = reader.ReadLine();
+    reader.Close();
+    Label2.setText(explanation);
+    ringPhase = 0;
+    Timer1.setInterval(ringMilliseconds);
+}
+
+void メニュー::Timer1_Timer() {
+    const bool first = ringPhase == 0;
+    Image3.setVisible(first);
+    Image4.setVisible(!first);
+    ringPhase = first ? 1 : 0;
+}
+
+void メニュー::Command4_Click() {
+    Command4.setVisible(false);
+    Label1.setVisible(true);
+    Label2.setVisible(true);
+}
+
+void メニュー::ClosePanel() {
+    Label1.setVisible(false);
+    Label2.setVisible(false);
+    Command4.setVisible(true);
+}
+
+void メニュー::Command1_Click() {
+    Timer1.setInterval(0);
+    program().unload(*this);
+    program().show(app::ScreenId::Drill);
+}
+
+void メニュー::Command2_Click() {
+    Timer1.setInterval(0);
+    program().unload(*this);
+    program().show(app::ScreenId::Chart);
+}
+
+void メニュー::Command3_Click() {
+    Timer1.setInterval(0);
+    program().unload(*this);
+    program().end();
+}
