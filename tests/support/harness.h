@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/program.h"
+#include "app/screen.h"
+#include "platform/form.h"
+#include "tests/support/content_folder.h"
+#include "tests/support/fakes.h"
+
+#include <QPoint>
+#include <memory>
+
+namespace testing_support {
+
+// A whole program on a temporary content folder, with a manual clock and timers, a
+// scripted random source and recorders for sound, errors and the process exit. Input
+// goes through the real window with QTest, so stacking and hit-testing take part.
+class Harness {
+public:
+    explicit Harness(bool withDefaultContent = true);
+    ~Harness();
+
+    ManualClock clock;
+    ManualTimers timers{clock};
+    ScriptedRandom random;
+    SoundRecorder sound;
+    ErrorRecorder errors;
+    ProcessRecorder process;
+    platform::Services services{clock, random, sound, timers, errors, process};
+    ContentFolder content;
+
+    // The program is made on first use, so a test can change the content first.
+    app::Program& program();
+    void start();                   // start-up as the executable does it
+    void startOn(app::ScreenId id); // straight to one screen
+
+    app::Screen* screen();
+    platform::Form& form();
+    QWidget& window();
+    template <typename T = platform::Control> T& control(const char* name, int index = -1) {
+        platform::Control* found = form().find(QString::fromUtf8(name), index);
+        if (!found)
+            throw std::runtime_error(std::string("no control ") + name);
+        return static_cast<T&>(*found);
+    }
+    platform::Image& image(const char* name, int index = -1) { return control<platform::Image>(name, index); }
+    platform::Label& label(const char* name) { return control<platform::Label>(name); }
+
+    // Window coordinates (pixels) of a control's centre, or of a point inside it.
+    QPoint centreOf(const platform::Control& control) const;
+    QPoint pointIn(const platform::Control& control, QPoint offset) const;
+
+    void clickAt(QPoint windowPosition, Qt::MouseButton button = Qt::LeftButton);
+    void click(const platform::Control& control) { clickAt(centreOf(control)); }
+    void pressAt(QPoint windowPosition, Qt::MouseButton button = Qt::LeftButton,
+                 Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void moveTo(QPoint windowPosition);
+    void releaseAt(QPoint windowPosition, Qt::MouseButton button = Qt::LeftButton);
+    // Press on one point, move in a few steps, release on another.
+    void dragFromTo(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton);
+    void drag(const platform::Control& from, const platform::Control& to) {
+        dragFromTo(centreOf(from), centreOf(to));
+    }
+
+    // The run-time error that ended the program, if any.
+    const platform::RuntimeError* lastError() const;
+
+private:
+    std::unique_ptr<app::Program> program_;
+};
+
+} // namespace testing_support

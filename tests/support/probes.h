@@ -1,0 +1,51 @@
+#pragma once
+
+#include "screens/chart/chart.h"
+#include "screens/drill/drill.h"
+
+#include <array>
+
+// Read access to a screen's own variables, for assertions that the window cannot show.
+class DrillProbe {
+public:
+    explicit DrillProbe(app::Screen* screen) : d(dynamic_cast<ドリル&>(*screen)) {}
+    int score() const { return d.score; }
+    int streak() const { return d.streak; }
+    int currentQuestion() const { return d.currentQuestion; }
+    int askedCount() const { return d.askedCount; }
+    int drillFinished() const { return d.drillFinished; }
+    int selectedPosition() const { return d.selectedPosition; }
+    int litPaletteItem() const { return d.litPaletteItem; }
+    int hoverPaletteItem() const { return d.hoverPaletteItem; }
+    int dragGroup() const { return d.dragGroup; }
+    QString dragGroupText() const { return d.dragGroupText; }
+    int matchFound() const { return d.matchFound; }
+    int ringGroup(int position) const { return d.ringGroups.at(position); }
+    std::array<int, 7> ring() const {
+        std::array<int, 7> r{};
+        for (int p = 1; p <= 6; ++p)
+            r[p] = d.ringGroups.at(p);
+        return r;
+    }
+    // The stored answer of the question on view, positions 1..6.
+    std::array<int, 7> answer() const { return answerOf(d.currentQuestion); }
+    std::array<int, 7> answerOf(int question) const {
+        std::array<int, 7> a{};
+        for (int p = 1; p <= 6; ++p)
+            a[p] = d.answerTable.at(question).at(p);
+        return a;
+    }
+    QString questionText(int question) const { return d.questionTexts.at(question); }
+
+private:
+    ドリル& d;
+};
+
+class ChartProbe {
+public:
+    explicit ChartProbe(app::Screen* screen) : c(dynamic_cast<系統図&>(*screen)) {}
+    QString name(int k) const { return c.compoundNames.at(k); }
+
+private:
+    系統図& c;
+};
