@@ -5,7 +5,7 @@ import math
 import numpy as np
 from PIL import Image, ImageDraw
 
-from screen_raster import SS, Canvas
+from screen_raster import Canvas
 
 CC = 1.39   # C-C bond length, also the ring's radius (Angstrom)
 CH = 1.09   # C-H bond length

@@ -184,14 +184,6 @@ def bold_stroke(size_px):
     return max(1, round(SS * size_px * 0.03))
 
 
-def text_size(text, font_path, size_px, bold=True):
-    """Ink width and height of a text in output pixels."""
-    f = font(font_path, size_px * SS)
-    stroke = bold_stroke(size_px) if bold else 0
-    left, top, right, bottom = f.getbbox(text, stroke_width=stroke)
-    return (right - left) / SS, (bottom - top) / SS
-
-
 def offset_polygon(points, d):
     """Move every edge of a convex polygon outward by d (inward if negative)."""
     n = len(points)
