@@ -69,6 +69,17 @@ void Program::finish(int code) {
     services_.process.exit(code);
 }
 
+// No handler may run once an error is on its way out: the screen is unloaded (its
+// timers stop) before the report is shown, since a report box runs its own event loop.
+void Program::fail(const platform::RuntimeError& error) {
+    ended_ = true;
+    exitCode_ = 1;
+    if (loaded_)
+        unload(*loaded_);
+    services_.errors.show(error);
+    services_.process.exit(1);
+}
+
 void Program::run(const std::function<void()>& handler) {
     if (ended_)
         return;
@@ -80,15 +91,9 @@ void Program::run(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const platform::RuntimeError& error) {
-        services_.errors.show(error);
-        if (loaded_)
-            unload(*loaded_);
-        finish(1);
+        fail(error);
     } catch (const std::out_of_range& error) {
-        services_.errors.show(platform::RuntimeError::subscriptOutOfRange(QString::fromUtf8(error.what())));
-        if (loaded_)
-            unload(*loaded_);
-        finish(1);
+        fail(platform::RuntimeError::subscriptOutOfRange(QString::fromUtf8(error.what())));
     }
     if (--depth_ > 0)
         return;

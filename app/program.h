@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/shared_state.h"
+#include "platform/runtime_error.h"
 #include "platform/services.h"
 
 #include <memory>
@@ -39,6 +40,7 @@ public:
 private:
     std::unique_ptr<Screen> make(ScreenId screen);
     void finish(int code);
+    void fail(const platform::RuntimeError& error);
 
     platform::Services& services_;
     変数宣言 shared_;
