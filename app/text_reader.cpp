@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <limits>
 
 using platform::RuntimeError;
@@ -16,6 +17,23 @@ namespace {
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 
+// A file saved as UTF-8 often decodes as code page 932 without a single error ("ベンゼン"
+// becomes "繝吶Φ繧ｼ繝ｳ"), and the learner would see that on screen. Japanese text in code
+// page 932 is practically never valid UTF-8 (its kana rows lead with 0x82 and 0x83, which
+// UTF-8 only allows as continuation bytes), so a file that is valid UTF-8 with any byte
+// above 0x7F, or that starts with the UTF-8 mark, was saved in the wrong encoding.
+bool looksLikeUtf8(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return true;
+    const bool onlyAscii = std::all_of(bytes.begin(), bytes.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (onlyAscii)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    return !utf8.hasError();
+}
+
 } // namespace
 
 void TextReader::Open(const QString& contentPath) {
@@ -24,6 +42,9 @@ void TextReader::Open(const QString& contentPath) {
     if (!file.open(QIODevice::ReadOnly))
         throw RuntimeError::fileNotFound(path_);
     const QByteArray bytes = file.readAll();
+    if (looksLikeUtf8(bytes))
+        throw RuntimeError::typeMismatch(
+            path_, QStringLiteral("UTF-8 で保存されています。シフトJIS（コードページ 932）で保存し直して下さい。"));
     QStringDecoder decode("windows-31j");
     if (!decode.isValid())
         throw RuntimeError::typeMismatch(path_, QStringLiteral("コードページ 932 を読めません。"));
