@@ -8,7 +8,9 @@
 #include <functional>
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 using app::TextReader;
 using platform::RuntimeError;
@@ -47,7 +49,9 @@ protected:
         return folder.file(QStringLiteral("説明/") + QString::fromUtf8(name));
     }
     void write(const QString& text) { folder.write(QStringLiteral("説明/a.txt"), text); }
-    void writeExact(const QByteArray& bytes) { folder.writeBytes(QStringLiteral("説明/a.txt"), bytes); }
+    void writeExact(const QByteArray& bytes) {
+        folder.writeBytes(QStringLiteral("説明/a.txt"), bytes);
+    }
     QStringList textFields(int count) {
         QStringList fields;
         for (int i = 0; i < count; ++i)
@@ -92,8 +96,10 @@ TEST_F(TextReaderTest, TextFieldRules) {
                          "a,,b\n"
                          "\"  中の空白  \"\n"));
     reader.Open(path());
-    EXPECT_EQ(textFields(2), (QStringList{QStringLiteral("ベンゼン, トルエン"), QStringLiteral("次")}));
-    EXPECT_EQ(textFields(2), (QStringList{QStringLiteral("前の空白は読まない"), QStringLiteral("後ろの空白も")}));
+    EXPECT_EQ(textFields(2),
+              (QStringList{QStringLiteral("ベンゼン, トルエン"), QStringLiteral("次")}));
+    EXPECT_EQ(textFields(2),
+              (QStringList{QStringLiteral("前の空白は読まない"), QStringLiteral("後ろの空白も")}));
     // Whatever follows a closing quote up to the separator is dropped.
     EXPECT_EQ(textFields(2), (QStringList{QStringLiteral("引用"), QStringLiteral("続き")}));
     EXPECT_EQ(textFields(3), (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
@@ -147,7 +153,8 @@ TEST_F(TextReaderTest, ReadingPastTheEndIsError62NamingTheFile) {
 
     writeExact({});
     reader.Open(path());
-    EXPECT_EQ(errorOf([&] { reader.ReadTextField(); }).number(), 62) << "an empty file has no field";
+    EXPECT_EQ(errorOf([&] { reader.ReadTextField(); }).number(), 62)
+        << "an empty file has no field";
     EXPECT_EQ(errorOf([&] { reader.ReadLine(); }).number(), 62) << "nor a line";
 }
 
@@ -178,7 +185,8 @@ TEST_F(TextReaderTest, NonNumericIntegerIsError13NamingTheFileAndTheFieldNumber)
         RuntimeError error = errorOf([&] { reader.ReadIntegerField(); });
         EXPECT_EQ(error.number(), 13) << value;
         EXPECT_EQ(error.file(), file()) << value;
-        EXPECT_TRUE(error.description().contains(QStringLiteral("3 番目"))) << error.description().toStdString();
+        EXPECT_TRUE(error.description().contains(QStringLiteral("3 番目")))
+            << error.description().toStdString();
         reader.Close();
     }
 }
@@ -196,7 +204,8 @@ TEST_F(TextReaderTest, AFileSavedAsUtf8IsRefusedWithAClearError) {
     // as "繝吶Φ繧ｼ繝ｳ"), so decoding errors alone would not catch them.
     for (const QString& text :
          {QStringLiteral("ベンゼン\r\n"), QStringLiteral("トルエン,クロロベンゼン\r\n"),
-          QStringLiteral("ベンゼンに塩素を置換した化合物は？\r\n"), QStringLiteral("\uFEFFabc\r\n")}) {
+          QStringLiteral("ベンゼンに塩素を置換した化合物は？\r\n"),
+          QStringLiteral("\uFEFFabc\r\n")}) {
         folder.writeBytes(QStringLiteral("説明/a.txt"), text.toUtf8());
         RuntimeError error = errorOf([&] {
             reader.Open(path());
@@ -204,20 +213,23 @@ TEST_F(TextReaderTest, AFileSavedAsUtf8IsRefusedWithAClearError) {
         });
         EXPECT_EQ(error.number(), 13) << text.toStdString();
         EXPECT_EQ(error.file(), file());
-        EXPECT_TRUE(error.description().contains(QStringLiteral("UTF-8"))) << error.description().toStdString();
+        EXPECT_TRUE(error.description().contains(QStringLiteral("UTF-8")))
+            << error.description().toStdString();
         reader.Close();
     }
     // Neither code page 932 nor UTF-8: a Latin-1 "café" before the line end.
     folder.writeBytes(QStringLiteral("説明/a.txt"), QByteArray("caf\xE9\r\n"));
     RuntimeError error = errorOf([&] { reader.Open(path()); });
     EXPECT_EQ(error.number(), 13);
-    EXPECT_TRUE(error.description().contains(QStringLiteral("932"))) << error.description().toStdString();
+    EXPECT_TRUE(error.description().contains(QStringLiteral("932")))
+        << error.description().toStdString();
 }
 
 TEST(DefaultContentFiles, AreReadAsCodePage932) {
     ContentFolder folder;
     TextReader reader;
-    for (const char* file : {"\\説明\\説明.txt", "\\説明\\問題.txt", "\\説明\\正解.txt", "\\化合物\\名前.txt"}) {
+    for (const char* file :
+         {"\\説明\\説明.txt", "\\説明\\問題.txt", "\\説明\\正解.txt", "\\化合物\\名前.txt"}) {
         ASSERT_NO_THROW(reader.Open(folder.path() + QString::fromUtf8(file))) << file;
         EXPECT_FALSE(reader.ReadLine().isEmpty()) << file;
         reader.Close();
