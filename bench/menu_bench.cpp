@@ -1,0 +1,11 @@
+#include "bench/bench_support.h"
+
+namespace {
+
+// The title tiles, the benzene model, the ring pictures and the buttons built, the
+// explanation read, up to the first painted frame.
+void MenuScreenShown(benchmark::State& state) { bench::measureShowing(state, app::ScreenId::Menu); }
+
+} // namespace
+
+BENCHMARK(MenuScreenShown)->UseManualTime()->Unit(benchmark::kMillisecond);
