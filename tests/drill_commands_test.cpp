@@ -15,9 +15,15 @@ void startDrill(Harness& h) {
     ASSERT_EQ(h.lastError(), nullptr) << h.lastError()->report().toStdString();
 }
 
-platform::Image& cell(Harness& h, int p) { return h.image("Image5", p); }
-bool visible(Harness& h, const char* name, int index = -1) { return h.control(name, index).visible(); }
-bool hintUp(Harness& h) { return visible(h, "Label1") || h.control<platform::Timer>("Timer1").interval() != 0; }
+platform::Image& cell(Harness& h, int p) {
+    return h.image("Image5", p);
+}
+bool visible(Harness& h, const char* name, int index = -1) {
+    return h.control(name, index).visible();
+}
+bool hintUp(Harness& h) {
+    return visible(h, "Label1") || h.control<platform::Timer>("Timer1").interval() != 0;
+}
 
 const QString hint = QStringLiteral("削除する基を選択してから実行して下さい");
 

@@ -9,7 +9,9 @@ using namespace testing_support;
 namespace {
 
 // Every question is OH alone, so each draw is one drag and one judgement away.
-void useQuickAnswers(Harness& h) { h.content.write(QStringLiteral("説明/正解.txt"), answerFile({})); }
+void useQuickAnswers(Harness& h) {
+    h.content.write(QStringLiteral("説明/正解.txt"), answerFile({}));
+}
 
 void backToMenuAndIntoTheDrill(Harness& h) {
     h.click(drillButton(h, 4));
@@ -20,7 +22,9 @@ void backToMenuAndIntoTheDrill(Harness& h) {
     ASSERT_EQ(h.lastError(), nullptr) << h.lastError()->report().toStdString();
 }
 
-int question(Harness& h) { return DrillProbe(h.screen()).currentQuestion(); }
+int question(Harness& h) {
+    return DrillProbe(h.screen()).currentQuestion();
+}
 
 } // namespace
 

@@ -1,16 +1,22 @@
 #include "tests/support/drill_play.h"
 
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace testing_support;
 
 namespace {
 
-platform::Image& palette(Harness& h, int n) { return h.image("Image3", n); }
-platform::Image& cell(Harness& h, int p) { return h.image("Image5", p); }
-platform::Image& bond(Harness& h, int p) { return h.image("Image4", p); }
+platform::Image& palette(Harness& h, int n) {
+    return h.image("Image3", n);
+}
+platform::Image& cell(Harness& h, int p) {
+    return h.image("Image5", p);
+}
+platform::Image& bond(Harness& h, int p) {
+    return h.image("Image4", p);
+}
 
 bool shows(platform::Image& image, const char* file) {
     return image.picturePath().endsWith(QString::fromUtf8(file));
@@ -118,11 +124,12 @@ TEST(RingBuilder, AnyMouseButtonWithAnyShiftStateStartsADrag) {
         Qt::KeyboardModifiers modifiers;
         const char* what;
     };
-    const Case cases[] = {{Qt::LeftButton, Qt::NoModifier, "left"},
-                          {Qt::RightButton, Qt::NoModifier, "right"},
-                          {Qt::MiddleButton, Qt::NoModifier, "middle"},
-                          {Qt::LeftButton, Qt::ShiftModifier, "left with shift"},
-                          {Qt::RightButton, Qt::ControlModifier | Qt::AltModifier, "right with ctrl and alt"}};
+    const Case cases[] = {
+        {Qt::LeftButton, Qt::NoModifier, "left"},
+        {Qt::RightButton, Qt::NoModifier, "right"},
+        {Qt::MiddleButton, Qt::NoModifier, "middle"},
+        {Qt::LeftButton, Qt::ShiftModifier, "left with shift"},
+        {Qt::RightButton, Qt::ControlModifier | Qt::AltModifier, "right with ctrl and alt"}};
     for (const Case& c : cases) {
         Harness h;
         startDrill(h);
@@ -180,7 +187,9 @@ struct DropTarget {
     QPoint offset{-1, -1};
 };
 
-void PrintTo(const DropTarget& t, std::ostream* os) { *os << t.name; }
+void PrintTo(const DropTarget& t, std::ostream* os) {
+    *os << t.name;
+}
 
 // The window point of a target, after checking that the control is in front there.
 QPoint pointOf(Harness& h, const DropTarget& t) {
@@ -218,14 +227,16 @@ TEST_P(CancelTarget, PutsTheGroupBackAndLeavesTheRingAlone) {
 INSTANTIATE_TEST_SUITE_P(
     SixteenTargets, CancelTarget,
     ::testing::Values(DropTarget{"BareScreen", nullptr}, DropTarget{"TheDraggedItem", "Image3", 9},
-                      DropTarget{"AnotherItem", "Image3", 20}, DropTarget{"RingPicture", "Image1", -1, {20, 20}},
-                      DropTarget{"ScoreHeading", "Image7", -1, {10, 10}}, DropTarget{"StreakMarker", "Image9", 0},
-                      DropTarget{"StreakColumn", "Image10", -1, {10, 10}}, DropTarget{"Command1", "Command1"},
-                      DropTarget{"Command2", "Command2"}, DropTarget{"Command3", "Command3"},
-                      DropTarget{"Command4", "Command4"}, DropTarget{"Command5", "Command5"},
-                      DropTarget{"Label6", "Label6"}, DropTarget{"Label7", "Label7"},
-                      DropTarget{"Label8", "Label8"}, DropTarget{"Label9", "Label9"},
-                      DropTarget{"Label13", "Label13"}),
+                      DropTarget{"AnotherItem", "Image3", 20},
+                      DropTarget{"RingPicture", "Image1", -1, {20, 20}},
+                      DropTarget{"ScoreHeading", "Image7", -1, {10, 10}},
+                      DropTarget{"StreakMarker", "Image9", 0},
+                      DropTarget{"StreakColumn", "Image10", -1, {10, 10}},
+                      DropTarget{"Command1", "Command1"}, DropTarget{"Command2", "Command2"},
+                      DropTarget{"Command3", "Command3"}, DropTarget{"Command4", "Command4"},
+                      DropTarget{"Command5", "Command5"}, DropTarget{"Label6", "Label6"},
+                      DropTarget{"Label7", "Label7"}, DropTarget{"Label8", "Label8"},
+                      DropTarget{"Label9", "Label9"}, DropTarget{"Label13", "Label13"}),
     [](const ::testing::TestParamInfo<DropTarget>& info) { return std::string(info.param.name); });
 
 // A release over a control without a drop handler: no cancel, so the item keeps its
@@ -254,7 +265,8 @@ TEST(RingBuilder, ReleasingOverControlsWithoutADropHandlerDoesNothing) {
 
     // The try-again button only shows once the palette is locked; it has no drop handler.
     EXPECT_FALSE(h.form().wired(&h.control("Command6"), platform::Event::DragDrop));
-    for (const char* name : {"Image2", "Image6", "Image8", "Image11", "Label1", "Label2", "Label3", "Label4", "Label5"})
+    for (const char* name : {"Image2", "Image6", "Image8", "Image11", "Label1", "Label2", "Label3",
+                             "Label4", "Label5"})
         EXPECT_FALSE(h.form().wired(&h.control(name), platform::Event::DragDrop)) << name;
 }
 
@@ -321,7 +333,8 @@ TEST(RingBuilder, AFinishedDrillIgnoresThePaletteButTheBareScreenStillClears) {
         const int asked = drill.askedCount();
         build(h, drill.answer());
         judge(h);
-        ASSERT_TRUE(h.timers.advanceUntil([&] { return drill.askedCount() != asked || finishTimer.interval() != 0; }));
+        ASSERT_TRUE(h.timers.advanceUntil(
+            [&] { return drill.askedCount() != asked || finishTimer.interval() != 0; }));
     }
     ASSERT_NE(finishTimer.interval(), 0);
     h.moveTo(bareScreen());
@@ -345,4 +358,21 @@ TEST(RingBuilder, AFinishedDrillIgnoresThePaletteButTheBareScreenStillClears) {
     EXPECT_FALSE(palette(h, 6).hasPicture());
     EXPECT_FALSE(cell(h, 3).hasPicture());
     EXPECT_EQ(cell(h, 3).borderStyle(), 0);
+}
+
+TEST(RingBuilder, PicturesAreReadFromTheirFilesEachTimeSoAMissingOneEndsTheProgram) {
+    Harness h;
+    startDrill(h);
+    h.moveTo(bareScreen());
+    h.moveTo(h.centreOf(palette(h, 3)));
+    ASSERT_TRUE(shows(palette(h, 3), "ki2(3).gif"));
+    h.moveTo(bareScreen());
+
+    // Gone after it was shown once: the next hover reads the file again and fails.
+    h.content.remove(QStringLiteral("官能基/ki2(3).gif"));
+    h.moveTo(h.centreOf(palette(h, 3)));
+    ASSERT_NE(h.lastError(), nullptr);
+    EXPECT_TRUE(h.lastError()->file().endsWith(QStringLiteral("ki2(3).gif")));
+    EXPECT_TRUE(h.process.exited);
+    EXPECT_EQ(h.process.exitCode, 1);
 }

@@ -11,7 +11,8 @@ namespace {
 // The default answer file, read on its own: 33 questions of six group numbers.
 std::vector<Ring> storedAnswers(const Harness& h) {
     const QString text = QString::fromLatin1(h.content.read(QStringLiteral("説明/正解.txt")));
-    const QStringList fields = text.split(QRegularExpression(QStringLiteral("[,\\r\\n]+")), Qt::SkipEmptyParts);
+    const QStringList fields =
+        text.split(QRegularExpression(QStringLiteral("[,\\r\\n]+")), Qt::SkipEmptyParts);
     std::vector<Ring> answers(drillQuestions + 1);
     for (int q = 1; q <= drillQuestions; ++q)
         for (int p = 1; p <= 6; ++p)
@@ -48,7 +49,11 @@ TEST(WholeDrill, RightAnswersAllTheWayEarnTheMedalWith10500PointsAfter35Question
         ASSERT_EQ(drill.matchFound(), 1) << "question " << questions << " judged wrong";
         h.timers.advance(1.0);
         ASSERT_TRUE(h.timers.advanceUntil(
-            [&] { return drill.drillFinished() == 1 || h.label("Label7").text() != QString::number(questions); }, 10))
+            [&] {
+                return drill.drillFinished() == 1 ||
+                       h.label("Label7").text() != QString::number(questions);
+            },
+            10))
             << "question " << questions;
     }
 

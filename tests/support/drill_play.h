@@ -17,7 +17,9 @@ inline constexpr int drillQuestions = 33;
 
 // The random value that makes the question draw land on question q: the middle of its
 // slice of [0, 1), so that rounding in Int(r * 33) + 1 cannot move it.
-inline double drawOf(int question) { return (question - 0.5) / drillQuestions; }
+inline double drawOf(int question) {
+    return (question - 0.5) / drillQuestions;
+}
 
 using Ring = std::array<int, 7>; // positions 1..6; element 0 unused
 
@@ -36,7 +38,9 @@ inline QString answerFile(const std::map<int, Ring>& answers, Ring fill = {0, 18
 }
 
 // A point of the window with no control under it (left of the question bar).
-inline QPoint bareScreen() { return {5, 5}; }
+inline QPoint bareScreen() {
+    return {5, 5};
+}
 
 inline platform::Control& drillButton(Harness& h, int n) {
     return h.control(QStringLiteral("Command%1").arg(n).toUtf8().constData());
@@ -52,7 +56,9 @@ inline void build(Harness& h, const Ring& ring) {
             place(h, ring[p], p);
 }
 
-inline void judge(Harness& h) { h.click(drillButton(h, 5)); }
+inline void judge(Harness& h) {
+    h.click(drillButton(h, 5));
+}
 
 // Builds the stored answer of the question on view, judges it and lets the feedback run
 // until the next question is on view or the drill has finished.
@@ -61,7 +67,8 @@ inline bool answerRight(Harness& h) {
     const int asked = drill.askedCount();
     build(h, drill.answer());
     judge(h);
-    return h.timers.advanceUntil([&] { return drill.askedCount() != asked || drill.drillFinished() == 1; });
+    return h.timers.advanceUntil(
+        [&] { return drill.askedCount() != asked || drill.drillFinished() == 1; });
 }
 
 // Judges a ring that cannot be right and waits for the message to go.
