@@ -14,8 +14,6 @@ struct FontDef {
     bool bold = true;
 };
 
-inline constexpr QRgb noColour = 0xFFFFFFFFu;
-
 // One row of a screen's control table. Positions and sizes are twips; a member of a
 // control array has an index >= 0.
 struct ControlDef {

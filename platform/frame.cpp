@@ -11,8 +11,7 @@ namespace platform {
 Frame::Frame(Form& form, const ControlDef& def, QWidget* parent)
     : Control(form, def), caption_(QString::fromUtf8(def.text)),
       foreColor_(QColor::fromRgb(def.foreColor)), backColor_(QColor::fromRgb(def.backColor)) {
-    font_ = screenFont(QString::fromUtf8(def.font.face ? def.font.face : "ＭＳ Ｐ明朝"),
-                       def.font.points > 0 ? def.font.points : 9, def.font.bold);
+    font_ = screenFont(QString::fromUtf8(def.font.face), def.font.points, def.font.bold);
     createWidget(parent, def.tip);
 }
 

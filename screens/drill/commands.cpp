@@ -28,9 +28,7 @@ void ドリル::Command2_Click() {
         return;
     }
     Command5.setVisible(false);
-    Label1.setText(QStringLiteral("削除する基を選択してから実行して下さい"));
-    Label1.setVisible(true);
-    Label2.setVisible(true);
+    ShowMessage(QStringLiteral("削除する基を選択してから実行して下さい"));
     hintShownAt = stampNow();
     Timer1.setInterval(tickMilliseconds);
 }

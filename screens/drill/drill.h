@@ -75,6 +75,8 @@ private:
     void NextQuestion();
     void StartFinish();
     bool verdictRunning() const;
+    void ShowMessage(const QString& text);
+    void HideMessage();
 
     // Content.
     void ReadAnswers();

@@ -96,9 +96,7 @@ void ドリル::AnswerCorrect() {
 void ドリル::AnswerWrong() {
     PlaySound("\\音\\x.wav");
     Command5.setVisible(false);
-    Label1.setText(QStringLiteral("化学式に誤りがあります"));
-    Label1.setVisible(true);
-    Label2.setVisible(true);
+    ShowMessage(QStringLiteral("化学式に誤りがあります"));
     score = score - pointsPerAnswer;
     if (score < 0)
         score = 0;

@@ -28,6 +28,19 @@ double ドリル::elapsedSince(std::int32_t stamp) {
     return program().services().clock.timeOfDay() - static_cast<double>(stamp);
 }
 
+// The message bar: the text in front of the ring, its backing behind it.
+void ドリル::ShowMessage(const QString& text) {
+    Label1.setText(text);
+    Label1.setVisible(true);
+    Label2.setVisible(true);
+}
+
+void ドリル::HideMessage() {
+    Label1.setText(QString());
+    Label1.setVisible(false);
+    Label2.setVisible(false);
+}
+
 bool ドリル::verdictRunning() const {
     for (const Timer* timer : {&Timer2, &Timer3, &Timer4, &Timer5, &Timer6})
         if (timer->interval() != 0)
@@ -42,9 +55,7 @@ void ドリル::Timer1_Timer() {
     if (!(elapsedSince(hintShownAt) > hintSeconds))
         return;
     Timer1.setInterval(0);
-    Label1.setText(QString());
-    Label1.setVisible(false);
-    Label2.setVisible(false);
+    HideMessage();
     if (!verdictRunning() && drillFinished == 0)
         Command5.setVisible(true);
 }
@@ -54,9 +65,7 @@ void ドリル::Timer2_Timer() {
     if (!(elapsedSince(wrongShownAt) > wrongSeconds))
         return;
     Timer2.setInterval(0);
-    Label1.setText(QString());
-    Label1.setVisible(false);
-    Label2.setVisible(false);
+    HideMessage();
     Label13.setText(QString::number(score));
     if (streak > 0)
         Image9(streak).setVisible(false);
@@ -91,9 +100,7 @@ void ドリル::Timer3_Timer() {
         Image4(p).setVisible(true);
         Image5(p).loadPicture(groupPicturePath(QString::number(g), p));
         Image5(p).setVisible(true);
-        Label1.setText(QString::fromUtf8(correctMessage));
-        Label1.setVisible(true);
-        Label2.setVisible(true);
+        ShowMessage(QString::fromUtf8(correctMessage));
         correctShownAt = stampNow();
         Timer4.setInterval(tickMilliseconds);
     }
@@ -103,9 +110,7 @@ void ドリル::Timer3_Timer() {
 void ドリル::Timer4_Timer() {
     if (!(elapsedSince(correctShownAt) > correctSeconds))
         return;
-    Label1.setText(QString());
-    Label1.setVisible(false);
-    Label2.setVisible(false);
+    HideMessage();
     Timer4.setInterval(0);
     Label13.setText(QString::number(score));
     Image9(streak).setVisible(false);
