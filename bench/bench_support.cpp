@@ -15,9 +15,13 @@ void flushPaint() {
     QCoreApplication::processEvents();
 }
 
-PaintCounter::PaintCounter() { QCoreApplication::instance()->installEventFilter(this); }
+PaintCounter::PaintCounter() {
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
-PaintCounter::~PaintCounter() { QCoreApplication::instance()->removeEventFilter(this); }
+PaintCounter::~PaintCounter() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
 
 bool PaintCounter::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::Paint)
@@ -107,7 +111,9 @@ bool judgeButtonShown(testing_support::Harness& h) {
     return h.control<platform::PictureButton>("Command5").visible();
 }
 
-bool finished(testing_support::Harness& h) { return DrillProbe(h.screen()).drillFinished() != 0; }
+bool finished(testing_support::Harness& h) {
+    return DrillProbe(h.screen()).drillFinished() != 0;
+}
 
 bool waitForJudgeButton(testing_support::Harness& h) {
     return h.timers.advanceUntil([&] {

@@ -3,9 +3,9 @@
 #include "app/program.h"
 #include "tests/support/harness.h"
 
-#include <benchmark/benchmark.h>
 #include <QObject>
 #include <array>
+#include <benchmark/benchmark.h>
 #include <chrono>
 
 namespace bench {

@@ -8,7 +8,9 @@ namespace {
 
 // The chart picture, the 24 click zones and the hidden panel built, the names read, up
 // to the first painted frame.
-void ChartScreenShown(benchmark::State& state) { bench::measureShowing(state, app::ScreenId::Chart); }
+void ChartScreenShown(benchmark::State& state) {
+    bench::measureShowing(state, app::ScreenId::Chart);
+}
 
 // A click on a letter: the compound's picture read from its file, centred in the panel,
 // the caption set, the panel shown and repainted. A and J lie outside the open panel, so
@@ -20,7 +22,8 @@ void ChartLookUp(benchmark::State& state) {
         return;
     flushPaint();
     constexpr int letters[2] = {1, 10};
-    const QPoint zones[2] = {h.centreOf(h.image("Image2", letters[0])), h.centreOf(h.image("Image2", letters[1]))};
+    const QPoint zones[2] = {h.centreOf(h.image("Image2", letters[0])),
+                             h.centreOf(h.image("Image2", letters[1]))};
     auto& picture = h.image("Image4");
     PaintCounter paints;
     int step = 0;

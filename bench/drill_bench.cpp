@@ -27,7 +27,9 @@ bool startDrill(benchmark::State& state, Harness& h) {
 
 // The drill screen's layout built, its content read and a question drawn, up to the
 // first painted frame.
-void DrillScreenShown(benchmark::State& state) { bench::measureShowing(state, app::ScreenId::Drill); }
+void DrillScreenShown(benchmark::State& state) {
+    bench::measureShowing(state, app::ScreenId::Drill);
+}
 
 // What the drill's load reads: six group numbers for every question, then the texts.
 void DrillContentRead(benchmark::State& state) {
