@@ -27,9 +27,12 @@ void Program::start() {
 
 std::unique_ptr<Screen> Program::make(ScreenId screen) {
     switch (screen) {
-    case ScreenId::Menu: return std::make_unique<メニュー>(*this);
-    case ScreenId::Drill: return std::make_unique<ドリル>(*this);
-    case ScreenId::Chart: return std::make_unique<系統図>(*this);
+    case ScreenId::Menu:
+        return std::make_unique<メニュー>(*this);
+    case ScreenId::Drill:
+        return std::make_unique<ドリル>(*this);
+    case ScreenId::Chart:
+        return std::make_unique<系統図>(*this);
     }
     throw std::logic_error("unknown screen");
 }

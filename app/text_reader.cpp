@@ -14,8 +14,12 @@ namespace app {
 
 namespace {
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+bool isLineEnd(QChar c) {
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
 
 // A file saved as UTF-8 often decodes as code page 932 without a single error ("ベンゼン"
 // becomes "繝吶Φ繧ｼ繝ｳ"), and the learner would see that on screen. Japanese text in code
@@ -44,7 +48,9 @@ void TextReader::Open(const QString& contentPath) {
     const QByteArray bytes = file.readAll();
     if (looksLikeUtf8(bytes))
         throw RuntimeError::typeMismatch(
-            path_, QStringLiteral("UTF-8 で保存されています。シフトJIS（コードページ 932）で保存し直して下さい。"));
+            path_,
+            QStringLiteral(
+                "UTF-8 で保存されています。シフトJIS（コードページ 932）で保存し直して下さい。"));
     QStringDecoder decode("windows-31j");
     if (!decode.isValid())
         throw RuntimeError::typeMismatch(path_, QStringLiteral("コードページ 932 を読めません。"));
@@ -68,7 +74,9 @@ void TextReader::requireMore() const {
         throw RuntimeError::inputPastEnd(path_);
 }
 
-bool TextReader::atLineEnd() const { return position_ < text_.size() && isLineEnd(text_[position_]); }
+bool TextReader::atLineEnd() const {
+    return position_ < text_.size() && isLineEnd(text_[position_]);
+}
 
 // CR LF, a lone CR and a lone LF each end one line.
 void TextReader::skipLineEnd() {
@@ -121,7 +129,9 @@ QString TextReader::nextField() {
     return field;
 }
 
-QString TextReader::ReadTextField() { return nextField(); }
+QString TextReader::ReadTextField() {
+    return nextField();
+}
 
 std::int16_t TextReader::ReadIntegerField() {
     const QString field = nextField();

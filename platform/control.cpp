@@ -7,8 +7,8 @@ namespace platform {
 
 Control::Control(Form& form, const ControlDef& def)
     : form_(form), kind_(def.kind), name_(QString::fromUtf8(def.name)), index_(def.index),
-      left_(def.left), top_(def.top), width_(def.width), height_(def.height),
-      visible_(def.visible), dragIcon_(def.dragIcon) {}
+      left_(def.left), top_(def.top), width_(def.width), height_(def.height), visible_(def.visible),
+      dragIcon_(def.dragIcon) {}
 
 Control::~Control() {
     if (widget_) {
@@ -21,7 +21,9 @@ QString Control::displayName() const {
     return index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_);
 }
 
-QWidget* Control::widget() const { return widget_.data(); }
+QWidget* Control::widget() const {
+    return widget_.data();
+}
 
 void Control::createWidget(QWidget* parent, const char* tip) {
     widget_ = new ControlWidget(*this, parent);

@@ -15,7 +15,9 @@ namespace platform {
 
 namespace {
 
-bool holdsOthers(Kind kind) { return kind == Kind::PictureButton || kind == Kind::Frame; }
+bool holdsOthers(Kind kind) {
+    return kind == Kind::PictureButton || kind == Kind::Frame;
+}
 
 int vbButtons(Qt::MouseButtons buttons) {
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
@@ -30,7 +32,8 @@ int vbShift(Qt::KeyboardModifiers modifiers) {
 } // namespace
 
 Form::Form(const FormDefinition& definition, Services& services, EventDispatch& dispatch)
-    : services_(services), dispatch_(dispatch), window_widget_(std::make_unique<FormWindow>(*this)) {
+    : services_(services), dispatch_(dispatch),
+      window_widget_(std::make_unique<FormWindow>(*this)) {
     build(definition);
 }
 
@@ -42,7 +45,9 @@ Form::~Form() {
     window_widget_.release()->deleteLater();
 }
 
-QWidget& Form::window() { return *window_widget_; }
+QWidget& Form::window() {
+    return *window_widget_;
+}
 
 void Form::build(const FormDefinition& definition) {
     const WindowDef& w = definition.window;
@@ -67,12 +72,24 @@ void Form::build(const FormDefinition& definition) {
         }
         std::unique_ptr<Control> control;
         switch (def.kind) {
-        case Kind::Label: control = std::make_unique<Label>(*this, def, parent); break;
-        case Kind::Image: control = std::make_unique<Image>(*this, def, parent); break;
-        case Kind::PictureButton: control = std::make_unique<PictureButton>(*this, def, parent); break;
-        case Kind::Frame: control = std::make_unique<Frame>(*this, def, parent); break;
-        case Kind::Timer: control = std::make_unique<Timer>(*this, def); break;
-        case Kind::MediaPlayer: control = std::make_unique<MediaPlayer>(*this, def); break;
+        case Kind::Label:
+            control = std::make_unique<Label>(*this, def, parent);
+            break;
+        case Kind::Image:
+            control = std::make_unique<Image>(*this, def, parent);
+            break;
+        case Kind::PictureButton:
+            control = std::make_unique<PictureButton>(*this, def, parent);
+            break;
+        case Kind::Frame:
+            control = std::make_unique<Frame>(*this, def, parent);
+            break;
+        case Kind::Timer:
+            control = std::make_unique<Timer>(*this, def);
+            break;
+        case Kind::MediaPlayer:
+            control = std::make_unique<MediaPlayer>(*this, def);
+            break;
         }
         if (control->widget())
             control->widget()->raise();
@@ -145,12 +162,24 @@ template <typename T> T& Form::typed(const char* name, Kind kind) {
     return static_cast<T&>(*control);
 }
 
-Label& Form::label(const char* name) { return typed<Label>(name, Kind::Label); }
-Image& Form::image(const char* name) { return typed<Image>(name, Kind::Image); }
-PictureButton& Form::button(const char* name) { return typed<PictureButton>(name, Kind::PictureButton); }
-Frame& Form::frame(const char* name) { return typed<Frame>(name, Kind::Frame); }
-Timer& Form::timer(const char* name) { return typed<Timer>(name, Kind::Timer); }
-MediaPlayer& Form::mediaPlayer(const char* name) { return typed<MediaPlayer>(name, Kind::MediaPlayer); }
+Label& Form::label(const char* name) {
+    return typed<Label>(name, Kind::Label);
+}
+Image& Form::image(const char* name) {
+    return typed<Image>(name, Kind::Image);
+}
+PictureButton& Form::button(const char* name) {
+    return typed<PictureButton>(name, Kind::PictureButton);
+}
+Frame& Form::frame(const char* name) {
+    return typed<Frame>(name, Kind::Frame);
+}
+Timer& Form::timer(const char* name) {
+    return typed<Timer>(name, Kind::Timer);
+}
+MediaPlayer& Form::mediaPlayer(const char* name) {
+    return typed<MediaPlayer>(name, Kind::MediaPlayer);
+}
 
 ControlArray<Image>& Form::images(const char* name) {
     auto it = imageArrays_.find(QString::fromUtf8(name));
@@ -241,16 +270,21 @@ void Form::pointerReleased(Control* control, const QMouseEvent& event) {
         dropAt(at);
         return;
     }
-    const bool sameTarget = (pressed_ || pressedOnWindow_) && controlAt(at) == pressed_ && control == pressed_;
+    const bool sameTarget =
+        (pressed_ || pressedOnWindow_) && controlAt(at) == pressed_ && control == pressed_;
     pressed_ = nullptr;
     pressedOnWindow_ = false;
     if (sameTarget)
         fire(control, Event::Click, {});
 }
 
-void Form::keyClicked(Control* control) { fire(control, Event::Click, {}); }
+void Form::keyClicked(Control* control) {
+    fire(control, Event::Click, {});
+}
 
-void Form::timerTicked(Timer& timer) { fire(&timer, Event::Timer, {}); }
+void Form::timerTicked(Timer& timer) {
+    fire(&timer, Event::Timer, {});
+}
 
 void Form::closeRequested() {
     if (shutDown_ || !onCloseBox)

@@ -38,8 +38,9 @@ void Form::dragMovedTo(const QPoint& windowPosition) {
     EventArgs args;
     args.source = dragSource_;
     auto relative = [&](Control* c) {
-        const QPoint p = c && c->widget() ? c->widget()->mapFrom(window_widget_.get(), windowPosition)
-                                          : windowPosition;
+        const QPoint p = c && c->widget()
+                             ? c->widget()->mapFrom(window_widget_.get(), windowPosition)
+                             : windowPosition;
         args.x = p.x() * twipsPerPixel;
         args.y = p.y() * twipsPerPixel;
     };

@@ -33,7 +33,8 @@ void Frame::paint(QPainter& painter) {
         return;
     // The caption is set into the top border; a long name is cut at the right edge.
     const int captionLeft = 8;
-    const int captionWidth = qMin(metrics.horizontalAdvance(caption_) + 4, area.width() - captionLeft);
+    const int captionWidth =
+        qMin(metrics.horizontalAdvance(caption_) + 4, area.width() - captionLeft);
     painter.fillRect(QRect(captionLeft, 0, captionWidth, metrics.height()), backColor_);
     painter.setClipRect(area);
     painter.setFont(font_);

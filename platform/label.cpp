@@ -8,9 +8,9 @@
 namespace platform {
 
 Label::Label(Form& form, const ControlDef& def, QWidget* parent)
-    : Control(form, def), text_(QString::fromUtf8(def.text)), foreColor_(QColor::fromRgb(def.foreColor)),
-      backColor_(QColor::fromRgb(def.backColor)), hasFont_(def.font.face != nullptr),
-      align_(def.align) {
+    : Control(form, def), text_(QString::fromUtf8(def.text)),
+      foreColor_(QColor::fromRgb(def.foreColor)), backColor_(QColor::fromRgb(def.backColor)),
+      hasFont_(def.font.face != nullptr), align_(def.align) {
     if (hasFont_)
         font_ = screenFont(QString::fromUtf8(def.font.face), def.font.points, def.font.bold);
     createWidget(parent, def.tip);
@@ -30,7 +30,8 @@ void Label::paint(QPainter& painter) {
         return;
     painter.setFont(font_);
     painter.setPen(foreColor_);
-    const int alignment = (align_ == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+    const int alignment =
+        (align_ == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
     painter.setClipRect(area);
     painter.drawText(area, alignment | Qt::TextWordWrap, text_);
 }

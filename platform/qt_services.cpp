@@ -25,7 +25,9 @@ double SystemClock::timeOfDay() {
 
 SeededRandom::SeededRandom(unsigned seed) : engine_(seed) {}
 
-double SeededRandom::next() { return uniform_(engine_); }
+double SeededRandom::next() {
+    return uniform_(engine_);
+}
 
 QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
@@ -79,7 +81,8 @@ void QtErrorReport::show(const RuntimeError& error) {
     if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
         QGuiApplication::platformName() == QLatin1String("minimal"))
         return;
-    QString text = QStringLiteral("実行時エラー '%1':\n\n%2").arg(error.number()).arg(error.description());
+    QString text =
+        QStringLiteral("実行時エラー '%1':\n\n%2").arg(error.number()).arg(error.description());
     if (!error.file().isEmpty())
         text += QStringLiteral("\n\n%1").arg(error.file());
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Kavelo"), text, QMessageBox::Ok);

@@ -45,7 +45,8 @@ void 系統図::Image2_Click(int Index) {
                        QStringLiteral(").gif"));
     const double h = Image4.height();
     const double w = Image4.width();
-    Image4.move(std::floor(panelWidth - w) / 2, std::floor(panelHeightBelowCaption - h) / 2 + captionStrip);
+    Image4.move(std::floor(panelWidth - w) / 2,
+                std::floor(panelHeightBelowCaption - h) / 2 + captionStrip);
     Frame1.setCaption(compoundNames.at(Index));
     Frame1.setVisible(true);
     Image4.setVisible(true);

@@ -7,6 +7,9 @@ using platform::Kind;
 
 namespace {
 
+// The screen definition reads as a table, one control a row: keep it laid out by hand.
+// clang-format off
+
 constexpr QRgb navy = 0x000040, darkBlue = 0x0000C0, red = 0xFF0000, yellow = 0xFFFF00;
 
 // Click zone n lies on the chart's box of letter n (1 = A … 24 = X).
@@ -51,6 +54,8 @@ FormDefinition makeDefinition() {
                  .height = 500, .picture = ":/drill/Command3.gif"});
     return d;
 }
+
+// clang-format on
 
 } // namespace
 

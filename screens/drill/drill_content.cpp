@@ -45,13 +45,19 @@ void ドリル::ReadAnswers() {
             const int group = answerTable.at(q).at(p);
             if (group < 0 || group > groupCount)
                 throw platform::RuntimeError::invalidContent(
-                    reader.path(), QStringLiteral("第 %1 問の位置 %2 の基番号 %3 は 0～%4 の範囲にありません。")
-                                       .arg(q).arg(p).arg(group).arg(groupCount));
+                    reader.path(),
+                    QStringLiteral("第 %1 問の位置 %2 の基番号 %3 は 0～%4 の範囲にありません。")
+                        .arg(q)
+                        .arg(p)
+                        .arg(group)
+                        .arg(groupCount));
             anyGroup = anyGroup || group != 0;
         }
         if (!anyGroup)
             throw platform::RuntimeError::invalidContent(
-                reader.path(), QStringLiteral("第 %1 問の正解に基がひとつもありません（値 0,0,0,0,0,0）。").arg(q));
+                reader.path(),
+                QStringLiteral("第 %1 問の正解に基がひとつもありません（値 0,0,0,0,0,0）。")
+                    .arg(q));
     }
 }
 
@@ -66,13 +72,11 @@ void ドリル::ReadQuestions() {
 // Positions 5 and 6 sit left of the ring, so they take the picture written right to left.
 QString ドリル::groupPicturePath(const QString& groupText, int position) const {
     const char* variant = (position == 5 || position == 6) ? ",2).gif" : ",1).gif";
-    return AppDir() + QStringLiteral("\\官能基\\ki(") + groupText +
-           QString::fromUtf8(variant);
+    return AppDir() + QStringLiteral("\\官能基\\ki(") + groupText + QString::fromUtf8(variant);
 }
 
 QString ドリル::highlightPicturePath(const QString& groupText) const {
-    return AppDir() + QStringLiteral("\\官能基\\ki2(") + groupText +
-           QStringLiteral(").gif");
+    return AppDir() + QStringLiteral("\\官能基\\ki2(") + groupText + QStringLiteral(").gif");
 }
 
 void ドリル::PlaySound(const char* relativePath) {

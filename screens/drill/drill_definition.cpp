@@ -8,6 +8,9 @@ using platform::Kind;
 
 namespace {
 
+// The screen definition reads as a table, one control a row: keep it laid out by hand.
+// clang-format off
+
 constexpr QRgb white = 0xFFFFFF, blue = 0x0000FF, darkBlue = 0x0000C0, yellow = 0xFFFF00,
                orange = 0xFF8000;
 constexpr FontDef mincho(double points) { return {"ＭＳ 明朝", points, true}; }
@@ -114,6 +117,8 @@ FormDefinition makeDefinition() {
                  .height = 30, .visible = false});
     return d;
 }
+
+// clang-format on
 
 } // namespace
 

@@ -15,7 +15,8 @@ void ドリル::wire() {
     };
 
     click("Form", &ドリル::Form_Click);
-    f.on("Form", Event::DragDrop, [this](const EventArgs& e) { Form_DragDrop(e.source, e.x, e.y); });
+    f.on("Form", Event::DragDrop,
+         [this](const EventArgs& e) { Form_DragDrop(e.source, e.x, e.y); });
     f.on("Form", Event::MouseMove,
          [this](const EventArgs& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); });
 
@@ -38,9 +39,9 @@ void ドリル::wire() {
          [this](const EventArgs& e) { Image5_DragDrop(e.index, e.source, e.x, e.y); });
 
     // A drop on any of these puts the dragged group back: the ring does not change.
-    for (const char* control : {"Image1", "Image3", "Image7", "Image9", "Image10", "Command1", "Command2",
-                                "Command3", "Command4", "Command5", "Label6", "Label7", "Label8", "Label9",
-                                "Label13"})
+    for (const char* control :
+         {"Image1", "Image3", "Image7", "Image9", "Image10", "Command1", "Command2", "Command3",
+          "Command4", "Command5", "Label6", "Label7", "Label8", "Label9", "Label13"})
         cancelOnDrop(control);
 
     f.on("Timer1", Event::Timer, [this](const EventArgs&) { Timer1_Timer(); });

@@ -53,7 +53,8 @@ void ドリル::Image5_DragOver(int Index, platform::Control* Source, double X, 
             Image4(Index).setVisible(false);
             Image5(Index).clearPicture();
         } else {
-            Image5(Index).loadPicture(groupPicturePath(QString::number(ringGroups.at(Index)), Index));
+            Image5(Index).loadPicture(
+                groupPicturePath(QString::number(ringGroups.at(Index)), Index));
         }
         Image5(Index).setBorderStyle(0);
     }
@@ -72,7 +73,9 @@ void ドリル::CancelDrag() {
     Image3(dragGroup).clearPicture();
 }
 
-void ドリル::Form_DragDrop(platform::Control* Source, double X, double Y) { CancelDrag(); }
+void ドリル::Form_DragDrop(platform::Control* Source, double X, double Y) {
+    CancelDrag();
+}
 
 void ドリル::Form_Click() {
     if (selectedPosition != 0) {
