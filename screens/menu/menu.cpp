@@ -18,7 +18,7 @@ void メニュー::wire() {
     click("Command2", &メニュー::Command2_Click);
     click("Command3", &メニュー::Command3_Click);
     click("Command4", &メニュー::Command4_Click);
-    for (const char* closer : {"Form", "Image2", "Image1", "Image3", "Image4", "Label1", "Label2"})
+    for (const char* closer : {"Form", "Image1", "Image3", "Image4", "Label1", "Label2"})
         click(closer, &メニュー::ClosePanel);
     f.on("Timer1", Event::Timer, [this](const EventArgs&) { Timer1_Timer(); });
 }
