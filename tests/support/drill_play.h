@@ -1,98 +1,70 @@
 #pragma once
 
-// Steps a learner takes on the drill, shared by the drill suites: choosing the question
-// through the random source, writing small answer files, building a ring through the
-// window, judging and waiting for the feedback to run out.
-
 #include "tests/support/harness.h"
 #include "tests/support/probes.h"
 
-#include <QStringList>
-#include <array>
+#include <gtest/gtest.h>
 #include <map>
 
 namespace testing_support {
 
-inline constexpr int drillQuestions = 33;
-
-// The random value that makes the question draw land on question q: the middle of its
-// slice of [0, 1), so that rounding in Int(r * 33) + 1 cannot move it.
-inline double drawOf(int question) {
-    return (question - 0.5) / drillQuestions;
-}
-
 using Ring = std::array<int, 7>; // positions 1..6; element 0 unused
 
-// An answer file of 33 questions: each takes `fill` unless `answers` names it.
-inline QString answerFile(const std::map<int, Ring>& answers, Ring fill = {0, 18, 0, 0, 0, 0, 0}) {
-    QStringList lines;
-    for (int q = 1; q <= drillQuestions; ++q) {
-        const auto it = answers.find(q);
-        const Ring& a = it == answers.end() ? fill : it->second;
-        QStringList fields;
-        for (int p = 1; p <= 6; ++p)
-            fields << QString::number(a[p]);
-        lines << fields.join(QLatin1Char(','));
+// The random value that lands Int(r * 33) + 1 in the middle of question q's slice.
+inline constexpr auto drawOf = [](int question) { return (question - 0.5) / 33; };
+
+inline const QPoint bareScreen{5, 5}; // left of the question bar: no control there
+
+// A harness on the drill with the steps a learner takes there, shared by the drill suites.
+class DrillHarness : public Harness {
+public:
+    // Every question's answer is `fill` (OH alone) unless `answers` names it.
+    void startDrill(const std::map<int, Ring>& answers = {}, const Ring& fill = {0, 18}) {
+        QString text;
+        for (int q = 1; q <= 33; ++q) {
+            const Ring a = answers.count(q) ? answers.at(q) : fill;
+            text += QString::asprintf("%d,%d,%d,%d,%d,%d\n", a[1], a[2], a[3], a[4], a[5], a[6]);
+        }
+        content.write(QStringLiteral("説明/正解.txt"), text);
+        startOn(app::ScreenId::Drill);
+        ASSERT_EQ(lastError(), nullptr) << lastError()->report().toStdString();
     }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
+    DrillProbe drill() { return DrillProbe(screen()); }
+    bool visible(const char* name, int index = -1) { return control(name, index).visible(); }
+    platform::Control& button(int n) { return control(("Command" + std::to_string(n)).c_str()); }
+    void place(int group, int position) { drag(image("Image3", group), image("Image5", position)); }
+    void build(const Ring& ring) {
+        for (int p = 1; p <= 6; ++p)
+            if (ring[p] != 0)
+                place(ring[p], p);
+    }
+    void judge() { click(button(5)); }
 
-// A point of the window with no control under it (left of the question bar).
-inline QPoint bareScreen() {
-    return {5, 5};
-}
+    // Each position's picture file or "-", then "+" for its bond and "#" for its frame.
+    QString ringView() {
+        QStringList cells;
+        for (int p = 1; p <= 6; ++p) {
+            platform::Image& c = image("Image5", p);
+            cells << (c.visible() && c.hasPicture() ? c.picturePath().section('/', -1) : "-") +
+                         (visible("Image4", p) ? "+" : "") + (c.borderStyle() == 1 ? "#" : "");
+        }
+        return cells.join(' ');
+    }
 
-inline platform::Control& drillButton(Harness& h, int n) {
-    return h.control(QStringLiteral("Command%1").arg(n).toUtf8().constData());
-}
-
-inline void place(Harness& h, int group, int position) {
-    h.drag(h.image("Image3", group), h.image("Image5", position));
-}
-
-inline void build(Harness& h, const Ring& ring) {
-    for (int p = 1; p <= 6; ++p)
-        if (ring[p] != 0)
-            place(h, ring[p], p);
-}
-
-inline void judge(Harness& h) {
-    h.click(drillButton(h, 5));
-}
-
-// Builds the stored answer of the question on view, judges it and lets the feedback run
-// until the next question is on view or the drill has finished.
-inline bool answerRight(Harness& h) {
-    DrillProbe drill(h.screen());
-    const int asked = drill.askedCount();
-    build(h, drill.answer());
-    judge(h);
-    return h.timers.advanceUntil(
-        [&] { return drill.askedCount() != asked || drill.drillFinished() == 1; });
-}
-
-// Judges a ring that cannot be right and waits for the message to go.
-inline bool answerWrong(Harness& h) {
-    DrillProbe drill(h.screen());
-    // A single group is right only when the answer is that group alone.
-    int groups = 0, lone = 0;
-    for (int p = 1; p <= 6; ++p)
-        if (drill.answer()[p] != 0)
-            ++groups, lone = drill.answer()[p];
-    place(h, groups == 1 && lone == 20 ? 19 : 20, 1);
-    judge(h);
-    const bool done = h.timers.advanceUntil([&] { return h.control("Command5").visible(); });
-    h.click(drillButton(h, 1)); // the ring stays as judged; start the next try from empty
-    return done;
-}
-
-// Plays right answers until the medal is out.
-inline bool playToFinish(Harness& h) {
-    DrillProbe drill(h.screen());
-    for (int i = 0; i < 60 && drill.drillFinished() == 0; ++i)
-        if (!answerRight(h))
-            return false;
-    return drill.drillFinished() == 1;
-}
+    // Builds the stored answer, judges it and waits for the next question or the finish.
+    bool answerRight() {
+        const int asked = drill().askedCount();
+        build(drill().answer());
+        judge();
+        return timers.advanceUntil(
+            [&] { return drill().askedCount() != asked || drill().drillFinished() == 1; });
+    }
+    // Group 20 alone answers no question these suites write; the next answer replaces it.
+    bool answerWrong() {
+        place(20, 1);
+        judge();
+        return timers.advanceUntil([&] { return visible("Command5"); });
+    }
+};
 
 } // namespace testing_support
