@@ -14,12 +14,8 @@ namespace app {
 
 namespace {
 
-bool isBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-bool isLineEnd(QChar c) {
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
-}
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 
 // A file saved as UTF-8 often decodes as code page 932 without a single error ("ベンゼン"
 // becomes "繝吶Φ繧ｼ繝ｳ"), and the learner would see that on screen. Japanese text in code
@@ -129,9 +125,7 @@ QString TextReader::nextField() {
     return field;
 }
 
-QString TextReader::ReadTextField() {
-    return nextField();
-}
+QString TextReader::ReadTextField() { return nextField(); }
 
 std::int16_t TextReader::ReadIntegerField() {
     const QString field = nextField();

@@ -15,13 +15,9 @@ void flushPaint() {
     QCoreApplication::processEvents();
 }
 
-PaintCounter::PaintCounter() {
-    QCoreApplication::instance()->installEventFilter(this);
-}
+PaintCounter::PaintCounter() { QCoreApplication::instance()->installEventFilter(this); }
 
-PaintCounter::~PaintCounter() {
-    QCoreApplication::instance()->removeEventFilter(this);
-}
+PaintCounter::~PaintCounter() { QCoreApplication::instance()->removeEventFilter(this); }
 
 bool PaintCounter::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::Paint)
@@ -111,9 +107,7 @@ bool judgeButtonShown(testing_support::Harness& h) {
     return h.control<platform::PictureButton>("Command5").visible();
 }
 
-bool finished(testing_support::Harness& h) {
-    return DrillProbe(h.screen()).drillFinished() != 0;
-}
+bool finished(testing_support::Harness& h) { return DrillProbe(h.screen()).drillFinished() != 0; }
 
 bool waitForJudgeButton(testing_support::Harness& h) {
     return h.timers.advanceUntil([&] {

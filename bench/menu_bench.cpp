@@ -4,9 +4,7 @@ namespace {
 
 // The title tiles, the benzene model, the ring pictures and the buttons built, the
 // explanation read, up to the first painted frame.
-void MenuScreenShown(benchmark::State& state) {
-    bench::measureShowing(state, app::ScreenId::Menu);
-}
+void MenuScreenShown(benchmark::State& state) { bench::measureShowing(state, app::ScreenId::Menu); }
 
 } // namespace
 

@@ -21,9 +21,7 @@ QString Control::displayName() const {
     return index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_);
 }
 
-QWidget* Control::widget() const {
-    return widget_.data();
-}
+QWidget* Control::widget() const { return widget_.data(); }
 
 void Control::createWidget(QWidget* parent, const char* tip) {
     widget_ = new ControlWidget(*this, parent);

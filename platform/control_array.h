@@ -22,16 +22,6 @@ public:
         return *it->second;
     }
 
-    bool contains(int index) const { return members_.count(index) != 0; }
-    int lowest() const { return members_.empty() ? 0 : members_.begin()->first; }
-    int highest() const { return members_.empty() ? -1 : members_.rbegin()->first; }
-    std::size_t size() const { return members_.size(); }
-
-    template <typename F> void forEach(F f) const {
-        for (auto& [index, member] : members_)
-            f(index, *member);
-    }
-
 private:
     QString name_;
     std::map<int, T*> members_;

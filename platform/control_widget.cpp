@@ -61,16 +61,10 @@ void ControlWidget::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
 }
 
-void ControlWidget::focusInEvent(QFocusEvent*) {
-    update();
-}
-void ControlWidget::focusOutEvent(QFocusEvent*) {
-    update();
-}
+void ControlWidget::focusInEvent(QFocusEvent*) { update(); }
+void ControlWidget::focusOutEvent(QFocusEvent*) { update(); }
 
-FormWindow::FormWindow(Form& form) : form_(&form) {
-    setMouseTracking(true);
-}
+FormWindow::FormWindow(Form& form) : form_(&form) { setMouseTracking(true); }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();

@@ -15,9 +15,7 @@ namespace platform {
 
 namespace {
 
-bool holdsOthers(Kind kind) {
-    return kind == Kind::PictureButton || kind == Kind::Frame;
-}
+bool holdsOthers(Kind kind) { return kind == Kind::PictureButton || kind == Kind::Frame; }
 
 int vbButtons(Qt::MouseButtons buttons) {
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
@@ -45,9 +43,7 @@ Form::~Form() {
     window_widget_.release()->deleteLater();
 }
 
-QWidget& Form::window() {
-    return *window_widget_;
-}
+QWidget& Form::window() { return *window_widget_; }
 
 void Form::build(const FormDefinition& definition) {
     const WindowDef& w = definition.window;
@@ -162,21 +158,13 @@ template <typename T> T& Form::typed(const char* name, Kind kind) {
     return static_cast<T&>(*control);
 }
 
-Label& Form::label(const char* name) {
-    return typed<Label>(name, Kind::Label);
-}
-Image& Form::image(const char* name) {
-    return typed<Image>(name, Kind::Image);
-}
+Label& Form::label(const char* name) { return typed<Label>(name, Kind::Label); }
+Image& Form::image(const char* name) { return typed<Image>(name, Kind::Image); }
 PictureButton& Form::button(const char* name) {
     return typed<PictureButton>(name, Kind::PictureButton);
 }
-Frame& Form::frame(const char* name) {
-    return typed<Frame>(name, Kind::Frame);
-}
-Timer& Form::timer(const char* name) {
-    return typed<Timer>(name, Kind::Timer);
-}
+Frame& Form::frame(const char* name) { return typed<Frame>(name, Kind::Frame); }
+Timer& Form::timer(const char* name) { return typed<Timer>(name, Kind::Timer); }
 MediaPlayer& Form::mediaPlayer(const char* name) {
     return typed<MediaPlayer>(name, Kind::MediaPlayer);
 }
@@ -278,13 +266,9 @@ void Form::pointerReleased(Control* control, const QMouseEvent& event) {
         fire(control, Event::Click, {});
 }
 
-void Form::keyClicked(Control* control) {
-    fire(control, Event::Click, {});
-}
+void Form::keyClicked(Control* control) { fire(control, Event::Click, {}); }
 
-void Form::timerTicked(Timer& timer) {
-    fire(&timer, Event::Timer, {});
-}
+void Form::timerTicked(Timer& timer) { fire(&timer, Event::Timer, {}); }
 
 void Form::closeRequested() {
     if (shutDown_ || !onCloseBox)

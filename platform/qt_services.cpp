@@ -25,9 +25,7 @@ double SystemClock::timeOfDay() {
 
 SeededRandom::SeededRandom(unsigned seed) : engine_(seed) {}
 
-double SeededRandom::next() {
-    return uniform_(engine_);
-}
+double SeededRandom::next() { return uniform_(engine_); }
 
 QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;

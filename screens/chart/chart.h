@@ -27,6 +27,4 @@ private:
     platform::Image& Image4 = f.image("Image4");
 
     std::array<QString, 25> compoundNames{};
-
-    friend class ChartProbe; // tests read the state through it
 };

@@ -73,9 +73,7 @@ void ドリル::CancelDrag() {
     Image3(dragGroup).clearPicture();
 }
 
-void ドリル::Form_DragDrop(platform::Control* Source, double X, double Y) {
-    CancelDrag();
-}
+void ドリル::Form_DragDrop(platform::Control* Source, double X, double Y) { CancelDrag(); }
 
 void ドリル::Form_Click() {
     if (selectedPosition != 0) {

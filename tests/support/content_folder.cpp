@@ -46,9 +46,13 @@ ContentFolder::ContentFolder(bool withDefaultContent) {
         copyTree(defaultContent(), dir_.path());
 }
 
-QString ContentFolder::file(const QString& relative) const { return dir_.path() + QLatin1Char('/') + relative; }
+QString ContentFolder::file(const QString& relative) const {
+    return dir_.path() + QLatin1Char('/') + relative;
+}
 
-void ContentFolder::write(const QString& relative, const QString& text) { writeBytes(relative, cp932(text)); }
+void ContentFolder::write(const QString& relative, const QString& text) {
+    writeBytes(relative, cp932(text));
+}
 
 void ContentFolder::writeBytes(const QString& relative, const QByteArray& bytes) {
     const QString target = file(relative);

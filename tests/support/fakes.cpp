@@ -34,7 +34,8 @@ void ManualTimers::step() {
         ids.push_back(id);
     for (int id : ids) {
         auto it = entries_.find(id);
-        if (it == entries_.end() || it->second.interval == 0 || it->second.due > clock_.milliseconds())
+        if (it == entries_.end() || it->second.interval == 0 ||
+            it->second.due > clock_.milliseconds())
             continue;
         it->second.due += it->second.interval;
         auto tick = it->second.tick;

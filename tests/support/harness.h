@@ -42,7 +42,9 @@ public:
             throw std::runtime_error(std::string("no control ") + name);
         return static_cast<T&>(*found);
     }
-    platform::Image& image(const char* name, int index = -1) { return control<platform::Image>(name, index); }
+    platform::Image& image(const char* name, int index = -1) {
+        return control<platform::Image>(name, index);
+    }
     platform::Label& label(const char* name) { return control<platform::Label>(name); }
 
     // Window coordinates (pixels) of a control's centre, or of a point inside it.

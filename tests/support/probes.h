@@ -1,6 +1,5 @@
 #pragma once
 
-#include "screens/chart/chart.h"
 #include "screens/drill/drill.h"
 
 #include <array>
@@ -16,9 +15,6 @@ public:
     int drillFinished() const { return d.drillFinished; }
     int selectedPosition() const { return d.selectedPosition; }
     int litPaletteItem() const { return d.litPaletteItem; }
-    int hoverPaletteItem() const { return d.hoverPaletteItem; }
-    int dragGroup() const { return d.dragGroup; }
-    QString dragGroupText() const { return d.dragGroupText; }
     int matchFound() const { return d.matchFound; }
     int ringGroup(int position) const { return d.ringGroups.at(position); }
     std::array<int, 7> ring() const {
@@ -39,13 +35,4 @@ public:
 
 private:
     ドリル& d;
-};
-
-class ChartProbe {
-public:
-    explicit ChartProbe(app::Screen* screen) : c(dynamic_cast<系統図&>(*screen)) {}
-    QString name(int k) const { return c.compoundNames.at(k); }
-
-private:
-    系統図& c;
 };
