@@ -15,16 +15,6 @@ void flushPaint() {
     QCoreApplication::processEvents();
 }
 
-PaintCounter::PaintCounter() { QCoreApplication::instance()->installEventFilter(this); }
-
-PaintCounter::~PaintCounter() { QCoreApplication::instance()->removeEventFilter(this); }
-
-bool PaintCounter::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == QEvent::Paint)
-        ++count_;
-    return false;
-}
-
 bool handOverTo(testing_support::Harness& h, app::ScreenId id) {
     h.program().run([&] {
         if (app::Screen* screen = h.screen())

@@ -3,7 +3,6 @@
 #include "app/program.h"
 #include "tests/support/harness.h"
 
-#include <QObject>
 #include <array>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -19,21 +18,6 @@ inline double secondsBetween(Stopwatch::time_point from, Stopwatch::time_point t
 // Lets the event loop deliver what the last input posted: the update requests, and so
 // the paint of every control that changed.
 void flushPaint();
-
-// Counts paint events anywhere in the application, so that a benchmark can prove it
-// measured a repaint and not just the handler.
-class PaintCounter : public QObject {
-public:
-    PaintCounter();
-    ~PaintCounter() override;
-    int count() const { return count_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    int count_ = 0;
-};
 
 // Hands over to a screen as a button of another screen does: the loaded screen goes,
 // the new one is built, loaded and shown. Returns false when the program ended.
