@@ -97,7 +97,6 @@ public:
     bool hasPicture() const { return !picture_.isNull(); }
     // The path of the picture on view, empty when there is none.
     const QString& picturePath() const { return picturePath_; }
-    QSize pictureSize() const { return picture_.size(); }
 
     int borderStyle() const { return borderStyle_; }
     void setBorderStyle(int style);

@@ -181,14 +181,14 @@ void Form::on(const char* control, Event event, Handler handler) {
 }
 
 bool Form::wired(const Control* control, Event event) const {
-    const QString name = control ? control->name() : QString::fromUtf8(window_);
+    const QString name = control ? control->name() : QString::fromUtf8(windowName);
     return handlers_.count({name, event}) != 0;
 }
 
 void Form::fire(Control* control, Event event, EventArgs args) {
     if (shutDown_)
         return;
-    const QString name = control ? control->name() : QString::fromUtf8(window_);
+    const QString name = control ? control->name() : QString::fromUtf8(windowName);
     auto it = handlers_.find({name, event});
     if (it == handlers_.end())
         return;

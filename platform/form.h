@@ -42,7 +42,7 @@ using Handler = std::function<void(const EventArgs&)>;
 class Form {
 public:
     // The name under which handlers of the window itself are wired.
-    static constexpr const char* window_ = "Form";
+    static constexpr const char* windowName = "Form";
 
     Form(const FormDefinition& definition, Services& services, EventDispatch& dispatch);
     ~Form();

@@ -87,10 +87,6 @@ void QtErrorReport::show(const RuntimeError& error) {
     box.exec();
 }
 
-void QtProcessControl::exit(int code) {
-    exited_ = true;
-    code_ = code;
-    QCoreApplication::exit(code);
-}
+void QtProcessControl::exit(int code) { QCoreApplication::exit(code); }
 
 } // namespace platform

@@ -53,12 +53,6 @@ public:
 class QtProcessControl : public ProcessControl {
 public:
     void exit(int code) override;
-    bool exited() const { return exited_; }
-    int exitCode() const { return code_; }
-
-private:
-    bool exited_ = false;
-    int code_ = 0;
 };
 
 } // namespace platform

@@ -16,7 +16,7 @@ protected:
     void record(platform::Event event) {
         platform::Form& f = h.form();
         if (f.wired(nullptr, event))
-            f.on(platform::Form::window_, event, [this](const auto&) { log << "Form"; });
+            f.on(platform::Form::windowName, event, [this](const auto&) { log << "Form"; });
         for (const auto& c : f.controls())
             if (f.wired(c.get(), event))
                 f.on(c->name().toUtf8().constData(), event, [this, n = c->name()](const auto& e) {
