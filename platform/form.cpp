@@ -180,6 +180,10 @@ void Form::on(const char* control, Event event, Handler handler) {
     handlers_[{QString::fromUtf8(control), event}] = std::move(handler);
 }
 
+void Form::onClick(const char* control, std::function<void()> handler) {
+    on(control, Event::Click, [handler = std::move(handler)](const EventArgs&) { handler(); });
+}
+
 bool Form::wired(const Control* control, Event event) const {
     const QString name = control ? control->name() : QString::fromUtf8(windowName);
     return handlers_.count({name, event}) != 0;

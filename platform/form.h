@@ -69,6 +69,8 @@ public:
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
     void on(const char* control, Event event, Handler handler);
+    // A click handler that needs none of the event's arguments.
+    void onClick(const char* control, std::function<void()> handler);
     bool wired(const Control* control, Event event) const;
 
     // Starts a manual drag of `source` from inside its MouseDown handler; the drag lasts

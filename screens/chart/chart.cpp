@@ -21,14 +21,11 @@ constexpr double captionStrip = 105;
 
 // Every event of the chart that has a handler.
 void 系統図::wire() {
-    auto click = [this](const char* control, void (系統図::*handler)()) {
-        f.on(control, Event::Click, [this, handler](const EventArgs&) { (this->*handler)(); });
-    };
     f.on("Image2", Event::Click, [this](const EventArgs& e) { Image2_Click(e.index); });
     for (const char* closer : {"Frame1", "Form", "Image1", "Image3", "Image4", "Label1", "Label2"})
-        click(closer, &系統図::ClosePanel);
-    click("Command1", &系統図::Command1_Click);
-    click("Command2", &系統図::Command2_Click);
+        f.onClick(closer, [this] { ClosePanel(); });
+    f.onClick("Command1", [this] { Command1_Click(); });
+    f.onClick("Command2", [this] { Command2_Click(); });
 }
 
 void 系統図::Form_Load() {

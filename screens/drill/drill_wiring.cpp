@@ -7,26 +7,19 @@ using platform::EventArgs;
 
 // Every event of the drill that has a handler, control by control.
 void ドリル::wire() {
-    auto click = [this](const char* control, void (ドリル::*handler)()) {
-        f.on(control, Event::Click, [this, handler](const EventArgs&) { (this->*handler)(); });
-    };
-    auto cancelOnDrop = [this](const char* control) {
-        f.on(control, Event::DragDrop, [this](const EventArgs&) { CancelDrag(); });
-    };
-
-    click("Form", &ドリル::Form_Click);
+    f.onClick("Form", [this] { Form_Click(); });
     f.on("Form", Event::DragDrop,
          [this](const EventArgs& e) { Form_DragDrop(e.source, e.x, e.y); });
     f.on("Form", Event::MouseMove,
          [this](const EventArgs& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); });
 
-    click("Command1", &ドリル::Command1_Click);
-    click("Command2", &ドリル::Command2_Click);
-    click("Command3", &ドリル::Command3_Click);
-    click("Command4", &ドリル::Command4_Click);
-    click("Command5", &ドリル::Command5_Click);
-    click("Command6", &ドリル::Command6_Click);
-    click("Image1", &ドリル::Image1_Click);
+    f.onClick("Command1", [this] { Command1_Click(); });
+    f.onClick("Command2", [this] { Command2_Click(); });
+    f.onClick("Command3", [this] { Command3_Click(); });
+    f.onClick("Command4", [this] { Command4_Click(); });
+    f.onClick("Command5", [this] { Command5_Click(); });
+    f.onClick("Command6", [this] { Command6_Click(); });
+    f.onClick("Image1", [this] { Image1_Click(); });
 
     f.on("Image3", Event::MouseDown,
          [this](const EventArgs& e) { Image3_MouseDown(e.index, e.button, e.shift, e.x, e.y); });
@@ -42,7 +35,7 @@ void ドリル::wire() {
     for (const char* control :
          {"Image1", "Image3", "Image7", "Image9", "Image10", "Command1", "Command2", "Command3",
           "Command4", "Command5", "Label6", "Label7", "Label8", "Label9", "Label13"})
-        cancelOnDrop(control);
+        f.on(control, Event::DragDrop, [this](const EventArgs&) { CancelDrag(); });
 
     f.on("Timer1", Event::Timer, [this](const EventArgs&) { Timer1_Timer(); });
     f.on("Timer2", Event::Timer, [this](const EventArgs&) { Timer2_Timer(); });

@@ -11,15 +11,12 @@ using platform::EventArgs;
 // Every event of the menu that has a handler. The benzene model has none: a click on it
 // reaches nobody.
 void メニュー::wire() {
-    auto click = [this](const char* control, void (メニュー::*handler)()) {
-        f.on(control, Event::Click, [this, handler](const EventArgs&) { (this->*handler)(); });
-    };
-    click("Command1", &メニュー::Command1_Click);
-    click("Command2", &メニュー::Command2_Click);
-    click("Command3", &メニュー::Command3_Click);
-    click("Command4", &メニュー::Command4_Click);
+    f.onClick("Command1", [this] { Command1_Click(); });
+    f.onClick("Command2", [this] { Command2_Click(); });
+    f.onClick("Command3", [this] { Command3_Click(); });
+    f.onClick("Command4", [this] { Command4_Click(); });
     for (const char* closer : {"Form", "Image1", "Image3", "Image4", "Label1", "Label2"})
-        click(closer, &メニュー::ClosePanel);
+        f.onClick(closer, [this] { ClosePanel(); });
     f.on("Timer1", Event::Timer, [this](const EventArgs&) { Timer1_Timer(); });
 }
 

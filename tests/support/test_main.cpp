@@ -1,15 +1,10 @@
-#include "platform/fonts.h"
+#include "tests/support/offscreen_application.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
+// Test discovery runs this too, with no display.
 int main(int argc, char** argv) {
-    // GUI tests run without a display; test discovery runs this too.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    application.setQuitOnLastWindowClosed(false);
-    platform::installFontSubstitutions();
+    testing_support::OffscreenApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
