@@ -133,10 +133,17 @@ void TextReader::beginRead() {
 
 QString TextReader::decode(qsizetype from, qsizetype to) {
     const QByteArrayView bytes(bytes_.constData() + from, to - from);
-    const QString text = decoder_(bytes);
-    // A substitute that the bytes did not hold is a character the decoder could not map.
+    QString text = decoder_(bytes);
+    // The decoder's table swaps three control codes as IBM's code pages do, and puts in
+    // U+001A for some pairs it cannot map: one more of those than 0x7F bytes, or a
+    // replacement character, is a character the file does not really hold.
     const bool substituted = text.contains(QChar::ReplacementCharacter) ||
-                             text.count(QChar(0x1A)) != bytes.count('\x1A');
+                             text.count(QChar(0x1A)) != bytes.count('\x7F');
+    for (QChar& c : text)
+        c = c == QChar(0x1C)   ? QChar(0x1A)
+            : c == QChar(0x7F) ? QChar(0x1C)
+            : c == QChar(0x1A) ? QChar(0x7F)
+                               : c;
     if (!isCp932(bytes) || decoder_.hasError() || substituted)
         throw RuntimeError::typeMismatch(
             path_,

@@ -59,6 +59,8 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
         {QByteArray("\x41\x42\x82"), "L", "!13", "1 行目"},
         {sjis("ベンゼン\r\nトルエン").chopped(1), "TT", "ベンゼン|!13", "2 行目"},
         {sjis("1,2\r\n3\x82,4"), "IIII", "1|2|!13", "2 行目"},
+        // Control codes stay what Windows makes of them.
+        {QByteArray("a\x1A\x1C\x7F\r\n"), "L", "a\x1A\x1C\x7F"},
         // Half-width katakana that also happens to be valid two-byte UTF-8 is code page 932.
         {QByteArray("\xC3\xBD,\xC3\xBD\xC3\xBD\r\n"), "TT", "ﾃｽ|ﾃｽﾃｽ"},
         // JIS and UTF-16 (with and without a byte-order mark) are not code page 932 either.
