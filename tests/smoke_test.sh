@@ -123,6 +123,27 @@ x.XCloseDisplay(display)
 EOF
 }
 
+# The colour of one pixel of a window's client area, as six hex digits.
+pixel() { # id x y
+  python3 - "$@" <<'EOF'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XGetImage.restype = ctypes.c_void_p
+x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                        ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+x.XGetPixel.restype = ctypes.c_ulong
+x.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+display = x.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
+image = x.XGetImage(display, int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3]), 1, 1, 0xFFFFFFFF, 2)  # ZPixmap
+print("%06x" % (x.XGetPixel(image, 0, 0) & 0xFFFFFF) if image else "none")
+x.XCloseDisplay(display)
+EOF
+}
+
 # Waits for the program to end and sets code to its exit code, or "running" after the limit.
 wait_exit() { # [seconds]
   local limit=${1:-10} i
@@ -179,6 +200,10 @@ menu_chart=(608 333)  # メニュー Command2, Kavelo系統図
 chart_a=(584 215)     # 系統図 Image2(1), the letter A
 chart_b=(673 215)     # 系統図 Image2(2), the letter B
 drill_back=(613 32)   # ドリル Command4, 戻る
+drill_quit=(726 32)   # ドリル Command3, 終了
+menu_quit=(608 475)   # メニュー Command3, 終了
+menu_explain=(261 407) # メニュー Command4, 説明
+menu_ring=(617 143)   # メニュー Image3 and Image4, the ring
 
 make_folder "$work/ok"
 
@@ -210,6 +235,48 @@ expect_exit 0 "closing the drill window"
 start "$work/ok"
 if expect_screen メニュー 792x566; then close_window "$(cat "$work/window")"; fi
 expect_exit 0 "closing the menu window"
+
+# The menu's ring pictures take turns every half second: a press held across a turn still
+# clicks the ring, which closes the explanation panel. Its navy frame shows at (16, 400).
+start "$work/ok"
+if expect_screen メニュー 792x566; then
+  menu=$(cat "$work/window")
+  closed=0
+  for ((i = 1; i <= 12; i++)); do
+    if [ "$(pixel "$menu" 16 400)" != 000040 ]; then
+      click "$menu" "${menu_explain[@]}"
+      sleep 0.2
+    fi
+    [ "$(pixel "$menu" 16 400)" = 000040 ] || { fail "press $i: 説明 did not open the panel"; continue; }
+    xdotool mousemove --window "$menu" "${menu_ring[@]}" mousedown 1 sleep 0.3 mouseup 1
+    sleep 0.2
+    [ "$(pixel "$menu" 16 400)" = 000000 ] && closed=$((closed + 1))
+  done
+  if [ "$closed" = 12 ]; then pass "12 presses of 300 ms on the ring closed the panel 12 times"
+  else fail "12 presses of 300 ms on the ring closed the panel $closed times"; fi
+
+  # Only the primary button presses a button: the others on 終了, here and in the drill, do nothing.
+  for button in 3 2; do
+    xdotool mousemove --window "$menu" "${menu_quit[@]}" sleep 0.1 click "$button"
+  done
+  sleep 0.5
+  if kill -0 "$pid" 2>/dev/null && xwininfo -id "$menu" | grep -q IsViewable; then
+    pass "right and middle clicks on the menu's 終了 leave the program running"
+  else fail "a right or middle click on the menu's 終了 ended the program"; fi
+  click "$menu" "${menu_drill[@]}"
+  if expect_screen ドリル 794x568; then
+    drill=$(cat "$work/window")
+    for button in 3 2; do
+      xdotool mousemove --window "$drill" "${drill_quit[@]}" sleep 0.1 click "$button"
+    done
+    sleep 0.5
+    if kill -0 "$pid" 2>/dev/null && xwininfo -id "$drill" | grep -q IsViewable; then
+      pass "right and middle clicks on the drill's 終了 leave the program running"
+    else fail "a right or middle click on the drill's 終了 ended the program"; fi
+    click "$drill" "${drill_quit[@]}"
+  fi
+fi
+expect_exit 0 "終了 in the drill"
 
 make_folder "$work/no-explanation"
 rm "$work/no-explanation/説明/説明.txt"
