@@ -26,22 +26,22 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho")
 # Without a sound server the drill stays silent but works.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 
-# The first line is the short description; each following line starts with a space,
-# and a lone " ." separates paragraphs, as in a control file.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[organic chemistry drill with benzene derivatives
- Kavelo is a drill program in organic chemistry for Japanese-speaking
- learners. It asks for a benzene derivative by name (toluene, salicylic
- acid, 2,4,6-trinitrotoluene, ...); the learner builds its structure by
- dragging functional groups from a palette of twenty onto the six
- positions of a benzene ring. Any rotation or mirror image of the answer
- counts; right answers earn points, five in a row a bonus, and 10000
- points the medal.
- .
- A family chart shows 24 compounds and the reactions that make them from
- benzene; clicking a compound shows its name and structure.
- .
- The questions, names, pictures and sounds are plain files beside the
- program in /usr/lib/kavelo, which teachers can replace; kavelo-check
- reports every problem in them in one run. The screens are in Japanese.]=])
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "organic chemistry drill with benzene derivatives")
+# CPack indents the lines and turns the empty ones into the control file's " .".
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[
+Kavelo is a drill program in organic chemistry for Japanese-speaking
+learners. It asks for a benzene derivative by name (toluene, salicylic
+acid, 2,4,6-trinitrotoluene, ...); the learner builds its structure by
+dragging functional groups from a palette of twenty onto the six
+positions of a benzene ring. Any rotation or mirror image of the answer
+counts; right answers earn points, five in a row a bonus, and 10000
+points the medal.
+
+A family chart shows 24 compounds and the reactions that make them from
+benzene; clicking a compound shows its name and structure.
+
+The questions, names, pictures and sounds are plain files beside the
+program in /usr/lib/kavelo, which teachers can replace; kavelo-check
+reports every problem in them in one run. The screens are in Japanese.]=])
 
 include(CPack)

@@ -59,6 +59,7 @@ fi
   echo "share/icons/hicolor/scalable/apps/$id.svg"
   echo "share/doc/kavelo/copyright"
   echo "share/doc/kavelo/changelog.gz"
+  echo "share/lintian/overrides/kavelo"
 } | LC_ALL=C sort >"$work/expected"
 (cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >"$work/installed"
 if diff "$work/expected" "$work/installed" >"$work/layout.diff"; then
