@@ -98,6 +98,7 @@ output=$(desktop-file-validate "$desktop" 2>&1)
 check "desktop-file-validate prints nothing${output:+: $output}" test -z "$output"
 check "the desktop entry starts kavelo" grep -qx "Exec=kavelo" "$desktop"
 check "the desktop entry shows the icon $id" grep -qx "Icon=$id" "$desktop"
+check "the desktop entry files Kavelo under Education" grep -qx "Categories=Education;.*" "$desktop"
 
 for size in 16 24 32 48 64 128 256; do
   png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
