@@ -8,8 +8,6 @@ set(CPACK_PACKAGE_CONTACT "${KAVELO_MAINTAINER}")
 set(CPACK_PACKAGE_VENDOR "${KAVELO_DEVELOPER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# Only what the install rules put there; no build-tree files.
-set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};ALL;/")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
@@ -19,8 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the executables link come from dpkg-shlibdeps. What no link shows:
 # the Mincho faces the screens are drawn in (by name, through fontconfig). The Qt
 # plugins it loads, the X11 platform and the GIF, ICO and JPEG readers, ship in
-# libqt6gui6, and the multimedia backend with the PulseAudio client in
-# libqt6multimedia6, both of which the links already require.
+# libqt6gui6 on Debian 12, which the links already require; QSoundEffect loads no
+# multimedia plugin but plays through libpulse0, which libqt6multimedia6 requires.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho")
 # Without a sound server the drill stays silent but works.
