@@ -128,7 +128,8 @@ check "the changelog's entry is version $version" \
 # its content beside the real executable: the menu reads 説明/説明.txt as it opens.
 (cd "$work" && PATH="$prefix/bin:$PATH" exec kavelo) 2>"$work/stderr" &
 pid=$!
-if menu=$(find_window メニュー); then
+# A generous wait: the machine may be busy with other builds and tests.
+if menu=$(find_window メニュー 60); then
   pass "kavelo from PATH shows its menu"
   close_window "$menu"
   wait_exit
