@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
     platform::QtProcessControl process;
     platform::Services services{clock, random, sound, timers, errors, process};
 
+    // The content sits beside the real executable. On Linux applicationDirPath() follows
+    // /proc/self/exe, so a start through the link /usr/bin/kavelo still names /usr/lib/kavelo.
     app::Program program(services, QCoreApplication::applicationDirPath());
     program.start();
     if (program.ended())

@@ -2,11 +2,8 @@
 # Runs the real kavelo under Xvfb on a copy of its folder and drives it with xdotool:
 # window titles and client sizes, the way between the screens, the close box, and the
 # run-time error report for missing content. Usage: smoke_test.sh path/to/kavelo
-#
-# There is no window manager on the virtual screen, so windows stay where the program
-# centres them, and a close box is "pressed" by sending WM_DELETE_WINDOW ourselves
-# (xdotool's windowclose destroys the window instead, which is not what a user does).
 set -uo pipefail
+source "$(dirname "$0")/support/x_session.sh"
 
 kavelo=${1:?usage: smoke_test.sh path/to/kavelo}
 kavelo=$(readlink -f "$kavelo")
@@ -48,32 +45,6 @@ start() { # folder
   pid=$!
 }
 
-# Waits for a visible window with exactly this title; prints its id.
-find_window() { # title [seconds]
-  local title=$1 limit=${2:-15} id i
-  for ((i = 0; i < limit * 10; i++)); do
-    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    kill -0 "$pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
-
-client_size() { # window id -> "WIDTHxHEIGHT"
-  xwininfo -id "$1" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w "x" h}'
-}
-
-# Waits until the window with this id is no longer visible.
-gone() { # id
-  local i
-  for ((i = 0; i < 100; i++)); do
-    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 expect_screen() { # title size -> prints the window id
   local id size
   if ! id=$(find_window "$1"); then
@@ -83,80 +54,6 @@ expect_screen() { # title size -> prints the window id
   size=$(client_size "$id")
   if [ "$size" = "$2" ]; then pass "$1 is on view, client area $size"; else fail "$1 has client area $size, not $2"; fi
   echo "$id" >"$work/window"
-}
-
-click() { # window id, x, y (pixels in the client area)
-  xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click 1
-}
-
-# The close box: the message a window manager sends when the user presses it.
-close_window() { # id
-  python3 - "$1" <<'EOF'
-import ctypes, sys
-x = ctypes.cdll.LoadLibrary("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-x.XFlush.argtypes = [ctypes.c_void_p]
-x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
-
-display = x.XOpenDisplay(None)
-if not display:
-    sys.exit("cannot open the display")
-window = int(sys.argv[1])
-event = ClientMessage()
-event.type = 33  # ClientMessage
-event.window = window
-event.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.format = 32
-event.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-event.data[1] = 0  # CurrentTime
-x.XSendEvent(display, window, 0, 0, ctypes.byref(event))
-x.XFlush(display)
-x.XCloseDisplay(display)
-EOF
-}
-
-# The colour of one pixel of a window's client area, as six hex digits.
-pixel() { # id x y
-  python3 - "$@" <<'EOF'
-import ctypes, sys
-x = ctypes.cdll.LoadLibrary("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XGetImage.restype = ctypes.c_void_p
-x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
-                        ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
-x.XGetPixel.restype = ctypes.c_ulong
-x.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
-x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-display = x.XOpenDisplay(None)
-if not display:
-    sys.exit("cannot open the display")
-image = x.XGetImage(display, int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3]), 1, 1, 0xFFFFFFFF, 2)  # ZPixmap
-print("%06x" % (x.XGetPixel(image, 0, 0) & 0xFFFFFF) if image else "none")
-x.XCloseDisplay(display)
-EOF
-}
-
-# Waits for the program to end and sets code to its exit code, or "running" after the limit.
-wait_exit() { # [seconds]
-  local limit=${1:-10} i
-  code=running
-  for ((i = 0; i < limit * 10; i++)); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid"
-      code=$?
-      pid=
-      return
-    fi
-    sleep 0.1
-  done
 }
 
 expect_exit() { # code what

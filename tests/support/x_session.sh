@@ -1,0 +1,108 @@
+# Shell helpers for driving the real program on an X display with xdotool: finding its
+# windows, clicking, pressing a close box, waiting for it to end. Sourced by the smoke
+# test, the install test and the screenshot script; each sets $pid to the program's
+# process id before it calls them.
+#
+# There is no window manager on the virtual screen, so windows stay where the program
+# centres them, and a close box is "pressed" by sending WM_DELETE_WINDOW ourselves
+# (xdotool's windowclose destroys the window instead, which is not what a user does).
+
+# Waits for a visible window with exactly this title; prints its id.
+find_window() { # title [seconds]
+  local title=$1 limit=${2:-15} id i
+  for ((i = 0; i < limit * 10; i++)); do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+client_size() { # window id -> "WIDTHxHEIGHT"
+  xwininfo -id "$1" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w "x" h}'
+}
+
+# Waits until the window with this id is no longer visible.
+gone() { # id
+  local i
+  for ((i = 0; i < 100; i++)); do
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+click() { # window id, x, y (pixels in the client area)
+  xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click 1
+}
+
+# The close box: the message a window manager sends when the user presses it.
+close_window() { # id
+  python3 - "$1" <<'EOF'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x.XFlush.argtypes = [ctypes.c_void_p]
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+display = x.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
+window = int(sys.argv[1])
+event = ClientMessage()
+event.type = 33  # ClientMessage
+event.window = window
+event.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
+event.format = 32
+event.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+event.data[1] = 0  # CurrentTime
+x.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+x.XFlush(display)
+x.XCloseDisplay(display)
+EOF
+}
+
+# The colour of one pixel of a window's client area, as six hex digits.
+pixel() { # id x y
+  python3 - "$@" <<'EOF'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XGetImage.restype = ctypes.c_void_p
+x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                        ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+x.XGetPixel.restype = ctypes.c_ulong
+x.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+display = x.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
+image = x.XGetImage(display, int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3]), 1, 1, 0xFFFFFFFF, 2)  # ZPixmap
+print("%06x" % (x.XGetPixel(image, 0, 0) & 0xFFFFFF) if image else "none")
+x.XCloseDisplay(display)
+EOF
+}
+
+# Waits for the program to end and sets code to its exit code, or "running" after the limit.
+wait_exit() { # [seconds]
+  local limit=${1:-10} i
+  code=running
+  for ((i = 0; i < limit * 10; i++)); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"
+      code=$?
+      pid=
+      return
+    fi
+    sleep 0.1
+  done
+}
