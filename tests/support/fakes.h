@@ -56,6 +56,8 @@ class ScriptedRandom : public platform::RandomSource {
 public:
     double next() override;
     void script(std::initializer_list<double> values) { script_.insert(script_.end(), values); }
+    // Where the fixed cycle starts, for runs that should differ from one another.
+    void seed(unsigned value) { state_ = value; }
     int drawn() const { return drawn_; }
 
 private:

@@ -17,6 +17,12 @@ app::Program& Harness::program() {
 
 void Harness::start() { program().start(); }
 
+void Harness::startAgain() {
+    program_.reset();
+    process = ProcessRecorder();
+    start();
+}
+
 void Harness::startOn(app::ScreenId id) {
     program().run([&] { program().show(id); });
 }

@@ -30,7 +30,10 @@ public:
 
     // The program is made on first use, so a test can change the content first.
     app::Program& program();
-    void start();                   // start-up as the executable does it
+    void start(); // start-up as the executable does it
+    // After the program has ended: a new one starts up on the same content, as when the
+    // learner runs the executable again.
+    void startAgain();
     void startOn(app::ScreenId id); // straight to one screen
 
     app::Screen* screen();
