@@ -1,0 +1,242 @@
+#include "checker/text_files.h"
+
+#include "app/text_reader.h"
+#include "checker/pending_line_number.h"
+#include "checker/pending_text_encoding.h"
+#include "platform/runtime_error.h"
+#include "screens/chart/chart.h"
+#include "screens/drill/drill.h"
+
+#include <QFile>
+
+using platform::RuntimeError;
+
+namespace checker {
+
+namespace {
+
+constexpr int errorFileNotFound = 53, errorPastEnd = 62, errorOverflow = 6, errorMismatch = 13;
+
+QString letterOf(int compound) { return QString(QChar(u'A' + compound - 1)); }
+
+// Says in a teacher's words why the reader refused a file as a whole.
+void reportOpenFailure(const ContentFolder& folder, const QString& file, const RuntimeError& e,
+                       Findings& findings) {
+    if (e.number() == errorFileNotFound) {
+        findings.error(
+            file, {}, QStringLiteral("ファイルがありません。"),
+            QStringLiteral("この名前で作って下さい（フォルダーと名前を確かめて下さい）。"));
+        return;
+    }
+    if (e.number() != errorMismatch) {
+        findings.error(file, {}, e.report() + QStringLiteral("。"), {});
+        return;
+    }
+    QFile in(folder.path(file));
+    const QByteArray bytes = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    const QString resave = QStringLiteral("テキストエディタで文字コードにシフトJIS（CP932、Windows-"
+                                          "31J）を選んで保存し直して下さい。");
+    switch (app::detectEncoding(bytes)) {
+    case app::TextEncoding::Utf8:
+        findings.error(file, {},
+                       QStringLiteral("UTF-8 で保存されています。プログラムが読めるのはシフトJIS"
+                                      "（コードページ 932）だけです。"),
+                       QStringLiteral("次のように変換して下さい: kavelo-check --convert %1")
+                           .arg(folder.commandPath(file)));
+        return;
+    case app::TextEncoding::Utf16:
+        findings.error(file, {}, QStringLiteral("UTF-16（Unicode）で保存されています。"), resave);
+        return;
+    case app::TextEncoding::Jis:
+        findings.error(file, {}, QStringLiteral("JIS（ISO-2022-JP）で保存されています。"), resave);
+        return;
+    case app::TextEncoding::Cp932:
+        findings.error(
+            file, {},
+            QStringLiteral("シフトJIS（コードページ 932）として読めない所があります（%1）。")
+                .arg(e.description()),
+            resave);
+        return;
+    }
+}
+
+bool open(app::TextReader& reader, const ContentFolder& folder, const QString& file,
+          Findings& findings) {
+    try {
+        reader.Open(folder.path(file));
+        return true;
+    } catch (const RuntimeError& e) {
+        reportOpenFailure(folder, file, e, findings);
+        return false;
+    }
+}
+
+void reportTooShort(const QString& file, int lastLine, const QString& needed, const QString& found,
+                    const QString& remedy, Findings& findings) {
+    findings.error(file, lineText(lastLine),
+                   QStringLiteral("%1が要りますが、%2しかありません。").arg(needed, found), remedy);
+}
+
+// Reads `count` text fields, one per question or compound; a field that begins on the
+// same line as the one before most likely comes from an unquoted comma.
+std::vector<TextField> readTextFields(const ContentFolder& folder, const QString& file, int count,
+                                      Findings& findings, const std::function<QString(int)>& nameOf,
+                                      const QString& needed, const QString& unit) {
+    std::vector<TextField> fields;
+    app::TextReader reader;
+    if (!open(reader, folder, file, findings))
+        return fields;
+    try {
+        for (int i = 1; i <= count; ++i) {
+            QString text = reader.ReadTextField();
+            fields.push_back({std::move(text), lineOf(reader)});
+        }
+    } catch (const RuntimeError& e) {
+        if (e.number() != errorPastEnd)
+            throw;
+        const int found = static_cast<int>(fields.size());
+        reportTooShort(file, fields.empty() ? 0 : fields.back().line, needed,
+                       QStringLiteral("%1 %2").arg(found).arg(unit),
+                       QStringLiteral("%1から後を書き足して下さい。").arg(nameOf(found + 1)),
+                       findings);
+    }
+    reader.Close();
+    for (std::size_t i = 1; i < fields.size(); ++i)
+        if (fields[i].line > 0 && fields[i].line == fields[i - 1].line)
+            findings.warning(
+                file, place({lineText(fields[i].line), nameOf(static_cast<int>(i) + 1)}),
+                QStringLiteral("%1 と %2 が同じ行にあります。")
+                    .arg(nameOf(static_cast<int>(i)), nameOf(static_cast<int>(i) + 1)),
+                QStringLiteral("コンマ（,）を含む文は全体を \"...\" で囲んで下さい。"
+                               "囲まないとコンマで二つに分かれ、後がひとつずつずれます。"));
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].text.isEmpty())
+            findings.warning(file,
+                             place({lineText(fields[i].line), nameOf(static_cast<int>(i) + 1)}),
+                             QStringLiteral("空です。学習者には何も表示されません。"),
+                             QStringLiteral("文字を書いて下さい。"));
+    return fields;
+}
+
+QString positionText(int question, int position) {
+    return QStringLiteral("第 %1 問 位置 %2").arg(question).arg(position);
+}
+
+} // namespace
+
+std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findings) {
+    constexpr int questions = ドリル::questionsInDrill;
+    std::vector<AnswerRow> rows;
+    app::TextReader reader;
+    if (!open(reader, folder, answerFile, findings))
+        return rows;
+    const QString numberRemedy =
+        QStringLiteral("0～%1 の基番号を半角数字で書いて下さい（0 は空き）。")
+            .arg(drill_rules::groupCount);
+    int fieldsRead = 0, lastLine = 0;
+    try {
+        for (int q = 1; q <= questions; ++q) {
+            rows.emplace_back();
+            AnswerRow& row = rows.back();
+            for (int p = 1; p <= 6; ++p) {
+                try {
+                    row.groups.at(p) = reader.ReadIntegerField();
+                    row.read.at(p) = true;
+                } catch (const RuntimeError& e) {
+                    if (e.number() != errorMismatch && e.number() != errorOverflow)
+                        throw;
+                    findings.error(
+                        answerFile, place({lineText(lineOf(reader)), positionText(q, p)}),
+                        QStringLiteral("基番号が数として読めません（%1）。").arg(e.description()),
+                        numberRemedy);
+                }
+                row.lines.at(p) = lastLine = lineOf(reader);
+                ++fieldsRead;
+            }
+        }
+    } catch (const RuntimeError& e) {
+        if (e.number() != errorPastEnd)
+            throw;
+        rows.pop_back(); // the question that ran into the end
+        reportTooShort(
+            answerFile, lastLine,
+            QStringLiteral("%1 問 × 6 = %2 個の基番号").arg(questions).arg(questions * 6),
+            QStringLiteral("%1 個").arg(fieldsRead),
+            QStringLiteral("第 %1 問 位置 %2 から後を書き足して下さい（1 行に 1 問、"
+                           "6 個をコンマで区切ります）。")
+                .arg(fieldsRead / 6 + 1)
+                .arg(fieldsRead % 6 + 1),
+            findings);
+    }
+    reader.Close();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        AnswerRow& row = rows[i];
+        const int q = static_cast<int>(i) + 1;
+        if (!std::all_of(row.read.begin() + 1, row.read.end(), [](bool b) { return b; }))
+            continue;
+        const auto faults = drill_rules::answerFaults(q, row.groups);
+        for (const auto& fault : faults) {
+            const int line = row.lines.at(fault.position == 0 ? 1 : fault.position);
+            findings.error(
+                answerFile,
+                place({lineText(line), fault.position == 0 ? QStringLiteral("第 %1 問").arg(q)
+                                                           : positionText(q, fault.position)}),
+                fault.description + QStringLiteral("この問題には正解できません。"),
+                fault.position == 0 ? QStringLiteral("正解の基番号を少なくとも 1 つ書いて下さい。")
+                                    : numberRemedy);
+        }
+        row.sound = faults.empty();
+    }
+    return rows;
+}
+
+std::vector<TextField> checkQuestions(const ContentFolder& folder, Findings& findings) {
+    return readTextFields(
+        folder, questionFile, ドリル::questionsInDrill, findings,
+        [](int q) { return QStringLiteral("第 %1 問").arg(q); },
+        QStringLiteral("%1 問分の問題文").arg(ドリル::questionsInDrill), QStringLiteral("問分"));
+}
+
+std::vector<TextField> checkNames(const ContentFolder& folder, Findings& findings) {
+    return readTextFields(
+        folder, nameFile, 系統図::compoundCount, findings,
+        [](int k) { return QStringLiteral("%1（%2 番目）").arg(letterOf(k)).arg(k); },
+        QStringLiteral("A～X の %1 個の化合物名").arg(系統図::compoundCount), QStringLiteral("個"));
+}
+
+void checkExplanation(const ContentFolder& folder, Findings& findings) {
+    app::TextReader reader;
+    if (!open(reader, folder, explanationFile, findings))
+        return;
+    try {
+        const QString line = reader.ReadLine();
+        if (line.trimmed().isEmpty())
+            findings.warning(explanationFile, lineText(1),
+                             QStringLiteral("1 行目が空です。メニューの説明には 1 行目だけが"
+                                            "表示されるので、説明が出ません。"),
+                             QStringLiteral("説明文を 1 行目に書いて下さい。"));
+    } catch (const RuntimeError& e) {
+        if (e.number() != errorPastEnd)
+            throw;
+        findings.error(
+            explanationFile, {},
+            QStringLiteral("ファイルが空です。メニューは 1 行目を読んで説明に出します。"),
+            QStringLiteral("説明文を 1 行目に書いて下さい。"));
+    }
+    reader.Close();
+}
+
+void checkSameStructures(const std::vector<AnswerRow>& answers, Findings& findings) {
+    for (std::size_t a = 0; a < answers.size(); ++a)
+        for (std::size_t b = a + 1; b < answers.size(); ++b)
+            if (answers[a].sound && answers[b].sound &&
+                drill_rules::sameStructure(answers[a].groups, answers[b].groups))
+                findings.warning(
+                    answerFile,
+                    place({lineText(answers[b].lines.at(1)),
+                           QStringLiteral("第 %1 問と第 %2 問").arg(a + 1).arg(b + 1)}),
+                    QStringLiteral("二つの正解が同じ構造です（環を回すか裏返すと重なります）。"),
+                    QStringLiteral("どちらかの正解か問題文を確かめて下さい。"));
+}
+
+} // namespace checker
