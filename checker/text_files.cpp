@@ -145,10 +145,12 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
                 } catch (const RuntimeError& e) {
                     if (e.number() != errorMismatch && e.number() != errorOverflow)
                         throw;
-                    findings.error(
-                        answerFile, place({lineText(lineOf(reader)), positionText(q, p)}),
-                        QStringLiteral("基番号が数として読めません（%1）。").arg(e.description()),
-                        numberRemedy);
+                    findings.error(answerFile,
+                                   place({lineText(lineOf(reader)), positionText(q, p)}),
+                                   QStringLiteral("基番号として読めません。プログラムはここで「%"
+                                                  "1」と報告して止まります。")
+                                       .arg(e.description()),
+                                   numberRemedy);
                 }
                 row.lines.at(p) = lastLine = lineOf(reader);
                 ++fieldsRead;
