@@ -111,7 +111,7 @@ ConversionResult convertToCp932(const QString& path) {
     if (!encoded.unmappable.isEmpty()) {
         QStringList messages;
         for (const QString& where : encoded.unmappable)
-            messages << where + QStringLiteral(" はシフトJIS（コードページ 932）にない文字です。");
+            messages << where + QStringLiteral("はシフトJIS（コードページ 932）にない文字です。");
         messages << QStringLiteral("ファイルは変更していません。これらの文字を別の文字に"
                                    "置き換えてから、もう一度変換して下さい。");
         return {Conversion::Refused, messages};
