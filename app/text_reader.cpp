@@ -1,11 +1,10 @@
 #include "app/text_reader.h"
 
+#include "app/text_encoding.h"
 #include "platform/paths.h"
 #include "platform/runtime_error.h"
 
 #include <QFile>
-#include <QStringDecoder>
-#include <algorithm>
 #include <limits>
 
 using platform::RuntimeError;
@@ -14,115 +13,188 @@ namespace app {
 
 namespace {
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+// Every byte the reader looks for lies below 0x40, where code page 932 never puts the
+// second byte of a character, so lines and fields can be found on the bytes themselves.
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// A file saved as UTF-8 often decodes as code page 932 without a single error ("ベンゼン"
-// becomes "繝吶Φ繧ｼ繝ｳ"), and the learner would see that on screen. Japanese text in code
-// page 932 is practically never valid UTF-8 (its kana rows lead with 0x82 and 0x83, which
-// UTF-8 only allows as continuation bytes), so a file that is valid UTF-8 with any byte
-// above 0x7F, or that starts with the UTF-8 mark, was saved in the wrong encoding.
-bool looksLikeUtf8(const QByteArray& bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return true;
-    const bool onlyAscii = std::all_of(bytes.begin(), bytes.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (onlyAscii)
-        return false;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    return !utf8.hasError();
+const char* const resave = "シフトJIS（コードページ 932）で保存し直して下さい。";
+
+QString wrongEncoding(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return QStringLiteral("UTF-8 で保存されています。");
+    case TextEncoding::Utf16:
+        return QStringLiteral("UTF-16 で保存されているか、テキストファイルではありません。");
+    case TextEncoding::Jis:
+        return QStringLiteral("JIS（ISO-2022-JP）で保存されています。");
+    case TextEncoding::Cp932:
+        break;
+    }
+    return {};
+}
+
+// Code page 932 as Windows defines it: single bytes, or a lead byte and a trail byte. The
+// decoder turns some broken pairs into a substitute character without a word, so the
+// structure is checked here first.
+bool isCp932(QByteArrayView bytes) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c <= 0x7F || (c >= 0xA1 && c <= 0xDF))
+            continue;
+        if (!((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) || ++i >= bytes.size())
+            return false;
+        const auto trail = static_cast<unsigned char>(bytes[i]);
+        if (trail < 0x40 || trail == 0x7F || trail > 0xFC)
+            return false;
+    }
+    return true;
+}
+
+// Characters of the user-defined area (gaiji) come out in the private use area: no font
+// here has them, so they would show as empty boxes.
+bool holdsGaiji(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF)
+            return true;
+    return false;
 }
 
 } // namespace
 
 void TextReader::Open(const QString& contentPath) {
-    path_ = platform::nativePath(contentPath);
-    QFile file(path_);
+    const QString path = platform::nativePath(contentPath);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError::fileNotFound(path_);
-    const QByteArray bytes = file.readAll();
-    if (looksLikeUtf8(bytes))
-        throw RuntimeError::typeMismatch(
-            path_,
-            QStringLiteral(
-                "UTF-8 で保存されています。シフトJIS（コードページ 932）で保存し直して下さい。"));
-    QStringDecoder decode("windows-31j");
-    if (!decode.isValid())
+        throw RuntimeError::fileNotFound(path);
+    openBytes(file.readAll(), contentPath);
+}
+
+void TextReader::openBytes(const QByteArray& bytes, const QString& contentPath) {
+    path_ = platform::nativePath(contentPath);
+    const TextEncoding encoding = detectEncoding(bytes);
+    if (encoding != TextEncoding::Cp932)
+        throw RuntimeError::typeMismatch(path_,
+                                         wrongEncoding(encoding) + QString::fromUtf8(resave));
+    // Stateless: a character cut off at the end of what is decoded is an error, not
+    // something kept back for a next call that never comes.
+    decoder_ = QStringDecoder("windows-31j", QStringConverter::Flag::Stateless);
+    if (!decoder_.isValid())
         throw RuntimeError::typeMismatch(path_, QStringLiteral("コードページ 932 を読めません。"));
-    text_ = decode(bytes);
-    if (decode.hasError())
-        throw RuntimeError::typeMismatch(
-            path_, QStringLiteral("シフトJIS（コードページ 932）で保存されていません。"));
+    bytes_ = bytes;
     position_ = 0;
+    countedTo_ = 0;
+    line_ = 1;
+    readLine_ = 0;
     fieldsRead_ = 0;
     open_ = true;
 }
 
 void TextReader::Close() {
-    text_.clear();
+    bytes_.clear();
     position_ = 0;
     open_ = false;
 }
 
 void TextReader::requireMore() const {
-    if (!open_ || position_ >= text_.size())
+    if (!open_ || position_ >= bytes_.size())
         throw RuntimeError::inputPastEnd(path_);
 }
 
+bool TextReader::at(char c) const { return position_ < bytes_.size() && bytes_[position_] == c; }
+
 bool TextReader::atLineEnd() const {
-    return position_ < text_.size() && isLineEnd(text_[position_]);
+    return position_ < bytes_.size() && isLineEnd(bytes_[position_]);
 }
 
 // CR LF, a lone CR and a lone LF each end one line.
 void TextReader::skipLineEnd() {
-    if (position_ < text_.size() && text_[position_] == QLatin1Char('\r'))
+    if (at('\r'))
         ++position_;
-    if (position_ < text_.size() && text_[position_] == QLatin1Char('\n'))
+    if (at('\n'))
         ++position_;
 }
 
 void TextReader::skipBlanks() {
-    while (position_ < text_.size() && isBlank(text_[position_]))
+    while (position_ < bytes_.size() && isBlank(bytes_[position_]))
         ++position_;
+}
+
+// Notes the line on which a read begins, counting the line ends passed since the last one.
+void TextReader::beginRead() {
+    for (; countedTo_ < position_; ++countedTo_) {
+        const char c = bytes_[countedTo_];
+        if (c == '\n' ||
+            (c == '\r' && (countedTo_ + 1 >= bytes_.size() || bytes_[countedTo_ + 1] != '\n')))
+            ++line_;
+    }
+    readLine_ = line_;
+}
+
+QString TextReader::decode(qsizetype from, qsizetype to) {
+    const QByteArrayView bytes(bytes_.constData() + from, to - from);
+    QString text = decoder_(bytes);
+    // The decoder's table swaps three control codes as IBM's code pages do, and puts in
+    // U+001A for some pairs it cannot map: one more of those than 0x7F bytes, or a
+    // replacement character, is a character the file does not really hold.
+    const bool substituted = text.contains(QChar::ReplacementCharacter) ||
+                             text.count(QChar(0x1A)) != bytes.count('\x7F');
+    for (QChar& c : text)
+        c = c == QChar(0x1C)   ? QChar(0x1A)
+            : c == QChar(0x7F) ? QChar(0x1C)
+            : c == QChar(0x1A) ? QChar(0x7F)
+                               : c;
+    if (!isCp932(bytes) || decoder_.hasError() || substituted)
+        throw RuntimeError::typeMismatch(
+            path_,
+            QStringLiteral("%1 行目にシフトJIS（コードページ 932）で読めない文字があります。%2")
+                .arg(readLine_)
+                .arg(QString::fromUtf8(resave)));
+    if (holdsGaiji(text))
+        throw RuntimeError::typeMismatch(
+            path_, QStringLiteral(
+                       "%1 行目に外字（利用者定義文字）があります。表示できる文字に直して下さい。")
+                       .arg(readLine_));
+    return text;
 }
 
 QString TextReader::ReadLine() {
     requireMore();
+    beginRead();
     const qsizetype start = position_;
-    while (position_ < text_.size() && !isLineEnd(text_[position_]))
+    while (position_ < bytes_.size() && !isLineEnd(bytes_[position_]))
         ++position_;
-    QString line = text_.mid(start, position_ - start);
+    const qsizetype end = position_;
     skipLineEnd();
-    return line;
+    return decode(start, end);
 }
 
 QString TextReader::nextField() {
     requireMore();
     skipBlanks();
+    beginRead();
     ++fieldsRead_;
-    QString field;
-    if (position_ < text_.size() && text_[position_] == QLatin1Char('"')) {
-        const qsizetype start = ++position_;
-        while (position_ < text_.size() && text_[position_] != QLatin1Char('"'))
+    qsizetype start = position_, end = position_;
+    if (at('"')) {
+        start = ++position_;
+        while (position_ < bytes_.size() && bytes_[position_] != '"')
             ++position_;
-        field = text_.mid(start, position_ - start);
+        end = position_;
         // Whatever stands between the closing quote and the separator is dropped.
-        while (position_ < text_.size() && text_[position_] != QLatin1Char(',') && !atLineEnd())
+        while (position_ < bytes_.size() && bytes_[position_] != ',' && !atLineEnd())
             ++position_;
     } else {
-        const qsizetype start = position_;
-        while (position_ < text_.size() && text_[position_] != QLatin1Char(',') && !atLineEnd())
+        while (position_ < bytes_.size() && bytes_[position_] != ',' && !atLineEnd())
             ++position_;
-        field = text_.mid(start, position_ - start);
-        while (!field.isEmpty() && isBlank(field.back()))
-            field.chop(1);
+        end = position_;
+        while (end > start && isBlank(bytes_[end - 1]))
+            --end;
     }
-    if (position_ < text_.size() && text_[position_] == QLatin1Char(','))
+    if (at(','))
         ++position_;
     else
         skipLineEnd();
-    return field;
+    return decode(start, end);
 }
 
 QString TextReader::ReadTextField() { return nextField(); }
@@ -135,7 +207,10 @@ std::int16_t TextReader::ReadIntegerField() {
     bool digitsOnly = digitsFrom < field.size();
     for (qsizetype i = digitsFrom; i < field.size(); ++i)
         digitsOnly = digitsOnly && field[i] >= QLatin1Char('0') && field[i] <= QLatin1Char('9');
-    const QString where = QStringLiteral("（%1 番目のデータ「%2」）").arg(fieldsRead_).arg(field);
+    const QString where = QStringLiteral("（%1 行目、%2 番目のデータ「%3」）")
+                              .arg(readLine_)
+                              .arg(fieldsRead_)
+                              .arg(field);
     if (!digitsOnly)
         throw RuntimeError::typeMismatch(path_, where);
     bool fits = false;

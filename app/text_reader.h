@@ -1,35 +1,51 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <cstdint>
 
 namespace app {
 
 // Reads a content file from the start: whole lines, or fields separated by commas and
-// line ends (a field in double quotes may hold commas). The file is decoded from code
-// page 932 as Windows writes it. Every failure is a run-time error that names the file:
+// line ends (a field in double quotes may hold commas). The file must be code page 932
+// as Windows writes it. Only what is read gets decoded, so the first line of a large file
+// costs no more than the line. Every failure is a run-time error that names the file:
 // 53 missing, 62 read past the end, 6 a number outside 16 bits, 13 text where a number
-// belongs or bytes that are not code page 932.
+// belongs or a file that is not code page 932. A field that fails to convert has been
+// consumed: a caller that reports the error and goes on reads the next field.
 class TextReader {
 public:
     void Open(const QString& contentPath);
+    // The same, on bytes already in memory that stand for the file at `contentPath`.
+    void openBytes(const QByteArray& bytes, const QString& contentPath);
     QString ReadLine();
     QString ReadTextField();
     std::int16_t ReadIntegerField();
     void Close();
 
     const QString& path() const { return path_; }
+    // The line (from 1) on which the last line or field read began.
+    int lineNumber() const { return readLine_; }
 
 private:
     void requireMore() const;
     bool atLineEnd() const;
+    bool at(char c) const;
     void skipLineEnd();
     void skipBlanks();
+    void beginRead();
+    QString decode(qsizetype from, qsizetype to);
     QString nextField();
 
     QString path_;
-    QString text_;
+    QByteArray bytes_;
+    QStringDecoder decoder_;
     qsizetype position_ = 0;
+    // Lines are counted as the reading passes them, never from the start again.
+    qsizetype countedTo_ = 0;
+    int line_ = 1;
+    int readLine_ = 0;
     int fieldsRead_ = 0;
     bool open_ = false;
 };

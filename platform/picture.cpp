@@ -1,23 +1,95 @@
 #include "platform/picture.h"
 
 #include "platform/paths.h"
+#include "platform/picture_completeness.h"
 #include "platform/runtime_error.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace platform {
 
-QImage loadPicture(const QString& contentPath) {
+PictureFormat pictureFormatOf(QByteArrayView bytes) {
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
+        return PictureFormat::Gif;
+    if (bytes.startsWith("BM"))
+        return PictureFormat::Bmp;
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        return PictureFormat::Jpeg;
+    if (bytes.startsWith(QByteArrayView("\0\0\1\0", 4)) ||
+        bytes.startsWith(QByteArrayView("\0\0\2\0", 4)))
+        return PictureFormat::Ico;
+    return PictureFormat::Other;
+}
+
+namespace {
+
+// Qt refuses to decode pictures above its allocation limit; a header that announces one is
+// refused before anything walks through it.
+qint64 largestPicture() { return qint64(QImageReader::allocationLimit()) * 1024 * 1024 / 4; }
+
+const char* qtFormat(PictureFormat format) {
+    switch (format) {
+    case PictureFormat::Gif:
+        return "gif";
+    case PictureFormat::Bmp:
+        return "bmp";
+    case PictureFormat::Jpeg:
+        return "jpeg";
+    case PictureFormat::Ico:
+        return "ico";
+    case PictureFormat::Other:
+        break;
+    }
+    return nullptr;
+}
+
+bool isComplete(PictureFormat format, QByteArrayView bytes) {
+    switch (format) {
+    case PictureFormat::Gif:
+        return gifIsComplete(bytes, largestPicture());
+    case PictureFormat::Bmp:
+        return bmpIsComplete(bytes);
+    case PictureFormat::Jpeg:
+        return jpegIsComplete(bytes, largestPicture());
+    case PictureFormat::Ico:
+        return icoIsComplete(bytes);
+    case PictureFormat::Other:
+        break;
+    }
+    return false;
+}
+
+} // namespace
+
+QImage decodePicture(const QByteArray& bytes, const QString& contentPath) {
     const QString path = nativePath(contentPath);
-    if (!QFileInfo(path).isFile())
-        throw RuntimeError::fileNotFound(path);
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
+    const PictureFormat format = pictureFormatOf(bytes);
+    if (format == PictureFormat::Other)
+        throw RuntimeError::invalidPicture(
+            path, QStringLiteral("GIF、BMP、JPEG、アイコンのどの形式でもありません。"));
+    if (!isComplete(format, bytes))
+        throw RuntimeError::invalidPicture(
+            path, QStringLiteral("ファイルが途中で切れているか、壊れています。"));
+    QByteArray data = bytes; // shares, never copies: QBuffer only reads
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, qtFormat(format));
+    reader.setDecideFormatFromContent(false);
     QImage image = reader.read();
     if (image.isNull())
-        throw RuntimeError::invalidPicture(path);
+        throw RuntimeError::invalidPicture(path, QStringLiteral("画像を読み取れません。"));
     return image;
+}
+
+QImage loadPicture(const QString& contentPath) {
+    const QString path = nativePath(contentPath);
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        throw RuntimeError::fileNotFound(path);
+    return decodePicture(file.readAll(), contentPath);
 }
 
 } // namespace platform

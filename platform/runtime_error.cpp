@@ -29,8 +29,8 @@ RuntimeError RuntimeError::typeMismatch(const QString& file, const QString& deta
     return {13, QStringLiteral("型が一致しません。%1").arg(detail), file};
 }
 
-RuntimeError RuntimeError::invalidPicture(const QString& file) {
-    return {481, QStringLiteral("ピクチャが不正です。"), file};
+RuntimeError RuntimeError::invalidPicture(const QString& file, const QString& detail) {
+    return {481, QStringLiteral("ピクチャが不正です。%1").arg(detail), file};
 }
 
 RuntimeError RuntimeError::subscriptOutOfRange(const QString& detail) {

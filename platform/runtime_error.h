@@ -22,7 +22,7 @@ public:
     static RuntimeError inputPastEnd(const QString& file);
     static RuntimeError overflow(const QString& file, const QString& detail);
     static RuntimeError typeMismatch(const QString& file, const QString& detail);
-    static RuntimeError invalidPicture(const QString& file);
+    static RuntimeError invalidPicture(const QString& file, const QString& detail = {});
     static RuntimeError subscriptOutOfRange(const QString& detail);
     static RuntimeError invalidContent(const QString& file, const QString& detail);
 

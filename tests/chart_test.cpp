@@ -10,7 +10,7 @@ using testing_support::Harness;
 static QByteArray gif(int w, int h) {
     const QByteArray wh = QByteArray(1, char(w)) + char(w >> 8) + char(h) + char(h >> 8);
     const QByteArray lzw = QByteArray("\x04\x41\x10").repeated(w * h / 4) + '\x05';
-    auto out = "GIF89a" + wh + QByteArray("\x80\0\0\0\0\0\0\0\0,\0\0\0\0", 15) + wh + '\0' + '\2';
+    auto out = "GIF89a" + wh + QByteArray("\x80\0\0\0\0\0\0\0\0,\0\0\0\0", 14) + wh + '\0' + '\2';
     for (qsizetype at = 0; at < lzw.size(); at += 255)
         out += char(lzw.mid(at, 255).size()) + lzw.mid(at, 255);
     return out + QByteArray("\0;", 2);

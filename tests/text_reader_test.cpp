@@ -44,7 +44,7 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
         {sjis("32768"), "I", "!6"},
         {sjis("-32769"), "I", "!6"},
         {sjis("99999999999999999999999"), "I", "!6"},
-        {sjis("4,5,12a,6"), "III", "4|5|!13", "3 番目"},
+        {sjis("4,5\n12a,6"), "III", "4|5|!13", "2 行目、3 番目"},
         {sjis("4,1 2"), "II", "4|!13", "2 番目"},
         {sjis("+"), "I", "!13"},
         {sjis("１"), "I", "!13"},
@@ -55,6 +55,21 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
                     "abc\r\n"),
          "L", "!13", "UTF-8"},
         {QByteArray("caf\xE9\r\n"), "L", "!13", "932"},
+        // A file that ends inside a two-byte character, in a line or in a field.
+        {QByteArray("\x41\x42\x82"), "L", "!13", "1 行目"},
+        {sjis("ベンゼン\r\nトルエン").chopped(1), "TT", "ベンゼン|!13", "2 行目"},
+        {sjis("1,2\r\n3\x82,4"), "IIII", "1|2|!13", "2 行目"},
+        // Control codes stay what Windows makes of them.
+        {QByteArray("a\x1A\x1C\x7F\r\n"), "L", "a\x1A\x1C\x7F"},
+        // Half-width katakana that also happens to be valid two-byte UTF-8 is code page 932.
+        {QByteArray("\xC3\xBD,\xC3\xBD\xC3\xBD\r\n"), "TT", "ﾃｽ|ﾃｽﾃｽ"},
+        // JIS and UTF-16 (with and without a byte-order mark) are not code page 932 either.
+        {QByteArray("\x1B$B%H%k%(%s\x1B(B\r\n"), "L", "!13", "JIS"},
+        {QByteArray("a\0b\0\r\0\n\0", 8), "L", "!13", "UTF-16"},
+        {QByteArray("\xFF\xFE\xD9\x30\xF3\x30", 6), "L", "!13", "UTF-16"},
+        {QByteArray("\xD9\x30\xF3\x30\xBC\x30\xF3\x30"), "L", "!13", "932"},
+        // Gaiji from the user-defined area have no glyph anywhere but on their author's PC.
+        {QByteArray("\x82\xA0\xF0\x40\r\n"), "L", "!13", "外字"},
         {{}, "L", "!53", "", false},
     };
     for (const Case& c : cases) {
@@ -79,4 +94,21 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
         }
         EXPECT_EQ(results.join(QLatin1Char('|')).toStdString(), c.expected);
     }
+}
+
+TEST(TextReader, GoesOnAfterAFieldThatFailsAndTellsTheLineEachReadBeganOn) {
+    testing_support::ContentFolder folder{false};
+    folder.writeBytes(QStringLiteral("a.txt"), sjis("1,x\r\n\"two\r\nlines\",40000\r7"));
+    app::TextReader reader;
+    reader.Open(folder.file(QStringLiteral("a.txt")));
+    QStringList seen;
+    for (int i = 0; i < 5; ++i) {
+        try {
+            seen << QString::number(reader.ReadIntegerField());
+        } catch (const platform::RuntimeError& error) {
+            seen << QStringLiteral("!%1").arg(error.number());
+        }
+        seen.back() += QStringLiteral("@%1").arg(reader.lineNumber());
+    }
+    EXPECT_EQ(seen.join(' ').toStdString(), "1@1 !13@1 !13@2 !6@3 7@4");
 }
