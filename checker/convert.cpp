@@ -1,6 +1,6 @@
 #include "checker/convert.h"
 
-#include "checker/pending_text_encoding.h"
+#include "app/text_encoding.h"
 
 #include <QFile>
 #include <QSaveFile>

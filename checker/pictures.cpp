@@ -1,5 +1,6 @@
 #include "checker/pictures.h"
 
+#include "checker/error_detail.h"
 #include "platform/picture.h"
 #include "platform/runtime_error.h"
 #include "platform/twips.h"
@@ -28,9 +29,7 @@ QImage load(const ContentFolder& folder, const QString& file, const QString& whe
             findings.error(file, where, QStringLiteral("絵のファイルがありません。"),
                            QStringLiteral("この名前の GIF ファイルを置いて下さい。"));
         else if (e.number() == errorInvalidPicture)
-            findings.error(file, where,
-                           QStringLiteral("絵として読めません（壊れているか、途中で切れているか、"
-                                          "GIF・BMP・JPEG・ICO 以外の形式です）。"),
+            findings.error(file, where, QStringLiteral("絵として読めません。") + detailOf(e),
                            QStringLiteral("画像ソフトで GIF として保存し直して下さい。"));
         else
             findings.error(file, where, e.report() + QStringLiteral("。"), {});

@@ -1,8 +1,8 @@
 #include "checker/text_files.h"
 
+#include "app/text_encoding.h"
 #include "app/text_reader.h"
-#include "checker/pending_line_number.h"
-#include "checker/pending_text_encoding.h"
+#include "checker/error_detail.h"
 #include "platform/runtime_error.h"
 #include "screens/chart/chart.h"
 #include "screens/drill/drill.h"
@@ -88,8 +88,16 @@ std::vector<TextField> readTextFields(const ContentFolder& folder, const QString
         return fields;
     try {
         for (int i = 1; i <= count; ++i) {
-            QString text = reader.ReadTextField();
-            fields.push_back({std::move(text), lineOf(reader)});
+            try {
+                QString text = reader.ReadTextField();
+                fields.push_back({std::move(text), reader.lineNumber()});
+            } catch (const RuntimeError& e) {
+                if (e.number() != errorMismatch)
+                    throw;
+                findings.error(file, place({lineText(reader.lineNumber()), nameOf(i)}), detailOf(e),
+                               {});
+                fields.push_back({QString(), reader.lineNumber(), false});
+            }
         }
     } catch (const RuntimeError& e) {
         if (e.number() != errorPastEnd)
@@ -105,12 +113,12 @@ std::vector<TextField> readTextFields(const ContentFolder& folder, const QString
         if (fields[i].line > 0 && fields[i].line == fields[i - 1].line)
             findings.warning(
                 file, place({lineText(fields[i].line), nameOf(static_cast<int>(i) + 1)}),
-                QStringLiteral("%1 と %2 が同じ行にあります。")
+                QStringLiteral("%1と%2が同じ行にあります。")
                     .arg(nameOf(static_cast<int>(i)), nameOf(static_cast<int>(i) + 1)),
                 QStringLiteral("コンマ（,）を含む文は全体を \"...\" で囲んで下さい。"
                                "囲まないとコンマで二つに分かれ、後がひとつずつずれます。"));
     for (std::size_t i = 0; i < fields.size(); ++i)
-        if (fields[i].text.isEmpty())
+        if (fields[i].readable && fields[i].text.isEmpty())
             findings.warning(file,
                              place({lineText(fields[i].line), nameOf(static_cast<int>(i) + 1)}),
                              QStringLiteral("空です。学習者には何も表示されません。"),
@@ -146,13 +154,13 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
                     if (e.number() != errorMismatch && e.number() != errorOverflow)
                         throw;
                     findings.error(answerFile,
-                                   place({lineText(lineOf(reader)), positionText(q, p)}),
+                                   place({lineText(reader.lineNumber()), positionText(q, p)}),
                                    QStringLiteral("基番号として読めません。プログラムはここで「%"
                                                   "1」と報告して止まります。")
                                        .arg(e.description()),
                                    numberRemedy);
                 }
-                row.lines.at(p) = lastLine = lineOf(reader);
+                row.lines.at(p) = lastLine = reader.lineNumber();
                 ++fieldsRead;
             }
         }
@@ -218,6 +226,11 @@ void checkExplanation(const ContentFolder& folder, Findings& findings) {
                                             "表示されるので、説明が出ません。"),
                              QStringLiteral("説明文を 1 行目に書いて下さい。"));
     } catch (const RuntimeError& e) {
+        if (e.number() == errorMismatch) {
+            findings.error(explanationFile, lineText(1), detailOf(e), {});
+            reader.Close();
+            return;
+        }
         if (e.number() != errorPastEnd)
             throw;
         findings.error(

@@ -26,6 +26,7 @@ struct AnswerRow {
 struct TextField {
     QString text;
     int line = 0;
+    bool readable = true; // false: the reader refused it, and `text` is empty
 };
 
 // Each returns what it could read, one entry per question or compound from the first,

@@ -18,8 +18,8 @@ const QString explanation = QStringLiteral("説明/説明.txt"),
 struct Fault {
     const char* name;
     std::function<void(ContentFolder&)> apply;
-    // "E file place" or "W file place" per finding, the line left out; then a pattern
-    // that the first finding's report must match.
+    // "E file place" or "W file place" per finding; then a pattern that the first
+    // finding's report must match.
     QStringList expected;
     const char* says;
     bool together; // goes into the folder that holds every fault at once
@@ -51,7 +51,7 @@ const std::vector<Fault>& faults() {
          true},
         {"explanation blank first line",
          line(explanation, 1, ""),
-         {"W 説明/説明.txt"},
+         {"W 説明/説明.txt 1 行目"},
          "1 行目が空",
          false},
         {"answers missing",
@@ -61,7 +61,7 @@ const std::vector<Fault>& faults() {
          false},
         {"answers short",
          [](ContentFolder& c) { keepLines(c, answers, 32, "1,2,3\n"); },
-         {"E 説明/正解.txt"},
+         {"E 説明/正解.txt 33 行目"},
          "198 個の基番号が要りますが、195 個.*第 33 問 位置 4 から",
          false},
         {"answers in UTF-8",
@@ -71,33 +71,33 @@ const std::vector<Fault>& faults() {
          false},
         {"answer is text",
          line(answers, 2, "2,0,三,0,0,0"),
-         {"E 説明/正解.txt 第 2 問 位置 3"},
+         {"E 説明/正解.txt 2 行目 第 2 問 位置 3"},
          "基番号として読めません.*三",
          true},
         {"answer too big for 16 bits",
          line(answers, 4, "4,0,0,0,0,99999"),
-         {"E 説明/正解.txt 第 4 問 位置 6"},
+         {"E 説明/正解.txt 4 行目 第 4 問 位置 6"},
          "基番号として読めません.*99999",
          true},
         {"answer 21",
          line(answers, 7, "7,0,21,0,0,0"),
-         {"E 説明/正解.txt 第 7 問 位置 3"},
+         {"E 説明/正解.txt 7 行目 第 7 問 位置 3"},
          "基番号 21 は 0～20 の範囲にありません",
          true},
         {"answer -1",
          line(answers, 8, "-1,0,0,0,0,8"),
-         {"E 説明/正解.txt 第 8 問 位置 1"},
+         {"E 説明/正解.txt 8 行目 第 8 問 位置 1"},
          "基番号 -1 は",
          true},
         {"answer of no group",
          line(answers, 33, "0,0,0,0,0,0"),
-         {"E 説明/正解.txt 第 33 問"},
+         {"E 説明/正解.txt 33 行目 第 33 問"},
          "基がひとつもありません",
          true},
         // Question 21 is two methyls side by side; so are these, turned and mirrored.
         {"two answers one structure",
          line(answers, 10, "0,0,0,0,1,1"),
-         {"W 説明/正解.txt 第 10 問と第 21 問"},
+         {"W 説明/正解.txt 21 行目 第 10 問と第 21 問"},
          "同じ構造",
          true},
         {"questions missing",
@@ -107,7 +107,7 @@ const std::vector<Fault>& faults() {
          false},
         {"questions short",
          [](ContentFolder& c) { keepLines(c, questions, 30); },
-         {"E 説明/問題.txt"},
+         {"E 説明/問題.txt 30 行目"},
          "33 問分の問題文が要りますが、30 問分しか.*第 31 問から",
          false},
         {"questions in UTF-8",
@@ -115,12 +115,31 @@ const std::vector<Fault>& faults() {
          {"E 説明/問題.txt"},
          "UTF-8",
          false},
-        {"empty question", line(questions, 5, "\"\""), {"W 説明/問題.txt 第 5 問"}, "空です", true},
+        {"empty question",
+         line(questions, 5, "\"\""),
+         {"W 説明/問題.txt 5 行目 第 5 問"},
+         "空です",
+         true},
         {"question too wide",
          line(questions, 6, "ベンゼン環にメチル基とエチル基とニトロ基がついた化合物"),
-         {"W 説明/問題.txt 第 6 問"},
+         {"W 説明/問題.txt 6 行目 第 6 問"},
          "問題の欄に入りきらず",
          true},
+        {"question with an unquoted comma",
+         line(questions, 3, "ベンゼン, トルエン"),
+         {"W 説明/問題.txt 3 行目 第 4 問"},
+         "第 3 問と第 4 問が同じ行.*\"...\" で囲んで",
+         false},
+        {"questions in JIS",
+         [](ContentFolder& c) { c.writeBytes(questions, "\x1B$B%Y%s%<%s\x1B(B\r\n"); },
+         {"E 説明/問題.txt"},
+         "JIS",
+         false},
+        {"explanation with a user-defined character",
+         [](ContentFolder& c) { c.writeBytes(explanation, "Kavelo \xF0\x40\r\n"); },
+         {"E 説明/説明.txt 1 行目"},
+         "外字",
+         false},
         {"names missing",
          remove("化合物/名前.txt"),
          {"E 化合物/名前.txt"},
@@ -128,7 +147,7 @@ const std::vector<Fault>& faults() {
          false},
         {"names short",
          [](ContentFolder& c) { keepLines(c, names, 23); },
-         {"E 化合物/名前.txt"},
+         {"E 化合物/名前.txt 23 行目"},
          "24 個の化合物名が要りますが、23 個しか.*X（24 番目）から",
          false},
         {"names in UTF-16",
@@ -136,10 +155,23 @@ const std::vector<Fault>& faults() {
          {"E 化合物/名前.txt"},
          "UTF-16",
          true},
-        {"empty name", line(names, 3, "\"\""), {"W 化合物/名前.txt C（3 番目）"}, "空です", false},
+        {"name with a byte that is not code page 932",
+         [](ContentFolder& c) {
+             QByteArray bytes = c.read(names);
+             c.writeBytes(names, bytes.insert(bytes.indexOf("\r\n", bytes.indexOf("\r\n") + 1) + 2,
+                                              "\x81\x20"));
+         },
+         {"E 化合物/名前.txt 3 行目 C（3 番目）"},
+         "3 行目にシフトJIS.*読めない文字",
+         false},
+        {"empty name",
+         line(names, 3, "\"\""),
+         {"W 化合物/名前.txt 3 行目 C（3 番目）"},
+         "空です",
+         false},
         {"name too wide",
          line(names, 4, "パラ-ヒドロキシアゾベンゼン（4-フェニルアゾフェノール）"),
-         {"W 化合物/名前.txt D（4 番目）"},
+         {"W 化合物/名前.txt 4 行目 D（4 番目）"},
          "見出しに入りきらず",
          false},
         {"group picture missing",
@@ -222,9 +254,7 @@ const std::vector<Fault>& faults() {
 }
 
 QString brief(const checker::Finding& f) {
-    static const QRegularExpression line(QStringLiteral("^\\d+ 行目 ?"));
-    QString where = f.where;
-    where.remove(line);
+    const QString& where = f.where;
     return QStringLiteral("%1 %2 %3")
         .arg(f.severity == checker::Severity::Error ? 'E' : 'W')
         .arg(f.file, where)

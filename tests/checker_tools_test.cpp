@@ -61,8 +61,8 @@ TEST(CheckerAnswerKey, MarksWhatCannotBeReadAndNamesItAfterTheKey) {
     EXPECT_EQ(lines[1].toStdString(), "    1 CH3   2 ?   3 -   4 -   5 -   6 -");
     EXPECT_EQ(lines[3].toStdString(), "    1 CH2CH3   2 -   3 ?21   4 -   5 -   6 -");
     EXPECT_EQ(lines[64].toStdString(), "第 33 問  ?");
-    EXPECT_TRUE(out.contains(QStringLiteral("エラー: 説明/正解.txt: 第 1 問 位置 2")));
-    EXPECT_TRUE(out.contains(QStringLiteral("エラー: 説明/正解.txt: 第 2 問 位置 3")));
+    EXPECT_TRUE(out.contains(QStringLiteral("エラー: 説明/正解.txt: 1 行目 第 1 問 位置 2")));
+    EXPECT_TRUE(out.contains(QStringLiteral("エラー: 説明/正解.txt: 2 行目 第 2 問 位置 3")));
     EXPECT_TRUE(out.contains(QStringLiteral("エラー: 説明/問題.txt: ")));
 }
 
