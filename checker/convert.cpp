@@ -79,6 +79,8 @@ Encoded encodeCp932(const QString& text) {
 
 ConversionResult convertToCp932(const QString& path) {
     QFile in(path);
+    if (!in.exists())
+        return {Conversion::Refused, {QStringLiteral("ファイルがありません。")}};
     if (!in.open(QIODevice::ReadOnly))
         return {Conversion::Refused,
                 {QStringLiteral("ファイルを開けません（%1）。").arg(in.errorString())}};

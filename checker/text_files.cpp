@@ -191,7 +191,12 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
                 answerFile,
                 place({lineText(line), fault.position == 0 ? QStringLiteral("第 %1 問").arg(q)
                                                            : positionText(q, fault.position)}),
-                fault.description + QStringLiteral("この問題には正解できません。"),
+                (fault.position == 0
+                     ? QStringLiteral("正解に基がひとつもありません（値 0,0,0,0,0,0）。")
+                     : QStringLiteral("基番号 %1 は 0～%2 の範囲にありません。")
+                           .arg(fault.group)
+                           .arg(drill_rules::groupCount)) +
+                    QStringLiteral("この問題には正解できません。"),
                 fault.position == 0 ? QStringLiteral("正解の基番号を少なくとも 1 つ書いて下さい。")
                                     : numberRemedy);
         }

@@ -11,17 +11,19 @@ std::vector<AnswerFault> answerFaults(int question, const Ring& answer) {
         const int group = answer.at(p);
         if (group < 0 || group > groupCount)
             faults.push_back(
-                {p, QStringLiteral("第 %1 問の位置 %2 の基番号 %3 は 0～%4 の範囲にありません。")
-                        .arg(question)
-                        .arg(p)
-                        .arg(group)
-                        .arg(groupCount)});
+                {p, group,
+                 QStringLiteral("第 %1 問の位置 %2 の基番号 %3 は 0～%4 の範囲にありません。")
+                     .arg(question)
+                     .arg(p)
+                     .arg(group)
+                     .arg(groupCount)});
         anyGroup = anyGroup || group != 0;
     }
     if (!anyGroup)
         faults.push_back(
-            {0, QStringLiteral("第 %1 問の正解に基がひとつもありません（値 0,0,0,0,0,0）。")
-                    .arg(question)});
+            {0, 0,
+             QStringLiteral("第 %1 問の正解に基がひとつもありません（値 0,0,0,0,0,0）。")
+                 .arg(question)});
     return faults;
 }
 

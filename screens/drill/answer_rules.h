@@ -15,10 +15,12 @@ using Ring = std::array<std::int16_t, 7>;
 
 inline constexpr int groupCount = 20;
 
-// A question's answer that no ring can ever match. `position` is 1..6 for one group
-// number, 0 when the whole answer is at fault.
+// A question's answer that no ring can ever match: a group number outside the palette
+// at `position` (1..6), or no group at all (`position` 0). `description` says so in the
+// program's words, naming the question.
 struct AnswerFault {
     int position;
+    int group; // the number found at `position`; 0 when no position holds a group
     QString description;
 };
 std::vector<AnswerFault> answerFaults(int question, const Ring& answer);
