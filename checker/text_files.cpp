@@ -109,14 +109,21 @@ std::vector<TextField> readTextFields(const ContentFolder& folder, const QString
                        findings);
     }
     reader.Close();
-    for (std::size_t i = 1; i < fields.size(); ++i)
-        if (fields[i].line > 0 && fields[i].line == fields[i - 1].line)
-            findings.warning(
-                file, place({lineText(fields[i].line), nameOf(static_cast<int>(i) + 1)}),
-                QStringLiteral("%1と%2が同じ行にあります。")
-                    .arg(nameOf(static_cast<int>(i)), nameOf(static_cast<int>(i) + 1)),
-                QStringLiteral("コンマ（,）を含む文は全体を \"...\" で囲んで下さい。"
-                               "囲まないとコンマで二つに分かれ、後がひとつずつずれます。"));
+    for (std::size_t first = 0, last = 0; first < fields.size(); first = last + 1) {
+        last = first;
+        while (last + 1 < fields.size() && fields[last + 1].line > 0 &&
+               fields[last + 1].line == fields[first].line)
+            ++last;
+        if (last == first)
+            continue;
+        const int from = static_cast<int>(first) + 1, to = static_cast<int>(last) + 1;
+        findings.warning(file, place({lineText(fields[first].line), nameOf(from)}),
+                         QStringLiteral("1 行に%1～%2の %3 つが入っています。")
+                             .arg(nameOf(from), nameOf(to))
+                             .arg(to - from + 1),
+                         QStringLiteral("コンマ（,）を含む文は全体を \"...\" で囲んで下さい。"
+                                        "囲まないとコンマの所で分かれ、後がずれます。"));
+    }
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (fields[i].readable && fields[i].text.isEmpty())
             findings.warning(file,
