@@ -6,13 +6,13 @@ QString detailOf(const platform::RuntimeError& error) {
     using platform::RuntimeError;
     QString generic;
     switch (error.number()) {
-    case 6:
+    case errorOverflow:
         generic = RuntimeError::overflow({}, {}).description();
         break;
-    case 13:
+    case errorMismatch:
         generic = RuntimeError::typeMismatch({}, {}).description();
         break;
-    case 481:
+    case errorInvalidPicture:
         generic = RuntimeError::invalidPicture({}, {}).description();
         break;
     default:

@@ -64,6 +64,12 @@ QString formatFinding(const Finding& f) {
 
 QString lineText(int line) { return line > 0 ? QStringLiteral("%1 行目").arg(line) : QString(); }
 
+QString questionPlace(int question) { return QStringLiteral("第 %1 問").arg(question); }
+
+QString compoundPlace(int compound) {
+    return QStringLiteral("%1（%2 番目）").arg(QChar(u'A' + compound - 1)).arg(compound);
+}
+
 QString place(const QStringList& parts) {
     QStringList kept;
     for (const QString& part : parts)

@@ -41,6 +41,9 @@ QString formatFinding(const Finding& finding);
 
 // "3 行目", or nothing when the line is not known.
 QString lineText(int line);
+// "第 3 問"; "C（3 番目）" for the chart's compound number 3.
+QString questionPlace(int question);
+QString compoundPlace(int compound);
 // Joins the non-empty parts of a place with blanks.
 QString place(const QStringList& parts);
 

@@ -14,8 +14,6 @@ namespace checker {
 
 namespace {
 
-constexpr int errorFileNotFound = 53, errorInvalidPicture = 481;
-
 // A group picture meets the ring's bond and fills a palette cell at exactly this size.
 constexpr int groupPictureWidth = 140, groupPictureHeight = 28;
 
@@ -98,7 +96,7 @@ void checkCompoundPictures(const ContentFolder& folder, Findings& findings) {
     const int roomHeight = platform::toPixels(系統図::panelHeightBelowCaption);
     for (int k = 1; k <= 系統図::compoundCount; ++k) {
         const QString file = QStringLiteral("化合物/b(%1).gif").arg(k);
-        const QString where = QStringLiteral("%1（%2 番目）").arg(QChar(u'A' + k - 1)).arg(k);
+        const QString where = compoundPlace(k);
         const QImage image = load(folder, file, where, findings);
         if (!image.isNull() && (image.width() > roomWidth || image.height() > roomHeight))
             findings.warning(

@@ -8,16 +8,14 @@
 #include "screens/drill/drill.h"
 
 #include <QFile>
+#include <algorithm>
+#include <functional>
 
 using platform::RuntimeError;
 
 namespace checker {
 
 namespace {
-
-constexpr int errorFileNotFound = 53, errorPastEnd = 62, errorOverflow = 6, errorMismatch = 13;
-
-QString letterOf(int compound) { return QString(QChar(u'A' + compound - 1)); }
 
 // Says in a teacher's words why the reader refused a file as a whole.
 void reportOpenFailure(const ContentFolder& folder, const QString& file, const RuntimeError& e,
@@ -196,8 +194,8 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
             const int line = row.lines.at(fault.position == 0 ? 1 : fault.position);
             findings.error(
                 answerFile,
-                place({lineText(line), fault.position == 0 ? QStringLiteral("第 %1 問").arg(q)
-                                                           : positionText(q, fault.position)}),
+                place({lineText(line),
+                       fault.position == 0 ? questionPlace(q) : positionText(q, fault.position)}),
                 (fault.position == 0
                      ? QStringLiteral("正解に基がひとつもありません（値 0,0,0,0,0,0）。")
                      : QStringLiteral("基番号 %1 は 0～%2 の範囲にありません。")
@@ -213,17 +211,15 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
 }
 
 std::vector<TextField> checkQuestions(const ContentFolder& folder, Findings& findings) {
-    return readTextFields(
-        folder, questionFile, ドリル::questionsInDrill, findings,
-        [](int q) { return QStringLiteral("第 %1 問").arg(q); },
-        QStringLiteral("%1 問分の問題文").arg(ドリル::questionsInDrill), QStringLiteral("問分"));
+    return readTextFields(folder, questionFile, ドリル::questionsInDrill, findings, questionPlace,
+                          QStringLiteral("%1 問分の問題文").arg(ドリル::questionsInDrill),
+                          QStringLiteral("問分"));
 }
 
 std::vector<TextField> checkNames(const ContentFolder& folder, Findings& findings) {
-    return readTextFields(
-        folder, nameFile, 系統図::compoundCount, findings,
-        [](int k) { return QStringLiteral("%1（%2 番目）").arg(letterOf(k)).arg(k); },
-        QStringLiteral("A～X の %1 個の化合物名").arg(系統図::compoundCount), QStringLiteral("個"));
+    return readTextFields(folder, nameFile, 系統図::compoundCount, findings, compoundPlace,
+                          QStringLiteral("A～X の %1 個の化合物名").arg(系統図::compoundCount),
+                          QStringLiteral("個"));
 }
 
 void checkExplanation(const ContentFolder& folder, Findings& findings) {

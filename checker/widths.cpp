@@ -44,7 +44,7 @@ void checkQuestionWidths(const std::vector<TextField>& questions, Findings& find
         if (!questionFitsItsBar(questions[i].text))
             findings.warning(
                 questionFile,
-                place({lineText(questions[i].line), QStringLiteral("第 %1 問").arg(i + 1)}),
+                place({lineText(questions[i].line), questionPlace(static_cast<int>(i) + 1)}),
                 QStringLiteral("問題文「%1」はドリル画面の問題の欄に入りきらず、"
                                "はみ出た所が切れて見えません。")
                     .arg(questions[i].text),
@@ -55,10 +55,7 @@ void checkNameWidths(const std::vector<TextField>& names, Findings& findings) {
     for (std::size_t i = 0; i < names.size(); ++i)
         if (!nameFitsThePanelCaption(names[i].text))
             findings.warning(
-                nameFile,
-                place({lineText(names[i].line), QStringLiteral("%1（%2 番目）")
-                                                    .arg(QChar(u'A' + static_cast<int>(i)))
-                                                    .arg(i + 1)}),
+                nameFile, place({lineText(names[i].line), compoundPlace(static_cast<int>(i) + 1)}),
                 QStringLiteral("化合物名「%1」は系統図の枠の見出しに入りきらず、"
                                "右端が切れて見えません。")
                     .arg(names[i].text),
