@@ -42,7 +42,7 @@ bool folderPresent(const ContentFolder& folder, const QString& name, const QStri
         return true;
     findings.error(name + QLatin1Char('/'), {},
                    QStringLiteral("フォルダーがありません（%1が入るフォルダーです）。").arg(what),
-                   QStringLiteral("内容フォルダーの中にこの名前で作って下さい。"));
+                   QStringLiteral("教材フォルダーの中にこの名前で作って下さい。"));
     return false;
 }
 

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <algorithm>
 #include <functional>
+#include <map>
 
 using platform::RuntimeError;
 
@@ -135,6 +136,34 @@ QString positionText(int question, int position) {
     return QStringLiteral("第 %1 問 位置 %2").arg(question).arg(position);
 }
 
+// Most answer files hold one question per line. Where a file does, a line with a value
+// too few or too many moves every later answer by one place, and the drill then asks for
+// wrong structures without ever stopping. `fieldLines` holds the line of each field read,
+// in order; a file that ended too early has been named already, its last line with it.
+void checkSixPerLine(const std::vector<int>& fieldLines, bool endedEarly, Findings& findings) {
+    std::map<int, int> perLine; // line -> fields on it
+    for (int line : fieldLines)
+        if (line > 0)
+            ++perLine[line];
+    if (endedEarly && !perLine.empty())
+        perLine.erase(std::prev(perLine.end()));
+    const auto sixes =
+        std::count_if(perLine.begin(), perLine.end(), [](const auto& l) { return l.second == 6; });
+    if (sixes * 2 <= static_cast<qsizetype>(perLine.size()))
+        return;
+    for (const auto& [line, count] : perLine)
+        if (count != 6) {
+            const auto first = std::find(fieldLines.begin(), fieldLines.end(), line);
+            const int question = static_cast<int>(first - fieldLines.begin()) / 6 + 1;
+            findings.warning(
+                answerFile, place({lineText(line), questionPlace(question)}),
+                QStringLiteral("この行の基番号は %1 個です（ほかの行は 6 個）。値が足りないか"
+                               "多いと、後の問題の正解がずれます。")
+                    .arg(count),
+                QStringLiteral("1 行に 1 問、6 個ずつ書いて下さい。"));
+        }
+}
+
 } // namespace
 
 std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findings) {
@@ -146,7 +175,8 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
     const QString numberRemedy =
         QStringLiteral("0～%1 の基番号を半角数字で書いて下さい（0 は空き）。")
             .arg(drill_rules::groupCount);
-    int fieldsRead = 0, lastLine = 0;
+    std::vector<int> fieldLines; // the line of every field read, in order
+    bool endedEarly = false;
     try {
         for (int q = 1; q <= questions; ++q) {
             rows.emplace_back();
@@ -165,16 +195,18 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
                                        .arg(e.description()),
                                    numberRemedy);
                 }
-                row.lines.at(p) = lastLine = reader.lineNumber();
-                ++fieldsRead;
+                row.lines.at(p) = reader.lineNumber();
+                fieldLines.push_back(reader.lineNumber());
             }
         }
     } catch (const RuntimeError& e) {
         if (e.number() != errorPastEnd)
             throw;
         rows.pop_back(); // the question that ran into the end
+        endedEarly = true;
+        const int fieldsRead = static_cast<int>(fieldLines.size());
         reportTooShort(
-            answerFile, lastLine,
+            answerFile, fieldLines.empty() ? 0 : fieldLines.back(),
             QStringLiteral("%1 問 × 6 = %2 個の基番号").arg(questions).arg(questions * 6),
             QStringLiteral("%1 個").arg(fieldsRead),
             QStringLiteral("第 %1 問 位置 %2 から後を書き足して下さい（1 行に 1 問、"
@@ -184,6 +216,7 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
             findings);
     }
     reader.Close();
+    checkSixPerLine(fieldLines, endedEarly, findings);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         AnswerRow& row = rows[i];
         const int q = static_cast<int>(i) + 1;
