@@ -160,13 +160,15 @@ const std::vector<Fault>& faults() {
          {"E 化合物/名前.txt"},
          "UTF-16",
          true},
+        // The name after it keeps its place: the one on line 5 is still E.
         {"name with a byte that is not code page 932",
          [](ContentFolder& c) {
+             editLine(c, names, 5, "");
              QByteArray bytes = c.read(names);
              c.writeBytes(names, bytes.insert(bytes.indexOf("\r\n", bytes.indexOf("\r\n") + 1) + 2,
                                               "\x81\x20"));
          },
-         {"E 化合物/名前.txt 3 行目 C（3 番目）"},
+         {"E 化合物/名前.txt 3 行目 C（3 番目）", "W 化合物/名前.txt 5 行目 E（5 番目）"},
          "3 行目にシフトJIS.*読めない文字",
          false},
         {"empty name",
