@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace platform {
 
@@ -35,11 +36,8 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
         control_->form().pointerMoved(control_, *event);
 }
 
-void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (control_)
-        control_->form().pointerReleased(control_, *event);
-}
+// The window has handed the release to the form already.
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 
 void ControlWidget::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -78,10 +76,16 @@ void FormWindow::mouseMoveEvent(QMouseEvent* event) {
         form_->pointerMoved(nullptr, *event);
 }
 
-void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (form_)
-        form_->pointerReleased(nullptr, *event);
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+// Qt gives a release only to the widget that took the press, and drops it when that
+// widget was hidden meanwhile; the native window sees every release first.
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && form_ && watched == windowHandle()) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        form_->pointerReleased(mouse->position().toPoint(), mouse->button());
+    }
+    return false;
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -30,13 +30,15 @@ private:
     Control* control_;
 };
 
-// The screen's window: its client area is the form's background.
+// The screen's window: its client area is the form's background. It watches its native
+// window for releases, which reach the form whatever happened to the pressed widget.
 class FormWindow : public QWidget {
 public:
     explicit FormWindow(Form& form);
     void detach() { form_ = nullptr; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

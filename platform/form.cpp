@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 #include <stdexcept>
 
 namespace platform {
@@ -128,6 +129,7 @@ void Form::show() {
         win.move(available.center() - QPoint(win.width() / 2, win.height() / 2));
     }
     win.show();
+    win.windowHandle()->installEventFilter(&win);
     if (focus_)
         if (Control* control = find(QString::fromUtf8(focus_)); control && control->widget())
             control->widget()->setFocus(Qt::OtherFocusReason);
@@ -227,16 +229,21 @@ void Form::setPressedLook(Control* control, bool pressed) {
     }
 }
 
+// Every button reaches a MouseDown handler (the palette starts a drag with any of them),
+// but only the primary button presses: it alone takes a push button down, gives it the
+// focus and can end in a click, as on every desktop.
 void Form::pointerPressed(Control* control, const QMouseEvent& event) {
     if (shutDown_ || dragging())
         return;
     QWidget* from = control ? control->widget() : window_widget_.get();
     lastPointer_ = from->mapTo(window_widget_.get(), event.position().toPoint());
-    pressed_ = control;
-    pressedOnWindow_ = control == nullptr;
-    setPressedLook(control, true);
-    if (control && control->kind() == Kind::PictureButton && control->widget())
-        control->widget()->setFocus(Qt::MouseFocusReason);
+    if (event.button() == Qt::LeftButton) {
+        pressed_ = control;
+        pressedOnWindow_ = control == nullptr;
+        setPressedLook(control, true);
+        if (control && control->kind() == Kind::PictureButton && control->widget())
+            control->widget()->setFocus(Qt::MouseFocusReason);
+    }
     fire(control, Event::MouseDown, pointerArgs(control, event));
 }
 
@@ -251,23 +258,39 @@ void Form::pointerMoved(Control* control, const QMouseEvent& event) {
     fire(control, Event::MouseMove, pointerArgs(control, event));
 }
 
-void Form::pointerReleased(Control* control, const QMouseEvent& event) {
+// The control that took the press keeps the pointer until the release, as a toolkit's
+// implicit grab does, and is clicked when the release falls within its own rectangle,
+// whatever was shown or hidden there meanwhile: the menu's two ring pictures take turns
+// under a held press, and the learner has still clicked the ring. The window's rectangle
+// is its whole client area. A push button must still be on view under the release.
+bool Form::releaseClicks(Control* pressed, const QPoint& windowPosition) const {
+    if (!pressed)
+        return window_widget_->rect().contains(windowPosition);
+    if (pressed->kind() == Kind::PictureButton)
+        return controlAt(windowPosition) == pressed;
+    const QWidget* w = pressed->widget();
+    return w &&
+           QRect(w->mapTo(window_widget_.get(), QPoint(0, 0)), w->size()).contains(windowPosition);
+}
+
+void Form::pointerReleased(const QPoint& windowPosition, Qt::MouseButton button) {
     if (shutDown_)
         return;
-    QWidget* from = control ? control->widget() : window_widget_.get();
-    const QPoint at = from->mapTo(window_widget_.get(), event.position().toPoint());
-    setPressedLook(pressed_, false);
     if (dragging()) {
+        setPressedLook(pressed_, false);
         pressed_ = nullptr;
-        dropAt(at);
+        pressedOnWindow_ = false;
+        dropAt(windowPosition);
         return;
     }
-    const bool sameTarget =
-        (pressed_ || pressedOnWindow_) && controlAt(at) == pressed_ && control == pressed_;
+    if (button != Qt::LeftButton || !(pressed_ || pressedOnWindow_))
+        return;
+    Control* pressed = pressed_;
+    setPressedLook(pressed, false);
     pressed_ = nullptr;
     pressedOnWindow_ = false;
-    if (sameTarget)
-        fire(control, Event::Click, {});
+    if (releaseClicks(pressed, windowPosition))
+        fire(pressed, Event::Click, {});
 }
 
 void Form::keyClicked(Control* control) { fire(control, Event::Click, {}); }

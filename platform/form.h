@@ -81,7 +81,9 @@ public:
     // Entry points of the widgets; control == nullptr is the window's background.
     void pointerPressed(Control* control, const QMouseEvent& event);
     void pointerMoved(Control* control, const QMouseEvent& event);
-    void pointerReleased(Control* control, const QMouseEvent& event);
+    // A release comes from the window itself, in its client coordinates: Qt drops a
+    // release whose pressed widget was hidden while the button was held.
+    void pointerReleased(const QPoint& windowPosition, Qt::MouseButton button);
     void keyClicked(Control* control);
     void timerTicked(Timer& timer);
     void closeRequested();
@@ -96,6 +98,7 @@ private:
     void dropAt(const QPoint& windowPosition);
     void endDrag();
     void setPressedLook(Control* control, bool pressed);
+    bool releaseClicks(Control* pressed, const QPoint& windowPosition) const;
 
     Services& services_;
     EventDispatch& dispatch_;
@@ -106,6 +109,7 @@ private:
     std::map<std::pair<QString, Event>, Handler> handlers_;
 
     QPoint lastPointer_; // window coordinates of the last press
+    // What the primary button went down on: a control, or the window's background.
     Control* pressed_ = nullptr;
     bool pressedOnWindow_ = false;
     Control* dragSource_ = nullptr;

@@ -62,6 +62,23 @@ bool isComplete(PictureFormat format, QByteArrayView bytes) {
     return false;
 }
 
+// A bitmap may use colour numbers beyond its colour table: they would show as whatever
+// lies after the table.
+bool coloursInTable(const QImage& image) {
+    if (image.colorCount() == 0)
+        return true;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* line = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            const int colour =
+                image.format() == QImage::Format_Indexed8 ? line[x] : image.pixelIndex(x, y);
+            if (colour >= image.colorCount())
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QImage decodePicture(const QByteArray& bytes, const QString& contentPath) {
@@ -79,7 +96,7 @@ QImage decodePicture(const QByteArray& bytes, const QString& contentPath) {
     QImageReader reader(&buffer, qtFormat(format));
     reader.setDecideFormatFromContent(false);
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull() || !coloursInTable(image))
         throw RuntimeError::invalidPicture(path, QStringLiteral("画像を読み取れません。"));
     return image;
 }

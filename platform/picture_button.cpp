@@ -14,7 +14,8 @@ PictureButton::PictureButton(Form& form, const ControlDef& def, QWidget* parent)
         face_ = loadPicture(picturePath_);
     }
     createWidget(parent, def.tip);
-    widget()->setFocusPolicy(Qt::StrongFocus);
+    // The form gives the focus on a press of the primary button; other buttons leave it.
+    widget()->setFocusPolicy(Qt::TabFocus);
 }
 
 void PictureButton::paint(QPainter& painter) {

@@ -44,6 +44,22 @@ TEST_F(Commands, SelectDeleteClearAndTheHintWhenNothingIsSelected) {
     EXPECT_FALSE(visible("Label1") || visible("Label2"));
 }
 
+TEST_F(Commands, ASelectedGroupAnsweredRightLeavesNoFrameOnTheNextQuestionsRing) {
+    for (bool bonus : {false, true}) { // the plain next question, and the one after the bonus
+        SCOPED_TRACE(bonus);
+        while (bonus && drill().streak() != 4)
+            ASSERT_TRUE(answerRight());
+        build(drill().answer());
+        select(1);
+        ASSERT_EQ(view().toStdString(), "ki(18,1).gif+# - - - - - s1");
+        const int asked = drill().askedCount();
+        judge();
+        ASSERT_TRUE(timers.advanceUntil([&] { return drill().askedCount() != asked; }));
+        EXPECT_EQ(view().toStdString(), "- - - - - - s0");
+        EXPECT_EQ(drill().streak() == 0, bonus);
+    }
+}
+
 TEST_F(Commands, AfterTheFinishOnlySelectingWorksAndStartOverGivesAFreshDrill) {
     while (drill().drillFinished() == 0)
         ASSERT_TRUE(answerRight());

@@ -4,9 +4,15 @@
 
 #include <QGuiApplication>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
+
+std::string nameOfFocus(testing_support::Harness& h) {
+    auto* w = dynamic_cast<platform::ControlWidget*>(h.window().focusWidget());
+    return w ? w->control()->displayName().toStdString() : "Form";
+}
 
 class DrillEvents : public ::testing::Test {
 protected:
@@ -58,6 +64,51 @@ TEST_F(DrillEvents, DropsAndClicksGoToTheFrontmostControlWithAHandlerOrToNobody)
               "- - - - Form Image5(3)");
 }
 
+// A click belongs to what took the primary press, when the release falls inside its
+// rectangle; a windowless control keeps it when hidden or covered meanwhile, a push button
+// must still be there. Each row: pressed, what changes while held, released, who clicked.
+TEST_F(DrillEvents, AClickGoesToWhatTookThePressWhenTheReleaseFallsWithinIt) {
+    using Row = std::tuple<const char*, const char*, const char*, const char*>;
+    const std::vector<Row> rows{
+        {"Image5(2)", "", "Image5(2)", "Image5(2)"},
+        {"Image5(2)", "-Image5(2)", "Image5(2)", "Image5(2)"},
+        {"Image1", "+Image6", "Image1", "Image1"}, // the red ring of the blink covers it
+        {"Image5(2)", "", "Image5(3)", "-"},
+        {"Command1", "", "Command1", "Command1"},
+        {"Command1", "-Command1", "Command1", "-"},
+        {"Command1", "", "Form", "-"},
+        {"Form", "", "Form", "Form"},
+        {"Form", "", "Image5(3)", "Form"}, // the window's rectangle is all of it
+    };
+    record(platform::Event::Click);
+    auto at = [&](const QString& name) {
+        for (const auto& c : h.form().controls())
+            if (c->displayName() == name)
+                return h.pointIn(*c, {3, 3});
+        return QPoint(5, 5); // "Form": left of the question bar, no control there
+    };
+    auto control = [&](const QString& name) {
+        for (const auto& c : h.form().controls())
+            if (c->displayName() == name)
+                return c.get();
+        throw std::runtime_error("no control " + name.toStdString());
+    };
+    for (const auto& [pressed, change, released, clicked] : rows) {
+        SCOPED_TRACE(std::string(pressed) + ' ' + change + ' ' + released);
+        log.clear();
+        h.moveTo(at(pressed));
+        h.pressAt(at(pressed));
+        const QString what = QString::fromUtf8(change);
+        if (!what.isEmpty())
+            control(what.mid(1))->setVisible(what.startsWith('+'));
+        h.moveTo(at(released));
+        h.releaseAt(at(released));
+        if (!what.isEmpty())
+            control(what.mid(1))->setVisible(!what.startsWith('+'));
+        EXPECT_EQ(log.isEmpty() ? "-" : log.join('+').toStdString(), clicked);
+    }
+}
+
 TEST_F(DrillEvents, TheDragIconIsTheCursorUntilTheDropOrUntilTheWindowCloses) {
     const QPoint from = h.centreOf(h.image("Image3", 5));
     const auto argb = QImage::Format_ARGB32;
@@ -85,4 +136,67 @@ TEST_F(DrillEvents, FocusStartsOnCommand1TabSkipsHiddenButtonsAndSpaceOrEnterCli
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A})
         QTest::keyClick(h.window().focusWidget(), key);
     EXPECT_EQ(log.join(' ').toStdString(), "Command2 Command2 Command2");
+}
+
+// Everything a click could change on a screen: each control's visibility, picture, frame,
+// text and pressed look, the focus, the timers and whether the program is still running.
+static QString everything(testing_support::Harness& h) {
+    if (!h.screen())
+        return QStringLiteral("ended");
+    QStringList seen{h.window().windowTitle(), QString::fromStdString(nameOfFocus(h)),
+                     QString::number(h.timers.running())};
+    for (const auto& c : h.form().controls()) {
+        QString s = c->displayName() + (c->visible() ? "+" : "-");
+        if (auto* image = dynamic_cast<platform::Image*>(c.get()))
+            s += image->picturePath() + QString::number(image->borderStyle());
+        if (auto* label = dynamic_cast<platform::Label*>(c.get()))
+            s += label->text();
+        if (c->kind() == platform::Kind::PictureButton)
+            s += c->widget()->property("pressed").toBool() ? "pressed" : "";
+        seen << s;
+    }
+    return seen.join(' ');
+}
+
+// A push button answers the primary button only; so do images, labels and the window. The
+// palette is left out: any button starts a drag there.
+TEST(PointerButtons, RightAndMiddleClicksOnEveryControlAndTheWindowOfEachScreenDoNothing) {
+    using Prepare = std::function<void(testing_support::Harness&)>;
+    const std::vector<std::pair<app::ScreenId, Prepare>> screens{
+        {app::ScreenId::Menu,
+         [](auto& h) { // the panel open and the ring on view, so that a closing click shows
+             h.timers.advance(0.5);
+             h.click(h.control("Command4"));
+             h.control("Command4").setVisible(true);
+         }},
+        {app::ScreenId::Drill,
+         [](auto& h) { // a selected group on the ring, and the try-again button up
+             h.drag(h.image("Image3", 4), h.image("Image5", 2));
+             h.click(h.image("Image5", 2));
+             h.control("Command6").setVisible(true);
+         }},
+        {app::ScreenId::Chart, [](auto& h) { h.click(h.image("Image2", 3)); }},
+    };
+    for (const auto& [id, prepare] : screens) {
+        testing_support::Harness h;
+        h.startOn(id);
+        prepare(h);
+        SCOPED_TRACE(h.window().windowTitle().toStdString());
+        std::vector<QPoint> targets{QPoint(2, 2)};
+        for (const auto& c : h.form().controls()) {
+            if (!c->widget() || !c->widget()->isVisible())
+                continue;
+            const QPoint at = h.centreOf(*c);
+            auto* front = dynamic_cast<platform::ControlWidget*>(h.window().childAt(at));
+            if (!(id == app::ScreenId::Drill && front && front->control()->name() == "Image3"))
+                targets.push_back(at);
+        }
+        const QString before = everything(h);
+        for (QPoint at : targets)
+            for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+                h.clickAt(at, button);
+                ASSERT_EQ(everything(h).toStdString(), before.toStdString())
+                    << at.x() << ',' << at.y() << " button " << button;
+            }
+    }
 }

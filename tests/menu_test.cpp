@@ -49,6 +49,40 @@ TEST(MenuScreen, TheRingTakesTurnsEveryHalfSecondAndEveryClickButOnTheModelClose
     }
 }
 
+// The two ring pictures take turns under a held press; to the learner the ring is one
+// thing in one place, so the release still clicks whichever picture took the press.
+TEST(MenuScreen, APressOnTheRingHeldWhileItTurnsClosesThePanelOnRelease) {
+    // Each row: when the press comes, the button, how long it is held, where it is released
+    // ("ring" is where it was pressed), and whether the panel is closed after it.
+    using Row = std::tuple<double, Qt::MouseButton, double, const char*, bool>;
+    const std::vector<Row> rows{
+        {0.5, Qt::LeftButton, 0.5, "ring", true},    // pressed on Image3, released on Image4
+        {1.0, Qt::LeftButton, 0.5, "ring", true},    // pressed on Image4, released on Image3
+        {0.5, Qt::LeftButton, 1.0, "ring", true},    // two turns while it is held
+        {0.7, Qt::LeftButton, 0.3, "ring", true},    // a 300 ms press across a turn
+        {0.2, Qt::LeftButton, 0.5, "ring", true},    // on the bare window, then the ring came
+        {0.5, Qt::LeftButton, 0.5, "model", false},  // the pointer left the ring: no click
+        {0.5, Qt::RightButton, 0.5, "ring", false},  // only the primary button clicks
+        {0.5, Qt::MiddleButton, 0.0, "ring", false}, // even with no turn
+    };
+    int row = 0;
+    for (const auto& [pressAt, button, held, releaseOn, closed] : rows) {
+        SCOPED_TRACE(++row);
+        Harness h;
+        h.start();
+        h.timers.advance(pressAt);
+        h.click(h.control("Command4"));
+        const QPoint ring = h.centreOf(h.control("Image3"));
+        h.moveTo(ring);
+        h.pressAt(ring, button);
+        h.timers.advance(held);
+        const QPoint release = std::string(releaseOn) == "ring" ? ring : QPoint(220, 265);
+        h.moveTo(release);
+        h.releaseAt(release, button);
+        EXPECT_EQ(look(h).endsWith("Command4"), closed) << look(h).toStdString();
+    }
+}
+
 TEST(MenuScreen, AnExplanationFileWithNoLineOrNoFileEndsStartUpNamingIt) {
     for (int error : {62, 53}) {
         SCOPED_TRACE(error);

@@ -67,6 +67,7 @@ TEST(Pictures, OnlyACompleteGifBmpJpegOrIconIsShownAnythingElseIsError481) {
         {bmp24.chopped(1), "!481"},
         {bmp24.left(60), "!481"},
         {rle, "4x2"},
+        {rle.left(rle.size() - 8) + QByteArray("\x04\x05\x00\x00\x04\x00\x00\x01", 8), "!481"},
         {rle.chopped(2), "!481"},
         {jpeg, "320x240"},
         {jpeg.left(jpeg.size() * 9 / 10), "!481"},

@@ -123,6 +123,27 @@ x.XCloseDisplay(display)
 EOF
 }
 
+# The colour of one pixel of a window's client area, as six hex digits.
+pixel() { # id x y
+  python3 - "$@" <<'EOF'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XGetImage.restype = ctypes.c_void_p
+x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                        ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+x.XGetPixel.restype = ctypes.c_ulong
+x.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+display = x.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
+image = x.XGetImage(display, int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3]), 1, 1, 0xFFFFFFFF, 2)  # ZPixmap
+print("%06x" % (x.XGetPixel(image, 0, 0) & 0xFFFFFF) if image else "none")
+x.XCloseDisplay(display)
+EOF
+}
+
 # Waits for the program to end and sets code to its exit code, or "running" after the limit.
 wait_exit() { # [seconds]
   local limit=${1:-10} i
@@ -157,26 +178,32 @@ dismiss_error_box() {
   close_window "$id" 2>/dev/null
 }
 
-expect_error_naming() { # relative path, what
+expect_error_naming() { # error number, relative path, what
   local i
   for ((i = 0; i < 100; i++)); do
-    grep -q "$1" "$work/stderr" 2>/dev/null && break
+    grep -q "$2" "$work/stderr" 2>/dev/null && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
-  if grep -q "実行時エラー '53'.*$1" "$work/stderr"; then
-    pass "$2: stderr names $1"
+  if grep -q "実行時エラー '$1'.*$2" "$work/stderr"; then
+    pass "$3: error $1 names $2"
   else
-    fail "$2: stderr does not name $1: $(cat "$work/stderr")"
+    fail "$3: no error $1 naming $2: $(cat "$work/stderr")"
   fi
   dismiss_error_box
-  expect_exit 1 "$2"
+  expect_exit 1 "$3"
 }
 
 # Button centres in client pixels, from the screens' layouts.
 menu_drill=(608 404)  # メニュー Command1, Kaveloドリル
 menu_chart=(608 333)  # メニュー Command2, Kavelo系統図
+chart_a=(584 215)     # 系統図 Image2(1), the letter A
+chart_b=(673 215)     # 系統図 Image2(2), the letter B
 drill_back=(613 32)   # ドリル Command4, 戻る
+drill_quit=(726 32)   # ドリル Command3, 終了
+menu_quit=(608 475)   # メニュー Command3, 終了
+menu_explain=(261 407) # メニュー Command4, 説明
+menu_ring=(617 143)   # メニュー Image3 and Image4, the ring
 
 make_folder "$work/ok"
 
@@ -209,10 +236,52 @@ start "$work/ok"
 if expect_screen メニュー 792x566; then close_window "$(cat "$work/window")"; fi
 expect_exit 0 "closing the menu window"
 
+# The menu's ring pictures take turns every half second: a press held across a turn still
+# clicks the ring, which closes the explanation panel. Its navy frame shows at (16, 400).
+start "$work/ok"
+if expect_screen メニュー 792x566; then
+  menu=$(cat "$work/window")
+  closed=0
+  for ((i = 1; i <= 12; i++)); do
+    if [ "$(pixel "$menu" 16 400)" != 000040 ]; then
+      click "$menu" "${menu_explain[@]}"
+      sleep 0.2
+    fi
+    [ "$(pixel "$menu" 16 400)" = 000040 ] || { fail "press $i: 説明 did not open the panel"; continue; }
+    xdotool mousemove --window "$menu" "${menu_ring[@]}" mousedown 1 sleep 0.3 mouseup 1
+    sleep 0.2
+    [ "$(pixel "$menu" 16 400)" = 000000 ] && closed=$((closed + 1))
+  done
+  if [ "$closed" = 12 ]; then pass "12 presses of 300 ms on the ring closed the panel 12 times"
+  else fail "12 presses of 300 ms on the ring closed the panel $closed times"; fi
+
+  # Only the primary button presses a button: the others on 終了, here and in the drill, do nothing.
+  for button in 3 2; do
+    xdotool mousemove --window "$menu" "${menu_quit[@]}" sleep 0.1 click "$button"
+  done
+  sleep 0.5
+  if kill -0 "$pid" 2>/dev/null && xwininfo -id "$menu" | grep -q IsViewable; then
+    pass "right and middle clicks on the menu's 終了 leave the program running"
+  else fail "a right or middle click on the menu's 終了 ended the program"; fi
+  click "$menu" "${menu_drill[@]}"
+  if expect_screen ドリル 794x568; then
+    drill=$(cat "$work/window")
+    for button in 3 2; do
+      xdotool mousemove --window "$drill" "${drill_quit[@]}" sleep 0.1 click "$button"
+    done
+    sleep 0.5
+    if kill -0 "$pid" 2>/dev/null && xwininfo -id "$drill" | grep -q IsViewable; then
+      pass "right and middle clicks on the drill's 終了 leave the program running"
+    else fail "a right or middle click on the drill's 終了 ended the program"; fi
+    click "$drill" "${drill_quit[@]}"
+  fi
+fi
+expect_exit 0 "終了 in the drill"
+
 make_folder "$work/no-explanation"
 rm "$work/no-explanation/説明/説明.txt"
 start "$work/no-explanation"
-expect_error_naming "説明/説明.txt" "start-up without 説明.txt"
+expect_error_naming 53 "説明/説明.txt" "start-up without 説明.txt"
 
 make_folder "$work/no-questions"
 rm "$work/no-questions/説明/問題.txt"
@@ -220,7 +289,46 @@ start "$work/no-questions"
 if expect_screen メニュー 792x566; then
   click "$(cat "$work/window")" "${menu_drill[@]}"
 fi
-expect_error_naming "説明/問題.txt" "entering the drill without 問題.txt"
+expect_error_naming 53 "説明/問題.txt" "entering the drill without 問題.txt"
+
+# Content that would show wrong is refused, each file with its own error.
+sjis() { printf '%s' "$1" | iconv -f UTF-8 -t CP932; }
+explanation_refused() { # bytes of 説明.txt, what
+  make_folder "$work/explanation"
+  printf %b "$1" >"$work/explanation/説明/説明.txt"
+  start "$work/explanation"
+  expect_error_naming 13 "説明/説明.txt" "$2"
+  rm -rf "$work/explanation"
+}
+explanation_refused 'AB\x82' "an explanation that ends inside a character"
+explanation_refused '\x1b$B%H%k%(%s\x1b(B\r\n' "an explanation in JIS"
+explanation_refused 'K\0a\0v\0e\0l\0o\0\r\0\n\0' "an explanation in UTF-16"
+
+make_folder "$work/katakana"
+printf '\xc3\xbd\xc4\r\n' >"$work/katakana/説明/説明.txt" # ﾃｽﾄ, also valid as two-byte UTF-8
+start "$work/katakana"
+if expect_screen メニュー 792x566; then close_window "$(cat "$work/window")"; fi
+expect_exit 0 "an explanation in half-width katakana"
+
+# On the chart: a name cut off inside トルエン, a GIF cut short, a bitmap cut short.
+chart_refused() { # file, letter position, error, what
+  start "$work/chart"
+  if expect_screen メニュー 792x566; then
+    click "$(cat "$work/window")" "${menu_chart[@]}"
+    if [ -n "$2" ] && expect_screen 系統図 911x500; then click "$(cat "$work/window")" $2; fi
+  fi
+  expect_error_naming "$3" "$1" "$4"
+}
+make_folder "$work/chart"
+{ for k in $(seq 23); do sjis "化合物$k"; printf '\r\n'; done; sjis トルエン | head -c -1; } \
+  >"$work/chart/化合物/名前.txt"
+chart_refused "化合物/名前.txt" "" 13 "a name file cut off inside a character"
+rm -rf "$work/chart" && make_folder "$work/chart"
+head -c 800 "$work/ok/化合物/b(1).gif" >"$work/chart/化合物/b(1).gif"
+chart_refused "化合物/b(1).gif" "${chart_a[*]}" 481 "a compound picture cut short"
+python3 -c "import sys; sys.stdout.buffer.write(b'BM' + (1078 + 40 * 30).to_bytes(4, 'little') + bytes(4) + (1078).to_bytes(4, 'little') + (40).to_bytes(4, 'little') + (40).to_bytes(4, 'little') + (40).to_bytes(4, 'little') + b'\x01\x00\x08\x00' + bytes(24) + bytes(1024) + bytes(40 * 30))" \
+  >"$work/chart/化合物/b(2).gif" # an 8-bit bitmap of 40 x 40 whose last ten rows are missing
+chart_refused "化合物/b(2).gif" "${chart_b[*]}" 481 "a compound bitmap cut short"
 
 if [ "$failures" -gt 0 ]; then
   echo "smoke: $failures failure(s)"

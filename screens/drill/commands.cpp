@@ -42,7 +42,9 @@ void ドリル::Image5_Click(int Index) {
         Image5(Index).setBorderStyle(1);
 }
 
-void ドリル::Image1_Click() {
+void ドリル::Image1_Click() { DropSelection(); }
+
+void ドリル::DropSelection() {
     if (selectedPosition != 0) {
         Image5(selectedPosition).setBorderStyle(0);
         selectedPosition = 0;

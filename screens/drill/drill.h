@@ -54,6 +54,7 @@ private:
     void Command6_Click();
     void Image1_Click();
     void Image5_Click(int Index);
+    void DropSelection();
 
     // Question cycle and judgement.
     void PickQuestion();

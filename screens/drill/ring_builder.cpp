@@ -75,9 +75,4 @@ void ドリル::CancelDrag() {
 
 void ドリル::Form_DragDrop(platform::Control* Source, double X, double Y) { CancelDrag(); }
 
-void ドリル::Form_Click() {
-    if (selectedPosition != 0) {
-        Image5(selectedPosition).setBorderStyle(0);
-        selectedPosition = 0;
-    }
-}
+void ドリル::Form_Click() { DropSelection(); }

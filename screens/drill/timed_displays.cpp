@@ -146,8 +146,10 @@ void ドリル::Timer5_Timer() {
         StartFinish();
 }
 
+// The new question starts on an empty ring, where no cell may keep a selection's frame.
 void ドリル::NextQuestion() {
     PickQuestion();
+    DropSelection();
     for (int p = 1; p <= 6; ++p) {
         Image4(p).setVisible(false);
         Image5(p).clearPicture();
