@@ -1,6 +1,8 @@
 #include "checker/convert.h"
 
 #include "app/text_encoding.h"
+#include "app/text_reader.h"
+#include "checker/error_detail.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -38,6 +40,19 @@ char32_t cp932Twin(char32_t c) {
 QString withLfOnly(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// The program's own reader must take every line of the result; it refuses, for instance,
+// the user-defined characters that UTF-8's private use area turns into.
+QString readerRefusal(const QByteArray& bytes, const QString& path) {
+    app::TextReader reader;
+    try {
+        reader.openBytes(bytes, path);
+        for (;;)
+            reader.ReadLine();
+    } catch (const platform::RuntimeError& e) {
+        return e.number() == errorPastEnd ? QString() : detailOf(e);
+    }
 }
 
 } // namespace
@@ -118,6 +133,11 @@ ConversionResult convertToCp932(const QString& path) {
                                    "置き換えてから、もう一度変換して下さい。");
         return {Conversion::Refused, messages};
     }
+    const QString refusal = readerRefusal(encoded.bytes, path);
+    if (!refusal.isEmpty())
+        return {Conversion::Refused,
+                {QStringLiteral("変換してもプログラムが読めません: %1").arg(refusal),
+                 QStringLiteral("ファイルは変更していません。")}};
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(encoded.bytes) != encoded.bytes.size() ||
         !out.commit())

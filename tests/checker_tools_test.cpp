@@ -119,6 +119,8 @@ TEST(CheckerConvert, RefusesWhatItCannotConvertAndLeavesTheFileByteForByte) {
          "2 行目 3 文字目の「¥」（U\\+00A5）.*\n2 行目 11 文字目の「é」（U\\+00E9）.*\n"
          "2 行目 13 文字目の「😀」（U\\+1F600）.*\nファイルは変更していません"},
         {QByteArray("\xEF\xBB\xBF\x41\xE3\x81", 6), "UTF-8 として正しくない"},
+        {QStringLiteral("ベンゼン\n\uE000\n").toUtf8(),
+         "2 行目に外字.*\nファイルは変更していません"},
         {QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(u"ベンゼン"), 8),
          "UTF-16"},
     };
