@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include "platform/fonts.h"
+#include "platform/text_fit.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -32,14 +33,13 @@ void Frame::paint(QPainter& painter) {
     if (caption_.isEmpty())
         return;
     // The caption is set into the top border; a long name is cut at the right edge.
-    const int captionLeft = 8;
-    const int captionWidth =
-        qMin(metrics.horizontalAdvance(caption_) + 4, area.width() - captionLeft);
-    painter.fillRect(QRect(captionLeft, 0, captionWidth, metrics.height()), backColor_);
+    const int captionWidth = qMin(metrics.horizontalAdvance(caption_) + 2 * frameCaptionPadding,
+                                  area.width() - frameCaptionLeft);
+    painter.fillRect(QRect(frameCaptionLeft, 0, captionWidth, metrics.height()), backColor_);
     painter.setClipRect(area);
     painter.setFont(font_);
     painter.setPen(foreColor_);
-    painter.drawText(QPoint(captionLeft + 2, metrics.ascent()), caption_);
+    painter.drawText(QPoint(frameCaptionLeft + frameCaptionPadding, metrics.ascent()), caption_);
 }
 
 } // namespace platform

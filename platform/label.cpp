@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include "platform/fonts.h"
+#include "platform/text_fit.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -30,10 +31,8 @@ void Label::paint(QPainter& painter) {
         return;
     painter.setFont(font_);
     painter.setPen(foreColor_);
-    const int alignment =
-        (align_ == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
     painter.setClipRect(area);
-    painter.drawText(area, alignment | Qt::TextWordWrap, text_);
+    painter.drawText(area, labelTextFlags(align_), text_);
 }
 
 } // namespace platform

@@ -8,15 +8,6 @@
 using platform::Event;
 using platform::EventArgs;
 
-namespace {
-
-// The panel's size in twips, and the caption strip along its top.
-constexpr double panelWidth = 3375;
-constexpr double panelHeightBelowCaption = 1875;
-constexpr double captionStrip = 105;
-
-} // namespace
-
 系統図::系統図(app::Program& program) : Screen(program, definition()) {}
 
 // Every event of the chart that has a handler.

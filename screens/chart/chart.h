@@ -15,6 +15,11 @@ public:
     void Form_Load() override;
 
     static constexpr int compoundCount = 24;
+    // The panel's size in twips, and the caption strip along its top: a compound picture
+    // is centred below the strip, and whatever lies beyond the panel's edges is cut.
+    static constexpr double panelWidth = 3375;
+    static constexpr double panelHeightBelowCaption = 1875;
+    static constexpr double captionStrip = 105;
 
 private:
     void Image2_Click(int Index);

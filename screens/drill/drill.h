@@ -19,7 +19,6 @@ public:
 
     // Numbers that the drill's rules fix.
     static constexpr std::int16_t questionsInDrill = 33;
-    static constexpr int groupCount = 20;
     static constexpr std::int16_t pointsPerAnswer = 100;
     static constexpr std::int16_t bonusPoints = 1000;
     static constexpr std::int16_t streakForBonus = 5;

@@ -2,6 +2,7 @@
 
 #include "app/text_reader.h"
 #include "platform/runtime_error.h"
+#include "screens/drill/answer_rules.h"
 
 namespace {
 
@@ -35,29 +36,10 @@ void ドリル::ReadAnswers() {
         for (int p = 1; p <= 6; ++p)
             answerTable.at(q).at(p) = reader.ReadIntegerField();
     reader.Close();
-
-    // A group number outside the palette, or a question with no group at all, could
-    // never be judged correct: the learner would be stuck on it, losing points on every
-    // try. Such a file is refused at load, naming the question.
     for (int q = 1; q <= questionCount; ++q) {
-        bool anyGroup = false;
-        for (int p = 1; p <= 6; ++p) {
-            const int group = answerTable.at(q).at(p);
-            if (group < 0 || group > groupCount)
-                throw platform::RuntimeError::invalidContent(
-                    reader.path(),
-                    QStringLiteral("第 %1 問の位置 %2 の基番号 %3 は 0～%4 の範囲にありません。")
-                        .arg(q)
-                        .arg(p)
-                        .arg(group)
-                        .arg(groupCount));
-            anyGroup = anyGroup || group != 0;
-        }
-        if (!anyGroup)
-            throw platform::RuntimeError::invalidContent(
-                reader.path(),
-                QStringLiteral("第 %1 問の正解に基がひとつもありません（値 0,0,0,0,0,0）。")
-                    .arg(q));
+        const auto faults = drill_rules::answerFaults(q, answerTable.at(q));
+        if (!faults.empty())
+            throw platform::RuntimeError::invalidContent(reader.path(), faults.front().description);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "screens/drill/drill.h"
 
 #include "app/program.h"
+#include "screens/drill/answer_rules.h"
 
 #include <cmath>
 
@@ -35,9 +36,8 @@ void ドリル::ShowQuestion() {
         currentAnswer.at(p).at(1) = answer.at(p);
         ringGroups.at(p) = 0;
     }
-    // The mirror image through the axis of positions 1 and 4.
     for (int p = 1; p <= 6; ++p)
-        currentAnswer.at(p).at(2) = answer.at(p == 1 ? 1 : 8 - p);
+        currentAnswer.at(p).at(2) = answer.at(drill_rules::mirroredPosition(p));
     askedCount = askedCount + 1;
     Label7.setText(QString::number(askedCount));
     Label9.setText(questionTexts.at(currentQuestion));
@@ -67,19 +67,10 @@ void ドリル::Command5_Click() {
 
 // Tries the six rotations of the learner's ring against one form of the answer.
 void ドリル::MatchAnswer() {
-    std::array<std::int16_t, 7> w = ringGroups;
-    for (int k = 1; k <= 6; ++k) {
-        bool same = true;
-        for (int p = 1; p <= 6 && same; ++p)
-            same = w.at(p) == currentAnswer.at(p).at(matchForm);
-        if (same) {
-            matchFound = 1;
-            return;
-        }
-        for (int j = 1; j <= 6; ++j)
-            w.at(j) = ringGroups.at(((k + j - 1) % 6) + 1);
-    }
-    matchFound = 0;
+    drill_rules::Ring form{};
+    for (int p = 1; p <= 6; ++p)
+        form.at(p) = currentAnswer.at(p).at(matchForm);
+    matchFound = drill_rules::matchesUnderRotation(ringGroups, form) ? 1 : 0;
 }
 
 void ドリル::AnswerCorrect() {

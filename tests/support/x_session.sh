@@ -71,27 +71,6 @@ x.XCloseDisplay(display)
 EOF
 }
 
-# The colour of one pixel of a window's client area, as six hex digits.
-pixel() { # id x y
-  python3 - "$@" <<'EOF'
-import ctypes, sys
-x = ctypes.cdll.LoadLibrary("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XGetImage.restype = ctypes.c_void_p
-x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
-                        ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
-x.XGetPixel.restype = ctypes.c_ulong
-x.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
-x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-display = x.XOpenDisplay(None)
-if not display:
-    sys.exit("cannot open the display")
-image = x.XGetImage(display, int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3]), 1, 1, 0xFFFFFFFF, 2)  # ZPixmap
-print("%06x" % (x.XGetPixel(image, 0, 0) & 0xFFFFFF) if image else "none")
-x.XCloseDisplay(display)
-EOF
-}
-
 # Waits for the program to end and sets code to its exit code, or "running" after the limit.
 wait_exit() { # [seconds]
   local limit=${1:-10} i

@@ -1,0 +1,142 @@
+#include "checker/command_line.h"
+
+#include "checker/answer_key.h"
+#include "checker/check_folder.h"
+#include "checker/convert.h"
+#include "checker/text_files.h"
+
+#include <QFileInfo>
+
+#ifndef KAVELO_VERSION
+#error "KAVELO_VERSION comes from the CMake project version"
+#endif
+
+namespace checker {
+
+namespace {
+
+int usage(QTextStream& err, const QString& mistake) {
+    err << "kavelo-check: " << mistake << "\n"
+        << QStringLiteral("使い方は kavelo-check --help で見られます。") << "\n";
+    return exitUsage;
+}
+
+int check(const QString& folder, QTextStream& out) {
+    const Findings findings = checkFolder(ContentFolder(folder));
+    for (const QString& line : findings.lines())
+        out << line << "\n";
+    out << findings.summary() << "\n";
+    return findings.count(Severity::Error) > 0 ? exitFaults : exitClean;
+}
+
+int printAnswerKey(const QString& folder, QTextStream& out) {
+    Findings findings;
+    for (const QString& line : answerKey(ContentFolder(folder), findings))
+        out << line << "\n";
+    if (!findings.all().empty()) {
+        out << "\n";
+        for (const QString& line : findings.lines())
+            out << line << "\n";
+        out << findings.summary() << "\n";
+    }
+    return findings.count(Severity::Error) > 0 ? exitFaults : exitClean;
+}
+
+int convert(const QStringList& files, QTextStream& out) {
+    int status = exitClean;
+    for (const QString& file : files) {
+        const ConversionResult result = convertToCp932(file);
+        for (const QString& message : result.messages)
+            out << file << ": " << message << "\n";
+        if (result.outcome == Conversion::Refused)
+            status = exitFaults;
+    }
+    return status;
+}
+
+} // namespace
+
+int runCommandLine(const QStringList& arguments, const QString& defaultFolder, QTextStream& out,
+                   QTextStream& err) {
+    enum class Mode { Check, Answers, Convert } mode = Mode::Check;
+    QStringList operands;
+    bool optionsEnded = false;
+    for (const QString& argument : arguments) {
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == "-") {
+            operands << argument;
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
+            out << helpText();
+            return exitClean;
+        } else if (argument == "--version") {
+            out << "kavelo-check " KAVELO_VERSION "\n";
+            return exitClean;
+        } else if ((argument == "--answers" || argument == "--convert") && mode == Mode::Check) {
+            mode = argument == "--answers" ? Mode::Answers : Mode::Convert;
+        } else if (argument == "--answers" || argument == "--convert") {
+            return usage(err, QStringLiteral("--answers と --convert は一緒に使えません。"));
+        } else {
+            return usage(err, QStringLiteral("知らないオプションです: %1").arg(argument));
+        }
+    }
+    if (mode == Mode::Convert) {
+        if (operands.isEmpty())
+            return usage(err, QStringLiteral("--convert の後に変換するファイルを書いて下さい。"));
+        return convert(operands, out);
+    }
+    if (operands.size() > 1)
+        return usage(err, QStringLiteral("調べるフォルダーは一つだけ書いて下さい。"));
+    const QString folder = operands.isEmpty() ? defaultFolder : operands.front();
+    if (!QFileInfo(folder).isDir())
+        return usage(err, QStringLiteral("フォルダーがありません: %1").arg(folder));
+    return mode == Mode::Answers ? printAnswerKey(folder, out) : check(folder, out);
+}
+
+QString helpText() {
+    return QStringLiteral(
+        "使い方:\n"
+        "  kavelo-check [フォルダー]\n"
+        "  kavelo-check --answers [フォルダー]\n"
+        "  kavelo-check --convert ファイル...\n"
+        "  kavelo-check --help | --version\n"
+        "\n"
+        "Kavelo の教材フォルダー（説明/ 化合物/ 官能基/ 音/ の入ったフォルダー）を調べます。\n"
+        "フォルダーを書かなければ、インストールされた Kavelo 自身が読むフォルダーを調べます。\n"
+        "\n"
+        "kavelo-check [フォルダー]\n"
+        "  プログラムが読むすべてのファイルを、プログラムと同じ読み方で調べ、見つけた問題を\n"
+        "  一度に全部、1 行に 1 つずつ書き出します（エラーが先、警告が後、最後にまとめ）。\n"
+        "  各行は「種類: ファイル: 場所: 何がおかしいか。どうすればよいか。」です。\n"
+        "  エラー（プログラムがいつか止まるもの）: ファイルがない・読めない・項目が足りない、\n"
+        "    シフトJIS（コードページ 932）で保存されていない（UTF-8 "
+        "なら変換のコマンドを示します）、\n"
+        "    基番号が 0～20 の数でない、正解に基がひとつもない、絵が読めない（官能基の絵、\n"
+        "    強調表示の絵、24 個の化合物の絵をすべて読んでみます）。\n"
+        "  警告（プログラムは動くが学習者に正しく見えないもの）: 音のファイルがないか PCM の\n"
+        "    WAV でない、官能基の絵が 140 × 28 画素でない、化合物の絵が系統図の枠より大きい、\n"
+        "    問題文や化合物名が欄に入りきらない、二つの問題の正解が同じ構造（回転・裏返し）、\n"
+        "    問題文や化合物名が空、二つの項目が同じ行にある（引用符のないコンマ）、\n"
+        "    1 行に 1 問の正解ファイルで基番号が 6 個でない行（後の正解がずれます）。\n"
+        "\n"
+        "kavelo-check --answers [フォルダー]\n"
+        "  答え合わせ用に、問題ごとに番号と問題文、位置 1～6 の基を化学式（COOH、OH など、\n"
+        "  空きは -）で、ファイルの順に書き出します。読めない所は ? "
+        "で示し、最後に問題を挙げます。\n"
+        "\n"
+        "kavelo-check --convert ファイル...\n"
+        "  UTF-8 で保存されたテキストファイル（BOM の有無、改行の種類を問いません）を、\n"
+        "  シフトJIS（コードページ 932）、改行 CR LF に書き換えます。シフトJIS にない文字が\n"
+        "  あれば、その行と何文字目かを示し、ファイルは変えません。すでにシフトJIS の\n"
+        "  ファイルはそのままにします。\n"
+        "  〜 ‖ − ¢ £ ¬ — は、シフトJIS の同じ字（～ ∥ － ￠ ￡ ￢ ―）にします。\n"
+        "  書き換えは一時ファイルを経てから行うので、途中で止まっても半端なファイルは\n"
+        "  残りません。\n"
+        "\n"
+        "終了ステータス:\n"
+        "  0  エラーなし（警告はあってもよい）、変換ではすべて変換済みかそのまま\n"
+        "  1  エラーが一つ以上ある、または変換できなかったファイルがある\n"
+        "  2  コマンドの書き方の誤り（知らないオプション、ないフォルダーなど）\n");
+}
+
+} // namespace checker

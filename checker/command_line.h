@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace checker {
+
+// Exit statuses of kavelo-check.
+inline constexpr int exitClean = 0;  // no error (warnings allowed)
+inline constexpr int exitFaults = 1; // at least one error, or a file not converted
+inline constexpr int exitUsage = 2;  // the command line itself is wrong
+
+// Runs kavelo-check on `arguments` (without the program name). `defaultFolder` is the
+// content folder when none is given: the folder the program itself reads.
+int runCommandLine(const QStringList& arguments, const QString& defaultFolder, QTextStream& out,
+                   QTextStream& err);
+
+QString helpText();
+
+} // namespace checker

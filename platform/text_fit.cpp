@@ -1,0 +1,29 @@
+#include "platform/text_fit.h"
+
+#include <QFontMetrics>
+#include <QRect>
+
+namespace platform {
+
+int labelTextFlags(Align align) {
+    return (align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop |
+           Qt::TextWordWrap;
+}
+
+bool labelShowsWhole(const QFont& font, QSize area, Align align, const QString& text) {
+    const QFontMetrics metrics(font);
+    const QRect room(QPoint(0, 0), area);
+    const QRect used = metrics.boundingRect(room, labelTextFlags(align), text);
+    // A line taller than the label by a pixel or two still shows: only its descent is
+    // cut. A second line that does not fit is lost, and so is a run that cannot wrap.
+    const int lines = qMax(1, qRound(double(used.height()) / metrics.lineSpacing()));
+    const int linesShown = qMax(1, area.height() / metrics.lineSpacing());
+    return used.width() <= area.width() && lines <= linesShown;
+}
+
+bool frameCaptionShowsWhole(const QFont& font, int frameWidth, const QString& caption) {
+    const int textLeft = frameCaptionLeft + frameCaptionPadding;
+    return textLeft + QFontMetrics(font).horizontalAdvance(caption) <= frameWidth;
+}
+
+} // namespace platform

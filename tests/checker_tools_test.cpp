@@ -1,0 +1,214 @@
+#include "app/text_reader.h"
+#include "checker/answer_key.h"
+#include "checker/command_line.h"
+#include "checker/convert.h"
+#include "checker/widths.h"
+#include "tests/support/content_faults.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+const QString answers = QStringLiteral("説明/正解.txt"),
+              questions = QStringLiteral("説明/問題.txt");
+
+// Runs the command line in-process, returning the exit status and what it printed.
+std::tuple<int, QString, QString> run(const QStringList& arguments, const QString& folder = {}) {
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int status = checker::runCommandLine(arguments, folder, outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    return {status, out, err};
+}
+
+} // namespace
+
+TEST(CheckerAnswerKey, ListsEachQuestionWithItsTextAndFormulasInFileOrder) {
+    ContentFolder content;
+    QString key;
+    for (int q = 1; q <= 33; ++q)
+        key += q == 2 ? "8,0,0,18,0,0\n" : q == 3 ? "14,15,20,10,17,0\n" : "1,0,0,0,0,0\n";
+    content.write(answers, key);
+    editLine(content, questions, 2, QStringLiteral("\"p-ヒドロキシ安息香酸, パラ位\""));
+    const auto [status, out, err] = run({"--answers", content.path()});
+    EXPECT_EQ(status, checker::exitClean);
+    const QStringList lines = out.split('\n');
+    ASSERT_GE(lines.size(), 66);
+    EXPECT_EQ(lines.mid(0, 6).join('\n').toStdString(),
+              "第 1 問  トルエン\n"
+              "    1 CH3   2 -   3 -   4 -   5 -   6 -\n"
+              "第 2 問  p-ヒドロキシ安息香酸, パラ位\n"
+              "    1 COOH   2 -   3 -   4 OH   5 -   6 -\n"
+              "第 3 問  クメン\n"
+              "    1 NH3+Cl−   2 NO2   3 SO3Na   4 Cl   5 ONa   6 -");
+    EXPECT_TRUE(lines[64].startsWith(QStringLiteral("第 33 問  ")));
+}
+
+TEST(CheckerAnswerKey, MarksWhatCannotBeReadAndNamesItAfterTheKey) {
+    ContentFolder content;
+    editLine(content, answers, 1, QStringLiteral("1,x,0,0,0,0"));
+    editLine(content, answers, 2, QStringLiteral("2,0,21,0,0,0"));
+    keepLines(content, questions, 32);
+    const auto [status, out, err] = run({"--answers", content.path()});
+    EXPECT_EQ(status, checker::exitFaults);
+    const QStringList lines = out.split('\n');
+    EXPECT_EQ(lines[1].toStdString(), "    1 CH3   2 ?   3 -   4 -   5 -   6 -");
+    EXPECT_EQ(lines[3].toStdString(), "    1 CH2CH3   2 -   3 ?21   4 -   5 -   6 -");
+    EXPECT_EQ(lines[64].toStdString(), "第 33 問  ?");
+    EXPECT_TRUE(out.contains(QStringLiteral("エラー: 説明/正解.txt: 1 行目 第 1 問 位置 2")));
+    EXPECT_TRUE(out.contains(QStringLiteral("エラー: 説明/正解.txt: 2 行目 第 2 問 位置 3")));
+    EXPECT_TRUE(out.contains(QStringLiteral("エラー: 説明/問題.txt: ")));
+}
+
+namespace {
+
+// A file written by a text editor outside Windows, and what the program then reads.
+struct Converted {
+    checker::Conversion outcome;
+    QString messages;
+    QByteArray bytes;
+};
+
+Converted convert(const QByteArray& bytes) {
+    ContentFolder content(false);
+    content.writeBytes("説明.txt", bytes);
+    const checker::ConversionResult result = checker::convertToCp932(content.file("説明.txt"));
+    return {result.outcome, result.messages.join('\n'), content.read("説明.txt")};
+}
+
+} // namespace
+
+TEST(CheckerConvert, Utf8WithOrWithoutMarkAndAnyLineEndsBecomesCp932WithCrLfAndReadsTheSame) {
+    const QString text = QStringLiteral("ベンゼン,\"2,4,6-トリニトロトルエン\"\n①Ⅰｶﾀｶﾅ～＼\nA");
+    for (const QByteArray& lineEnd : {QByteArray("\n"), QByteArray("\r\n"), QByteArray("\r")})
+        for (const QByteArray& mark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+            SCOPED_TRACE(lineEnd.toHex().toStdString() + " " + mark.toHex().toStdString());
+            const Converted c = convert(mark + text.toUtf8().replace("\n", lineEnd));
+            EXPECT_EQ(c.outcome, checker::Conversion::Converted) << c.messages.toStdString();
+            EXPECT_EQ(c.bytes, cp932(text));
+            ContentFolder content(false);
+            content.writeBytes("f.txt", c.bytes);
+            app::TextReader reader;
+            reader.Open(content.file("f.txt"));
+            EXPECT_EQ(reader.ReadTextField(), QStringLiteral("ベンゼン"));
+            EXPECT_EQ(reader.ReadTextField(), QStringLiteral("2,4,6-トリニトロトルエン"));
+            EXPECT_EQ(reader.ReadLine(), QStringLiteral("①Ⅰｶﾀｶﾅ～＼"));
+            EXPECT_EQ(reader.ReadLine(), QStringLiteral("A"));
+        }
+}
+
+TEST(CheckerConvert, TheWaveDashAndItsKinTakeTheirCodePage932FormAndSaySo) {
+    const Converted c = convert(QStringLiteral("1〜2 −3 ‖ ¢£¬ —\n").toUtf8());
+    EXPECT_EQ(c.outcome, checker::Conversion::Converted);
+    EXPECT_EQ(c.bytes, cp932(QStringLiteral("1～2 －3 ∥ ￠￡￢ ―\n")));
+    EXPECT_TRUE(c.messages.contains(QStringLiteral("7 文字"))) << c.messages.toStdString();
+}
+
+TEST(CheckerConvert, RefusesWhatItCannotConvertAndLeavesTheFileByteForByte) {
+    const struct {
+        QByteArray bytes;
+        const char* says;
+    } cases[] = {
+        {QStringLiteral("ベンゼン\n価格¥100、café 😀\n").toUtf8(),
+         "2 行目 3 文字目の「¥」（U\\+00A5）.*\n2 行目 11 文字目の「é」（U\\+00E9）.*\n"
+         "2 行目 13 文字目の「😀」（U\\+1F600）.*\nファイルは変更していません"},
+        {QByteArray("\xEF\xBB\xBF\x41\xE3\x81", 6), "UTF-8 として正しくない"},
+        {QStringLiteral("ベンゼン\n\uE000\n").toUtf8(),
+         "2 行目に外字.*\nファイルは変更していません"},
+        {QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(u"ベンゼン"), 8),
+         "UTF-16"},
+    };
+    for (const auto& [bytes, says] : cases) {
+        const Converted c = convert(bytes);
+        EXPECT_EQ(c.outcome, checker::Conversion::Refused);
+        EXPECT_EQ(c.bytes, bytes);
+        EXPECT_TRUE(c.messages.contains(QRegularExpression(QString::fromUtf8(says))))
+            << c.messages.toStdString();
+    }
+}
+
+TEST(CheckerConvert, ACodePage932FileIsLeftAsItIs) {
+    for (const QByteArray& bytes :
+         {cp932(QStringLiteral("ﾃｽﾄ\n")), cp932(QStringLiteral("ベンゼン\n")),
+          QByteArray("1,0,0,0,0,0\n")}) {
+        const Converted c = convert(bytes);
+        EXPECT_EQ(c.outcome, checker::Conversion::AlreadyCp932);
+        EXPECT_EQ(c.bytes, bytes);
+        EXPECT_TRUE(c.messages.contains(QStringLiteral("そのままにしました")));
+    }
+}
+
+TEST(CheckerConvert, TheCommandConvertsEveryFileAndFailsIfAnyIsRefused) {
+    ContentFolder content(false);
+    content.writeBytes("a.txt", QStringLiteral("トルエン\n").toUtf8());
+    content.writeBytes("b.txt", QStringLiteral("¥ トルエン\n").toUtf8());
+    content.writeBytes("c.txt", cp932(QStringLiteral("フェノール\n")));
+    const auto [status, out, err] =
+        run({"--convert", content.file("a.txt"), content.file("b.txt"), content.file("c.txt")});
+    EXPECT_EQ(status, checker::exitFaults);
+    EXPECT_EQ(content.read("a.txt"), cp932(QStringLiteral("トルエン\n")));
+    EXPECT_EQ(out.count('\n'), 4) << out.toStdString();
+    const auto [okStatus, okOut, okErr] = run({"--convert", content.file("a.txt")});
+    EXPECT_EQ(okStatus, checker::exitClean);
+}
+
+TEST(CheckerWidths, TextsAreMeasuredAgainstTheQuestionBarAndThePanelCaption) {
+    // The question bar holds one line of 24-pixel Mincho, 367 pixels wide; the panel's
+    // caption about 215 pixels of 15-pixel Mincho.
+    EXPECT_TRUE(checker::questionFitsItsBar(QStringLiteral("2,4,6-トリニトロトルエン")));
+    EXPECT_TRUE(checker::questionFitsItsBar(QString(14, QChar(u'あ'))));
+    EXPECT_FALSE(checker::questionFitsItsBar(QString(17, QChar(u'あ'))));
+    EXPECT_FALSE(checker::questionFitsItsBar(QString(60, QChar('W'))));
+    EXPECT_TRUE(checker::nameFitsThePanelCaption(QStringLiteral("p-ヒドロキシアゾベンゼン")));
+    EXPECT_TRUE(checker::nameFitsThePanelCaption(QString(12, QChar(u'あ'))));
+    EXPECT_FALSE(checker::nameFitsThePanelCaption(QString(16, QChar(u'あ'))));
+}
+
+TEST(CheckerCommandLine, UsageMistakesExitWith2AndHelpNamesEveryMode) {
+    ContentFolder content;
+    for (const QStringList& arguments :
+         {QStringList{"--bogus"}, QStringList{content.path(), content.path()},
+          QStringList{"--convert"}, QStringList{"--answers", "--convert", "x"},
+          QStringList{content.file("nowhere")}}) {
+        const auto [status, out, err] = run(arguments, content.path());
+        EXPECT_EQ(status, checker::exitUsage) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("kavelo-check --help")));
+    }
+    const auto [status, out, err] = run({"--help"});
+    EXPECT_EQ(status, checker::exitClean);
+    for (const char* mode :
+         {"kavelo-check [フォルダー]", "--answers", "--convert", "--version", "終了ステータス"})
+        EXPECT_TRUE(out.contains(QString::fromUtf8(mode))) << mode;
+}
+
+TEST(CheckerCommandLine, TheInstalledProgramChecksItsOwnFolderByDefaultAndExits0Or1) {
+    // The real executable, as a teacher runs it: beside it lies the default content.
+    QProcess check;
+    check.start(QStringLiteral(KAVELO_CHECK_PATH), {});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
+    EXPECT_EQ(QString::fromUtf8(check.readAllStandardOutput()).toStdString(),
+              "エラーも警告もありません。\n");
+
+    ContentFolder content;
+    content.remove("化合物/b(24).gif");
+    check.start(QStringLiteral(KAVELO_CHECK_PATH), {content.path()});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    EXPECT_EQ(check.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(check.readAllStandardOutput())
+                    .startsWith(QStringLiteral("エラー: 化合物/b(24).gif: X（24 番目）: ")));
+
+    check.start(QStringLiteral(KAVELO_CHECK_PATH), {"--frobnicate"});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    EXPECT_EQ(check.exitCode(), 2);
+
+    check.start(QStringLiteral(KAVELO_CHECK_PATH), {"--version"});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    EXPECT_TRUE(check.readAllStandardOutput().startsWith("kavelo-check " KAVELO_VERSION "\n"));
+}
