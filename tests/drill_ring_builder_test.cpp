@@ -107,3 +107,16 @@ TEST_F(RingBuilder, PicturesAreReadAfreshEachTimeSoOneGoneSinceEndsTheProgram) {
     EXPECT_TRUE(lastError()->file().endsWith(QStringLiteral("ki2(3).gif")));
     EXPECT_TRUE(process.exited && process.exitCode == 1);
 }
+
+TEST_F(RingBuilder, ADropHeldOverTheNextQuestionShowsTheGroupItRecords) {
+    build({0, 18});
+    judge();
+    ASSERT_TRUE(timers.advanceUntil([&] { return visible("Label1"); })) << "the stored answer";
+    pressAt(item(5));
+    moveTo(cell(1));
+    const int asked = drill().askedCount();
+    ASSERT_TRUE(timers.advanceUntil([&] { return drill().askedCount() != asked; }));
+    releaseAt(cell(1));
+    EXPECT_EQ(drill().ring(), (Ring{0, 5, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(ringView(), "ki(5,1).gif+ - - - - -");
+}

@@ -60,10 +60,13 @@ void ドリル::Image5_DragOver(int Index, platform::Control* Source, double X, 
     }
 }
 
-// The position keeps the picture its preview loaded; the answer waits for 判定.
+// The position shows the dropped group; the answer waits for 判定. The preview loaded the
+// same picture on entering, but a drag held through the end of the correct display sees
+// the next question empty the ring under it, so the drop does not rely on the preview.
 void ドリル::Image5_DragDrop(int Index, platform::Control* Source, double X, double Y) {
     Image3(dragGroup).clearPicture();
     ringGroups.at(Index) = dragGroup;
+    Image5(Index).loadPicture(groupPicturePath(QString::number(dragGroup), Index));
     Image4(Index).setVisible(true);
     Image5(Index).setBorderStyle(0);
 }
