@@ -20,17 +20,7 @@ if [ -z "${KAVELO_INSTALL_INNER:-}" ]; then
 fi
 source "$(dirname "$0")/support/x_session.sh"
 
-work=$(mktemp -d)
-pid=
-cleanup() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+begin_checks
 check() { # what, command...
   local what=$1
   shift

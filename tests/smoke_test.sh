@@ -16,17 +16,7 @@ if [ -z "${KAVELO_SMOKE_INNER:-}" ]; then
   exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$kavelo"
 fi
 
-work=$(mktemp -d)
-pid=
-cleanup() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+begin_checks
 
 # A fresh program folder: the executable and the content folders that sit beside it.
 make_folder() {
@@ -173,6 +163,17 @@ print(closed)
 EOF
 }
 
+other_buttons_on_quit() { # window id, x, y, whose
+  local button
+  for button in 3 2; do
+    xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click "$button"
+  done
+  sleep 0.5
+  if kill -0 "$pid" 2>/dev/null && xwininfo -id "$1" | grep -q IsViewable; then
+    pass "right and middle clicks on $4 終了 leave the program running"
+  else fail "a right or middle click on $4 終了 ended the program"; fi
+}
+
 start "$work/ok"
 if expect_screen メニュー 792x566; then
   menu=$(cat "$work/window")
@@ -181,23 +182,11 @@ if expect_screen メニュー 792x566; then
   else fail "12 presses of 300 ms on the ring closed the panel ${closed:-no} times"; fi
 
   # Only the primary button presses a button: the others on 終了, here and in the drill, do nothing.
-  for button in 3 2; do
-    xdotool mousemove --window "$menu" "${menu_quit[@]}" sleep 0.1 click "$button"
-  done
-  sleep 0.5
-  if kill -0 "$pid" 2>/dev/null && xwininfo -id "$menu" | grep -q IsViewable; then
-    pass "right and middle clicks on the menu's 終了 leave the program running"
-  else fail "a right or middle click on the menu's 終了 ended the program"; fi
+  other_buttons_on_quit "$menu" "${menu_quit[@]}" "the menu's"
   click "$menu" "${menu_drill[@]}"
   if expect_screen ドリル 794x568; then
     drill=$(cat "$work/window")
-    for button in 3 2; do
-      xdotool mousemove --window "$drill" "${drill_quit[@]}" sleep 0.1 click "$button"
-    done
-    sleep 0.5
-    if kill -0 "$pid" 2>/dev/null && xwininfo -id "$drill" | grep -q IsViewable; then
-      pass "right and middle clicks on the drill's 終了 leave the program running"
-    else fail "a right or middle click on the drill's 終了 ended the program"; fi
+    other_buttons_on_quit "$drill" "${drill_quit[@]}" "the drill's"
     click "$drill" "${drill_quit[@]}"
   fi
 fi

@@ -85,3 +85,18 @@ wait_exit() { # [seconds]
     sleep 0.1
   done
 }
+
+# For the scripts that check: a scratch folder in $work, a program still running at the
+# end is ended, and pass/fail lines that count the failures.
+begin_checks() {
+  work=$(mktemp -d)
+  pid=
+  failures=0
+  trap end_checks_cleanup EXIT
+}
+end_checks_cleanup() {
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; fi
+  rm -rf "$work"
+}
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
