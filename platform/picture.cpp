@@ -65,7 +65,8 @@ bool isComplete(PictureFormat format, QByteArrayView bytes) {
 // A bitmap may use colour numbers beyond its colour table: they would show as whatever
 // lies after the table.
 bool coloursInTable(const QImage& image) {
-    if (image.colorCount() == 0)
+    const int reachable = image.format() == QImage::Format_Indexed8 ? 256 : 2;
+    if (image.colorCount() == 0 || image.colorCount() >= reachable)
         return true;
     for (int y = 0; y < image.height(); ++y) {
         const uchar* line = image.constScanLine(y);
