@@ -90,22 +90,14 @@ QImage decodePicture(const QByteArray& bytes, const QString& contentPath) {
             path, QStringLiteral("GIF、BMP、JPEG、アイコンのどの形式でもありません。"));
     if (!isComplete(format, bytes))
         throw RuntimeError::invalidPicture(
-            path, QStringLiteral("ファイルが途中で切れているか、壊れています。"));
+            path, QStringLiteral(
+                      "ファイルが途中で切れているか、壊れているか、圧縮されたビットマップです。"));
     QByteArray data = bytes; // shares, never copies: QBuffer only reads
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, qtFormat(format));
     reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (qint64(size.width()) * size.height() > largestPicture())
-        throw RuntimeError::invalidPicture(path, QStringLiteral("画像が大きすぎます。"));
-    // A run-length coded bitmap may skip pixels, which the decoder leaves as it finds them:
-    // they show the first colour, as on Windows, and never what the memory held before.
     QImage image;
-    if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
-        image = QImage(size, reader.imageFormat());
-        image.fill(0);
-    }
     if (!reader.read(&image) || image.isNull() || !coloursInTable(image))
         throw RuntimeError::invalidPicture(path, QStringLiteral("画像を読み取れません。"));
     return image;

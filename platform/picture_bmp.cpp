@@ -19,36 +19,17 @@ struct Bytes {
     qint64 size() const { return data.size(); }
 };
 
-constexpr std::uint32_t rgb = 0, rle8 = 1, rle4 = 2, bitfields = 3;
+// Run-length coded bitmaps (compressions 1 and 2) are not read: nothing in them says
+// where a row ends, and the decoder goes its own way over codes that skip pixels or run
+// past a row, so no check here could promise that what it shows is what the file holds.
+constexpr std::uint32_t rgb = 0, bitfields = 3;
 
 qint64 rowBytes(qint64 width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 
 constexpr qint64 incomplete = -1;
 
-// A run-length coded bitmap holds no row sizes: it is complete when its codes reach the
-// end-of-bitmap mark before `end`. Returns where the codes end.
-qint64 rleEnd(const Bytes& file, qint64 at, qint64 end, bool fourBit) {
-    while (at + 1 < end) {
-        const std::uint32_t count = file.byte(at), code = file.byte(at + 1);
-        at += 2;
-        if (count > 0)
-            continue; // a run of `count` pixels
-        if (code == 1)
-            return at; // end of bitmap
-        if (code == 0)
-            continue; // end of line
-        if (code == 2) {
-            at += 2; // a jump
-            continue;
-        }
-        const qint64 literal = fourBit ? (code + 1) / 2 : code;
-        at += literal + (literal & 1); // literal pixels, padded to a word
-    }
-    return incomplete;
-}
-
-// A device-independent bitmap starting at `at`: the header, the colour table and the
-// pixels that the header announces, all before `end`. `pixelsAt` is where the pixels start
+// A device-independent bitmap starting at `at`, uncompressed: the header, the colour table
+// and the pixels that the header announces, all before `end`. `pixelsAt` is where the pixels start
 // when the file says so (a file header's offset), or 0 when they follow the colour table.
 // Returns where the pixels end, or `incomplete`.
 qint64 dibEnd(const Bytes& file, qint64 at, qint64 pixelsAt, qint64 end, int heightDivisor) {
@@ -87,10 +68,6 @@ qint64 dibEnd(const Bytes& file, qint64 at, qint64 pixelsAt, qint64 end, int hei
         const qint64 pixelsEnd = pixels + rowBytes(width, bits) * height;
         return pixelsEnd <= end ? pixelsEnd : incomplete;
     }
-    case rle8:
-        return bits == 8 ? rleEnd(file, pixels, end, false) : incomplete;
-    case rle4:
-        return bits == 4 ? rleEnd(file, pixels, end, true) : incomplete;
     default:
         return incomplete;
     }

@@ -55,8 +55,10 @@ TEST(Pictures, OnlyACompleteGifBmpJpegOrIconIsShownAnythingElseIsError481) {
                      bmp24 = fileBytes(QStringLiteral(":/drill/Image7.bmp")),
                      jpeg = fileBytes(QStringLiteral(":/menu/Image2.jpg")),
                      ico = fileBytes(QStringLiteral(":/drill/Image3.ico")), rle = rle8Bitmap();
-    // The codes end after the bottom row: the top row is skipped.
-    const QByteArray early = rle.left(rle.size() - 8) + QByteArray("\x04\x01\x00\x01", 4);
+    // Pixels of colour 5 in a bitmap whose colour table holds two.
+    QImage twoColours = picture.copy(0, 0, 4, 2);
+    twoColours.bits()[0] = 5;
+    const QByteArray beyondTable = written(twoColours, "bmp");
     const std::pair<QByteArray, const char*> cases[] = {
         {gif, "168x94"},
         {gif.left(800), "!481"},
@@ -68,10 +70,8 @@ TEST(Pictures, OnlyACompleteGifBmpJpegOrIconIsShownAnythingElseIsError481) {
         {bmp8.chopped(1), "!481"},
         {bmp24.chopped(1), "!481"},
         {bmp24.left(60), "!481"},
-        {rle, "4x2"},
-        {early, "4x2"},
-        {rle.left(rle.size() - 8) + QByteArray("\x04\x05\x00\x00\x04\x00\x00\x01", 8), "!481"},
-        {rle.chopped(2), "!481"},
+        {beyondTable, "!481"},
+        {rle, "!481"}, // run-length coded: not read
         {jpeg, "320x240"},
         {jpeg.left(jpeg.size() * 9 / 10), "!481"},
         {jpeg.chopped(2), "!481"}, // no end-of-image mark
@@ -97,10 +97,6 @@ TEST(Pictures, OnlyACompleteGifBmpJpegOrIconIsShownAnythingElseIsError481) {
         }
         EXPECT_EQ(result, expected);
     }
-    // Skipped pixels show the first colour of the table, never what the memory held.
-    const QImage skipped = platform::decodePicture(early, QStringLiteral("early.bmp"));
-    EXPECT_EQ(skipped.pixel(0, 0), qRgb(0, 0, 255));
-    EXPECT_EQ(skipped.pixel(3, 1), qRgb(255, 0, 0));
     try {
         platform::loadPicture(folder.path() + QStringLiteral("\\官能基\\ki(2,1).gif"));
         ADD_FAILURE() << "a missing picture loaded";
