@@ -61,16 +61,10 @@ qint64 dibEnd(const Bytes& file, qint64 at, qint64 pixelsAt, qint64 end, int hei
         tableEnd += tableEntry * (coloursUsed ? std::min<qint64>(coloursUsed, 256) : 1 << bits);
     if (tableEnd > end)
         return incomplete;
-    const qint64 pixels = std::max(tableEnd, pixelsAt);
-    switch (compression) {
-    case rgb:
-    case bitfields: {
-        const qint64 pixelsEnd = pixels + rowBytes(width, bits) * height;
-        return pixelsEnd <= end ? pixelsEnd : incomplete;
-    }
-    default:
+    if (compression != rgb && compression != bitfields)
         return incomplete;
-    }
+    const qint64 pixelsEnd = std::max(tableEnd, pixelsAt) + rowBytes(width, bits) * height;
+    return pixelsEnd <= end ? pixelsEnd : incomplete;
 }
 
 } // namespace
