@@ -1,5 +1,6 @@
 #include "app/text_reader.h"
 
+#include "app/cp932.h"
 #include "app/text_encoding.h"
 #include "platform/paths.h"
 #include "platform/runtime_error.h"
@@ -34,8 +35,8 @@ QString wrongEncoding(TextEncoding encoding) {
     return {};
 }
 
-// Code page 932 as Windows defines it: single bytes, or a lead byte and a trail byte. The
-// decoder turns some broken pairs into a substitute character without a word, so the
+// Code page 932 as Windows defines it: single bytes, or a lead byte and a trail byte. A
+// decoder may turn some broken pairs into a substitute character without a word, so the
 // structure is checked here first.
 bool isCp932(QByteArrayView bytes) {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -76,11 +77,6 @@ void TextReader::openBytes(const QByteArray& bytes, const QString& contentPath) 
     if (encoding != TextEncoding::Cp932)
         throw RuntimeError::typeMismatch(path_,
                                          wrongEncoding(encoding) + QString::fromUtf8(resave));
-    // Stateless: a character cut off at the end of what is decoded is an error, not
-    // something kept back for a next call that never comes.
-    decoder_ = QStringDecoder("windows-31j", QStringConverter::Flag::Stateless);
-    if (!decoder_.isValid())
-        throw RuntimeError::typeMismatch(path_, QStringLiteral("コードページ 932 を読めません。"));
     bytes_ = bytes;
     position_ = 0;
     countedTo_ = 0;
@@ -132,30 +128,22 @@ void TextReader::beginRead() {
 }
 
 QString TextReader::decode(qsizetype from, qsizetype to) {
+    // Each piece is decoded on its own: a character cut off at its end is an error, not
+    // something kept back for a next piece.
     const QByteArrayView bytes(bytes_.constData() + from, to - from);
-    QString text = decoder_(bytes);
-    // The decoder's table swaps three control codes as IBM's code pages do, and puts in
-    // U+001A for some pairs it cannot map: one more of those than 0x7F bytes, or a
-    // replacement character, is a character the file does not really hold.
-    const bool substituted = text.contains(QChar::ReplacementCharacter) ||
-                             text.count(QChar(0x1A)) != bytes.count('\x7F');
-    for (QChar& c : text)
-        c = c == QChar(0x1C)   ? QChar(0x1A)
-            : c == QChar(0x7F) ? QChar(0x1C)
-            : c == QChar(0x1A) ? QChar(0x7F)
-                               : c;
-    if (!isCp932(bytes) || decoder_.hasError() || substituted)
+    const std::optional<QString> text = isCp932(bytes) ? fromCp932(bytes) : std::nullopt;
+    if (!text)
         throw RuntimeError::typeMismatch(
             path_,
             QStringLiteral("%1 行目にシフトJIS（コードページ 932）で読めない文字があります。%2")
                 .arg(readLine_)
                 .arg(QString::fromUtf8(resave)));
-    if (holdsGaiji(text))
+    if (holdsGaiji(*text))
         throw RuntimeError::typeMismatch(
             path_, QStringLiteral(
                        "%1 行目に外字（利用者定義文字）があります。表示できる文字に直して下さい。")
                        .arg(readLine_));
-    return text;
+    return *text;
 }
 
 QString TextReader::ReadLine() {

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringDecoder>
 #include <cstdint>
 
 namespace app {
@@ -40,7 +39,6 @@ private:
 
     QString path_;
     QByteArray bytes_;
-    QStringDecoder decoder_;
     qsizetype position_ = 0;
     // Lines are counted as the reading passes them, never from the start again.
     qsizetype countedTo_ = 0;

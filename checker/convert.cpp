@@ -1,5 +1,6 @@
 #include "checker/convert.h"
 
+#include "app/cp932.h"
 #include "app/text_encoding.h"
 #include "app/text_reader.h"
 #include "checker/error_detail.h"
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace checker {
 
@@ -59,7 +59,6 @@ QString readerRefusal(const QByteArray& bytes, const QString& path) {
 
 Encoded encodeCp932(const QString& text) {
     Encoded result;
-    QStringEncoder encode("windows-31j");
     QString mapped;
     int line = 1, column = 0;
     for (char32_t c : withLfOnly(text).toUcs4()) {
@@ -72,9 +71,7 @@ Encoded encodeCp932(const QString& text) {
         ++column;
         const char32_t twin = cp932Twin(c);
         const QString character = QString::fromUcs4(&twin, 1);
-        QStringEncoder one("windows-31j");
-        const QByteArray bytes = one(character);
-        if (one.hasError()) {
+        if (!app::toCp932(character)) {
             result.unmappable
                 << QStringLiteral("%1 行目 %2 文字目の「%3」（U+%4）")
                        .arg(line)
@@ -88,7 +85,8 @@ Encoded encodeCp932(const QString& text) {
         mapped += character;
     }
     if (result.unmappable.isEmpty())
-        result.bytes = encode(mapped.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+        result.bytes =
+            app::toCp932(mapped.replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).value();
     return result;
 }
 
