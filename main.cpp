@@ -1,6 +1,7 @@
 #include "app/program.h"
 #include "platform/fonts.h"
 #include "platform/qt_services.h"
+#include "platform/sound_player.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -13,11 +14,11 @@ int main(int argc, char* argv[]) {
 
     platform::SystemClock clock;
     platform::SeededRandom random(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
-    platform::QtSoundPlayer sound;
+    const auto sound = platform::makeSystemSoundPlayer();
     platform::QtTimerDriver timers;
     platform::QtErrorReport errors;
     platform::QtProcessControl process;
-    platform::Services services{clock, random, sound, timers, errors, process};
+    platform::Services services{clock, random, *sound, timers, errors, process};
 
     // The content sits beside the real executable. On Linux applicationDirPath() follows
     // /proc/self/exe, so a start through the link /usr/bin/kavelo still names /usr/lib/kavelo.

@@ -1,15 +1,11 @@
 #include "platform/qt_services.h"
 
-#include "platform/paths.h"
 #include "platform/runtime_error.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QTime>
 #include <QTimer>
-#include <QUrl>
 #include <cstdio>
 
 namespace platform {
@@ -26,27 +22,6 @@ double SystemClock::timeOfDay() {
 SeededRandom::SeededRandom(unsigned seed) : engine_(seed) {}
 
 double SeededRandom::next() { return uniform_(engine_); }
-
-QtSoundPlayer::QtSoundPlayer() = default;
-QtSoundPlayer::~QtSoundPlayer() = default;
-
-void QtSoundPlayer::play(const QString& path) {
-    const QString file = nativePath(path);
-    if (!QFileInfo(file).isFile()) {
-        std::fprintf(stderr, "kavelo: 音声ファイルが見つかりません: %s\n", qPrintable(file));
-        return;
-    }
-    // A fresh effect per sound: the previous one stops, and a file that fails to
-    // decode reports itself once through its own status.
-    effect_ = std::make_unique<QSoundEffect>();
-    QSoundEffect* effect = effect_.get();
-    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [effect, file] {
-        if (effect->status() == QSoundEffect::Error)
-            std::fprintf(stderr, "kavelo: 音声ファイルを再生できません: %s\n", qPrintable(file));
-    });
-    effect->setSource(QUrl::fromLocalFile(file));
-    effect->play();
-}
 
 namespace {
 

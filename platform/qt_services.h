@@ -6,8 +6,6 @@
 #include <memory>
 #include <random>
 
-class QSoundEffect;
-
 namespace platform {
 
 class SystemClock : public Clock {
@@ -28,16 +26,6 @@ public:
 private:
     std::mt19937 engine_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
-};
-
-class QtSoundPlayer : public SoundPlayer {
-public:
-    QtSoundPlayer();
-    ~QtSoundPlayer() override;
-    void play(const QString& path) override;
-
-private:
-    std::unique_ptr<QSoundEffect> effect_;
 };
 
 class QtTimerDriver : public TimerDriver {
