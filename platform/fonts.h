@@ -5,7 +5,8 @@
 
 namespace platform {
 
-// The screens name the Windows Mincho faces; Debian ships the IPA ones.
+// The screens name the Windows Mincho faces; where they are missing (Debian ships the
+// IPA ones instead), the IPA faces stand in.
 void installFontSubstitutions();
 
 // Screen fonts are given in points at 96 dpi; they are set in pixels so that the

@@ -5,10 +5,11 @@
 namespace platform {
 
 QString nativePath(const QString& contentPath) {
+    // The program folder itself comes from Qt with forward slashes, also on Windows:
+    // the whole path takes this platform's separator, so reports show it as one.
     QString path = contentPath;
-    if (QDir::separator() != QLatin1Char('\\'))
-        path.replace(QLatin1Char('\\'), QDir::separator());
-    return path;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::toNativeSeparators(path);
 }
 
 } // namespace platform
