@@ -1,5 +1,6 @@
 #include "app/app_dir.h"
 #include "checker/command_line.h"
+#include "checker/console_stream.h"
 #include "platform/fonts.h"
 
 #include <QGuiApplication>
@@ -20,13 +21,17 @@ void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(keepQtQuiet);
     // Texts are measured in the program's fonts, which needs a GUI application but no
-    // display: a teacher may check over ssh.
+    // display: a teacher may check over ssh. Windows always has its desktop, and its own
+    // platform plugin, the one the program ships, opens no window either.
+#ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     QGuiApplication application(argc, argv);
     platform::installFontSubstitutions();
 
-    QTextStream out(stdout), err(stderr);
+    checker::ConsoleStream standardOutput(stdout), standardError(stderr);
+    QTextStream out(&standardOutput), err(&standardError);
     const int status =
         checker::runCommandLine(application.arguments().mid(1),
                                 app::appDirFrom(QCoreApplication::applicationDirPath()), out, err);
