@@ -9,6 +9,7 @@ give way to a heavier ring. The SVG carries the same geometry.
 
 import math
 import pathlib
+import struct
 
 import numpy as np
 from PIL import Image
@@ -128,9 +129,25 @@ def svg():
     ])
 
 
+def ico(pngs):
+    """The Windows icon: every size's PNG as one entry of a multi-size .ico, which
+    Windows reads since Vista. The 256-pixel entry says 0, as the format counts
+    256 so."""
+    header = struct.pack("<HHH", 0, 1, len(pngs))
+    offset = len(header) + 16 * len(pngs)
+    directory, data = b"", b""
+    for size, png in pngs:
+        side = 0 if size == 256 else size
+        directory += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(png), offset + len(data))
+        data += png
+    return header + directory + data
+
+
 def build(repo_root: pathlib.Path) -> None:
     folder = pathlib.Path(repo_root) / "assets" / "icons"
     folder.mkdir(parents=True, exist_ok=True)
     for size in SIZES:
         Image.fromarray(render(size), "RGBA").save(folder / ("kavelo-%d.png" % size), "PNG")
     (folder / "kavelo.svg").write_text(svg(), encoding="utf-8")
+    pngs = [(size, (folder / ("kavelo-%d.png" % size)).read_bytes()) for size in SIZES]
+    (folder / "kavelo.ico").write_bytes(ico(pngs))

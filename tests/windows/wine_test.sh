@@ -1,0 +1,270 @@
+#!/usr/bin/env bash
+# Tests the Windows build under Wine on a virtual X display, as a school PC would run it:
+# the portable folder unzipped into a path with Japanese characters and a space, played
+# through its screens with the mouse (xdotool) while a null sound sink records what it
+# plays; kavelo-check in it; then the installer into a fresh Wine prefix, silently, and
+# out again. Screenshots of the three screens are kept in OUTDIR.
+# Usage: wine_test.sh ZIP SETUP PROBE OUTDIR
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/x_session.sh"
+
+zip=$(readlink -f "${1:?usage: wine_test.sh ZIP SETUP PROBE OUTDIR}")
+setup=$(readlink -f "$2")
+probe_exe=$(readlink -f "$3")
+out=$(mkdir -p "$4" && cd "$4" && pwd)
+
+if [ -z "${KAVELO_WINE_INNER:-}" ]; then
+  export KAVELO_WINE_INNER=1
+  exec timeout 1200 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$zip" "$setup" "$probe_exe" "$out"
+fi
+
+begin_checks
+export WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine's own notes go to the terminal through its debug channel, which is off; the
+# programs' standard error is what each check reads.
+
+start_sound_server() {
+  export PULSE_RUNTIME_PATH=$work/pulse PULSE_STATE_PATH=$work/pulse
+  mkdir -p "$PULSE_RUNTIME_PATH"
+  pulseaudio --daemonize=no --exit-idle-time=-1 --disable-shm -n \
+    --load="module-null-sink sink_name=kavelo_test" \
+    --load="module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
+    >"$work/pulse.log" 2>&1 &
+  sound_server=$!
+  export PULSE_SERVER=unix:$work/pulse/native
+  local i
+  for ((i = 0; i < 50; i++)); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "wine test: the sound server did not start: $(cat "$work/pulse.log")"
+  return 1
+}
+
+new_prefix() { # folder
+  export WINEPREFIX=$1
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+}
+
+probe() { wine "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# Waits for a window; sets size ("WIDTHxHEIGHT") and the client area's origin on screen.
+expect_window() { # title size
+  local reply
+  if ! reply=$(probe wait "$1" 30); then
+    fail "no window titled $1"
+    return 1
+  fi
+  read -r width height left top <<<"$reply"
+  if [ "${width}x${height}" = "$2" ]; then pass "$1 is on view, client area ${width}x${height}"
+  else fail "$1 has client area ${width}x${height}, not $2"; fi
+}
+
+press() { # x y in the client area of the last window found
+  xdotool mousemove $((left + $1)) $((top + $2)) sleep 0.2 click 1
+  sleep 0.3
+}
+
+drag() { # from x y, to x y, in the client area
+  xdotool mousemove $((left + $1)) $((top + $2)) sleep 0.2 mousedown 1
+  local step
+  for step in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove $((left + $1 + ($3 - $1) * step / 8)) $((top + $2 + ($4 - $2) * step / 8)) sleep 0.05
+  done
+  xdotool sleep 0.2 mouseup 1
+  sleep 0.3
+}
+
+shot() { # name
+  import -window root "$out/$1.png" 2>/dev/null || fail "no screenshot $1"
+}
+
+# Records the null sink for a while in the background; heard() then names the tones in it.
+record() { # file
+  parec -d kavelo_test.monitor --format=s16le --rate=8000 --channels=1 >"$1" 2>/dev/null &
+  recorder=$!
+}
+stop_recording() { kill "$recorder" 2>/dev/null; wait "$recorder" 2>/dev/null; }
+heard() { # file -> the test tones heard, in order, e.g. "o gokaku"
+  python3 "$here/tones.py" identify "$1"
+}
+
+# The same button centres the smoke test uses on Linux, in client pixels.
+menu_drill=(608 404); menu_chart=(608 333)
+drill_back=(613 32); drill_quit=(726 32); drill_judge=(394 363)
+palette_ch3=(129 83); palette_ethyl=(270 83); ring_top=(453 218)
+chart_a=(584 215)
+
+folder="$work/教材 フォルダー"
+mkdir -p "$folder"
+python3 -c "import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])" "$zip" "$folder"
+app=$(find "$folder" -maxdepth 2 -name kavelo.exe -printf '%h\n' | head -n 1)
+[ -n "$app" ] || { echo "wine test: no kavelo.exe in $zip"; exit 1; }
+pass "unzipped into $app"
+
+# Every question asks for toluene (CH3 alone), so any question drawn is answered alike,
+# and each sound is a tone of its own, so the recording tells which one played.
+content_for_play() { # folder
+  local i
+  for ((i = 0; i < 33; i++)); do printf '1,0,0,0,0,0\r\n'; done >"$1/説明/正解.txt"
+  python3 "$here/tones.py" write "$1/音"
+}
+
+start_sound_server || exit 1
+new_prefix "$work/prefix-portable"
+
+start() { # folder
+  : >"$work/stderr"
+  (cd "$1" && WINEDEBUG=+loaddll exec wine ./kavelo.exe) 2>"$work/stderr" &
+  pid=$!
+}
+
+# --- The portable folder, played through every screen -----------------------------
+play=$work/play
+cp -r "$app" "$play"
+content_for_play "$play"
+start "$play"
+if expect_window メニュー 792x566; then
+  shot menu
+  press "${menu_drill[@]}"
+  probe gone メニュー 10 || fail "the menu stays on view after Kaveloドリル"
+  if expect_window ドリル 794x568; then
+    drag "${palette_ethyl[@]}" "${ring_top[@]}"   # wrong: ethyl, not methyl
+    record "$work/wrong.raw"
+    press "${drill_judge[@]}"
+    sleep 2.5
+    stop_recording
+    [ "$(heard "$work/wrong.raw")" = "x" ] && pass "a wrong answer plays x.wav" ||
+      fail "a wrong answer played: $(heard "$work/wrong.raw")"
+    drag "${palette_ch3[@]}" "${ring_top[@]}"      # a group dropped onto the ring shows
+    shot drill-built
+    record "$work/right.raw"
+    press "${drill_judge[@]}"
+    sleep 1.8
+    shot drill-correct
+    sleep 2
+    stop_recording
+    [ "$(heard "$work/right.raw")" = "o" ] && pass "判定 on the right structure plays o.wav" ||
+      fail "a right answer played: $(heard "$work/right.raw")"
+    # On to the medal: 34 more right answers, the last of them with the finish.
+    record "$work/finish.raw"
+    for ((answer = 2; answer <= 35; answer++)); do
+      drag "${palette_ch3[@]}" "${ring_top[@]}"
+      press "${drill_judge[@]}"
+      # The blink and the answer on view take up to 4.6 s; the bonus 2.6 s more.
+      sleep 5
+      [ $((answer % 5)) -eq 0 ] && sleep 3
+    done
+    sleep 2
+    stop_recording
+    shot drill-medal
+    case "$(heard "$work/finish.raw")" in
+      *gokaku) pass "the medal plays gokaku.wav" ;;
+      *) fail "no gokaku.wav at the medal: $(heard "$work/finish.raw")" ;;
+    esac
+    press "${drill_back[@]}"
+    probe gone ドリル 10 || fail "the drill stays on view after 戻る"
+    if expect_window メニュー 792x566; then
+      press "${menu_chart[@]}"
+      if expect_window 系統図 911x500; then
+        press "${chart_a[@]}"
+        sleep 1
+        shot chart
+        probe close 系統図 >/dev/null
+      fi
+    fi
+  fi
+fi
+wait_exit 20
+[ "$code" = 0 ] && pass "the close box on the chart: exit code 0" || fail "closing the chart: exit code $code"
+grep -q "o.wav\|x.wav\|gokaku.wav" "$work/stderr" &&
+  fail "a sound was reported missing or unplayable: $(grep wav "$work/stderr")"
+
+# No DLL in the folder that nothing loads: every one shipped was loaded in that run.
+loaded=$(grep -o 'Loaded L"[^"]*' "$work/stderr" | sed 's/.*\\//' | tr 'A-Z' 'a-z' | sort -u)
+for dll in $(cd "$play" && find . -name '*.dll' | sed 's|.*/||' | tr 'A-Z' 'a-z' | sort -u); do
+  grep -qx "$dll" <<<"$loaded" && pass "$dll is loaded" || fail "$dll is shipped but nothing loads it"
+done
+
+start "$app"
+if expect_window メニュー 792x566; then
+  press "${menu_drill[@]}"
+  if expect_window ドリル 794x568; then press "${drill_quit[@]}"; fi
+fi
+wait_exit 20
+[ "$code" = 0 ] && pass "終了 in the drill: exit code 0" || fail "終了 in the drill: exit code $code"
+
+start "$app"
+if expect_window メニュー 792x566; then probe close メニュー >/dev/null; fi
+wait_exit 20
+[ "$code" = 0 ] && pass "the close box on the menu: exit code 0" || fail "closing the menu: exit code $code"
+
+# A missing question file: the error box names it, and the program ends with 1.
+broken=$work/broken
+cp -r "$app" "$broken"
+rm "$broken/説明/問題.txt"
+start "$broken"
+if expect_window メニュー 792x566; then
+  press "${menu_drill[@]}"
+  if probe wait Kavelo 20 >/dev/null; then
+    sleep 0.5
+    shot error-box
+    probe close Kavelo >/dev/null
+  else fail "no error box"; fi
+fi
+wait_exit 20
+[ "$code" = 1 ] && pass "a missing 問題.txt ends with exit code 1" || fail "a missing 問題.txt: exit code $code"
+grep -q "実行時エラー '53'.*説明.問題.txt" "$work/stderr" &&
+  pass "its report on standard error names error 53 and 説明\\問題.txt" ||
+  fail "no report of error 53 naming 問題.txt: $(grep -v Loaded "$work/stderr" | head -n 5)"
+
+# --- kavelo-check.exe -------------------------------------------------------------
+check() { (cd "$1" && wine ./kavelo-check.exe "${@:2}") >"$work/check.out" 2>"$work/check.err"; }
+check "$app" .
+status=$?
+[ "$status" = 0 ] && pass "kavelo-check passes the default content" ||
+  fail "kavelo-check on the default content: exit $status: $(tr -d '\r' <"$work/check.out" | tail -n 3)"
+bad=$work/bad-answers
+cp -r "$app" "$bad"
+printf '1,0,0,0,0,0\r\n1,0,X,0,0,0\r\n' | cat - <(tail -n +3 "$app/説明/正解.txt") >"$bad/説明/正解.txt"
+check "$bad" .
+status=$?
+if [ "$status" = 1 ] && tr -d '\r' <"$work/check.out" | grep -q '^エラー: 説明.正解.txt: 2 行目'; then
+  pass "kavelo-check names line 2 of a broken 正解.txt in readable Japanese, exit 1"
+else
+  fail "kavelo-check on a broken 正解.txt: exit $status: $(tr -d '\r' <"$work/check.out" | head -n 3)"
+fi
+cp "$work/check.out" "$out/kavelo-check-broken.txt"
+
+# --- The installer ----------------------------------------------------------------
+new_prefix "$work/prefix-installer"
+wine "$setup" /S
+wineserver -w
+installed=$(winepath -u 'C:\Program Files\Kavelo' 2>/dev/null)
+[ -f "$installed/kavelo.exe" ] && pass "the silent install put kavelo.exe in Program Files\\Kavelo" ||
+  fail "no kavelo.exe in $installed"
+start_menu=$(winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' 2>/dev/null)
+[ -f "$start_menu/Kavelo.lnk" ] && pass "the Start menu has Kavelo" || fail "no Start-menu entry Kavelo"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kavelo'
+entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
+for value in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize UninstallString; do
+  grep -q "$value" <<<"$entry" && pass "the uninstall entry has $value" || fail "the uninstall entry lacks $value"
+done
+start "$installed"
+if expect_window メニュー 792x566; then probe close メニュー >/dev/null; fi
+wait_exit 20
+[ "$code" = 0 ] && pass "the installed program opens its menu and closes" || fail "the installed program: exit $code"
+
+wine "$installed/Uninstall.exe" /S
+wineserver -w
+for ((i = 0; i < 100 && -e "$installed"; i++)); do sleep 0.2; done
+[ ! -e "$installed" ] && pass "the silent uninstall leaves no Program Files\\Kavelo" ||
+  fail "left behind: $(find "$installed" | head -n 5)"
+[ ! -e "$start_menu/Kavelo.lnk" ] && pass "the Start-menu entry is gone" || fail "the Start-menu entry stays"
+wine reg query "$key" >/dev/null 2>&1 && fail "the uninstall entry stays" || pass "the uninstall entry is gone"
+
+kill "$sound_server" 2>/dev/null
+if [ "$failures" -gt 0 ]; then
+  echo "wine test: $failures failure(s)"
+  exit 1
+fi
+echo "wine test: all passed (screenshots in $out)"
