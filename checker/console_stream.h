@@ -5,9 +5,9 @@
 
 namespace checker {
 
-// Standard output or error as a device for QTextStream, which writes UTF-8 into it.
-// A Windows console shows wide characters whatever its code page is set to, so there the
-// text goes in as such; to a file or a pipe, and on every other system, it stays UTF-8.
+// Standard output or error as a device for QTextStream, which writes UTF-8 into it; the
+// text reaches the stream as platform::writeText puts it (wide characters to a Windows
+// console, UTF-8 everywhere else).
 class ConsoleStream : public QIODevice {
 public:
     explicit ConsoleStream(std::FILE* stream);
@@ -19,7 +19,6 @@ protected:
 
 private:
     std::FILE* stream_;
-    void* console_ = nullptr; // the console's handle when the stream is one (Windows only)
 };
 
 } // namespace checker

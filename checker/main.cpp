@@ -1,6 +1,7 @@
 #include "app/app_dir.h"
 #include "checker/command_line.h"
 #include "checker/console_stream.h"
+#include "platform/console_text.h"
 #include "platform/fonts.h"
 
 #include <QGuiApplication>
@@ -13,7 +14,7 @@ namespace {
 // teacher's business; the report is the checker's output alone.
 void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+        platform::writeText(stderr, message + QLatin1Char('\n'));
 }
 
 } // namespace

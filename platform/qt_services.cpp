@@ -1,12 +1,12 @@
 #include "platform/qt_services.h"
 
+#include "platform/console_text.h"
 #include "platform/runtime_error.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTime>
 #include <QTimer>
-#include <cstdio>
 
 namespace platform {
 
@@ -49,8 +49,7 @@ std::unique_ptr<TimerHandle> QtTimerDriver::create(std::function<void()> tick) {
 }
 
 void QtErrorReport::show(const RuntimeError& error) {
-    std::fprintf(stderr, "kavelo: %s\n", qPrintable(error.report()));
-    std::fflush(stderr);
+    writeText(stderr, QStringLiteral("kavelo: %1\n").arg(error.report()));
     if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
         QGuiApplication::platformName() == QLatin1String("minimal"))
         return;

@@ -1,9 +1,9 @@
 #include "platform/sound_player.h"
 
+#include "platform/console_text.h"
 #include "platform/paths.h"
 
 #include <QFileInfo>
-#include <cstdio>
 
 namespace platform {
 
@@ -11,12 +11,12 @@ QString playableSoundFile(const QString& contentPath) {
     const QString file = nativePath(contentPath);
     if (QFileInfo(file).isFile())
         return file;
-    std::fprintf(stderr, "kavelo: 音声ファイルが見つかりません: %s\n", qPrintable(file));
+    writeText(stderr, QStringLiteral("kavelo: 音声ファイルが見つかりません: %1\n").arg(file));
     return {};
 }
 
 void reportUnplayableSound(const QString& file) {
-    std::fprintf(stderr, "kavelo: 音声ファイルを再生できません: %s\n", qPrintable(file));
+    writeText(stderr, QStringLiteral("kavelo: 音声ファイルを再生できません: %1\n").arg(file));
 }
 
 } // namespace platform
