@@ -1,8 +1,9 @@
 #include "platform/sound_player.h"
 
+#include <QFile>
+
 #include <condition_variable>
 #include <mutex>
-#include <string>
 #include <thread>
 #include <utility>
 
@@ -51,9 +52,14 @@ private:
                 return;
             const QString file = std::exchange(next_, QString());
             lock.unlock();
-            // From the file, and never the system's default sound in its place.
-            const std::wstring name = file.toStdWString();
-            if (!PlaySoundW(name.c_str(), nullptr, SND_SYNC | SND_FILENAME | SND_NODEFAULT))
+            // Played from memory, read through Qt: the system's own file opening in the
+            // sound call takes the name through the ANSI code page, which cannot hold a
+            // Japanese folder name everywhere. Never the default sound in its place.
+            QFile in(file);
+            const QByteArray sound = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+            if (sound.isEmpty() ||
+                !PlaySoundW(reinterpret_cast<LPCWSTR>(sound.constData()), nullptr,
+                            SND_SYNC | SND_MEMORY | SND_NODEFAULT))
                 reportUnplayableSound(file);
             lock.lock();
         }
