@@ -1,7 +1,7 @@
 """Zips the portable folder so that Windows' own Explorer shows its Japanese names.
 
-Every entry's name is stored as UTF-8 with the zip format's language-encoding flag
-(bit 11) set, which Explorer honours; Info-ZIP's zip leaves the flag unset and its
+Every name that is not plain ASCII is stored as UTF-8 with the zip format's
+language-encoding flag (bit 11) set, which Explorer honours; Info-ZIP's zip leaves the flag unset and its
 archive unpacks as mojibake. Entries are sorted and dated alike, so the same folder
 always gives the same bytes.
 
@@ -23,7 +23,7 @@ def main():
         for path in sorted(top.rglob("*")):
             relative = path.relative_to(stage).as_posix() + ("/" if path.is_dir() else "")
             info = zipfile.ZipInfo(relative, STAMP)
-            info.flag_bits |= UTF8_NAMES
+            info.flag_bits |= UTF8_NAMES  # Python keeps it for the names beyond ASCII
             info.create_system = 0  # MS-DOS: Windows reads the attributes as its own
             if path.is_dir():
                 info.external_attr = 0x10  # a folder
@@ -31,9 +31,10 @@ def main():
             else:
                 info.compress_type = zipfile.ZIP_DEFLATED
                 archive.writestr(info, path.read_bytes())
-    # What Explorer will read: every entry's name flagged as UTF-8.
+    # What Explorer will read: every name beyond ASCII flagged as UTF-8.
     with zipfile.ZipFile(target) as archive:
-        unflagged = [i.filename for i in archive.infolist() if not i.flag_bits & UTF8_NAMES]
+        unflagged = [i.filename for i in archive.infolist()
+                     if not i.filename.isascii() and not i.flag_bits & UTF8_NAMES]
     if unflagged:
         sys.exit("make_zip: names not flagged as UTF-8: %s" % ", ".join(unflagged))
 
