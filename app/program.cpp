@@ -2,7 +2,7 @@
 
 #include "app/app_dir.h"
 #include "app/screen.h"
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
 #include "screens/chart/chart.h"
 #include "screens/drill/drill.h"
 #include "screens/menu/menu.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/shared_state.h"
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
 #include "platform/services.h"
 
 #include <memory>

@@ -1,4 +1,4 @@
-#include "app/text_reader.h"
+#include "core/text_reader.h"
 #include "bench/bench_support.h"
 #include "tests/support/probes.h"
 

@@ -1,7 +1,7 @@
 #include "checker/convert.h"
 
-#include "app/text_encoding.h"
-#include "app/text_reader.h"
+#include "core/text_encoding.h"
+#include "core/text_reader.h"
 #include "checker/error_detail.h"
 
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "checker/pictures.h"
 
 #include "checker/error_detail.h"
-#include "platform/picture.h"
-#include "platform/runtime_error.h"
+#include "core/picture.h"
+#include "core/runtime_error.h"
 #include "platform/twips.h"
 #include "screens/chart/chart.h"
-#include "screens/drill/answer_rules.h"
+#include "core/answer_rules.h"
 
 #include <QDir>
 #include <QFileInfo>

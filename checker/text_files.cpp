@@ -1,9 +1,9 @@
 #include "checker/text_files.h"
 
-#include "app/text_encoding.h"
-#include "app/text_reader.h"
+#include "core/text_encoding.h"
+#include "core/text_reader.h"
 #include "checker/error_detail.h"
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
 #include "screens/chart/chart.h"
 #include "screens/drill/drill.h"
 

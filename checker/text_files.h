@@ -2,7 +2,7 @@
 
 #include "checker/content_folder.h"
 #include "checker/findings.h"
-#include "screens/drill/answer_rules.h"
+#include "core/answer_rules.h"
 
 #include <QString>
 #include <vector>

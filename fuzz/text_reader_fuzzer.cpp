@@ -2,8 +2,8 @@
 // field by field as text, or as integers. Beyond crashes it fails on text accepted wrong:
 // a file in another encoding read as code page 932, a character lost or replaced on the
 // way, or valid code page 932 refused.
-#include "app/text_reader.h"
-#include "platform/runtime_error.h"
+#include "core/text_reader.h"
+#include "core/runtime_error.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,7 +1,7 @@
 #include "platform/form.h"
 
 #include "platform/control_widget.h"
-#include "platform/picture.h"
+#include "core/picture.h"
 #include "platform/twips.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "platform/qt_services.h"
 
-#include "platform/paths.h"
-#include "platform/runtime_error.h"
+#include "core/paths.h"
+#include "core/runtime_error.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/text_reader.h"
+#include "core/text_reader.h"
 #include "checker/answer_key.h"
 #include "checker/command_line.h"
 #include "checker/convert.h"

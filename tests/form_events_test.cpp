@@ -1,5 +1,5 @@
 #include "platform/control_widget.h"
-#include "platform/picture.h"
+#include "core/picture.h"
 #include "tests/support/harness.h"
 
 #include <QGuiApplication>

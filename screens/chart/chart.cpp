@@ -1,7 +1,7 @@
 #include "screens/chart/chart.h"
 
 #include "app/program.h"
-#include "app/text_reader.h"
+#include "core/text_reader.h"
 
 #include <cmath>
 

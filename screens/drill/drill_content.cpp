@@ -1,8 +1,8 @@
 #include "screens/drill/drill.h"
 
-#include "app/text_reader.h"
-#include "platform/runtime_error.h"
-#include "screens/drill/answer_rules.h"
+#include "core/text_reader.h"
+#include "core/runtime_error.h"
+#include "core/answer_rules.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "screens/drill/drill.h"
 
 #include "app/program.h"
-#include "screens/drill/answer_rules.h"
+#include "core/answer_rules.h"
 
 #include <cmath>
 

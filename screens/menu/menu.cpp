@@ -1,7 +1,7 @@
 #include "screens/menu/menu.h"
 
 #include "app/program.h"
-#include "app/text_reader.h"
+#include "core/text_reader.h"
 
 using platform::Event;
 using platform::EventArgs;

@@ -1,8 +1,8 @@
-#include "platform/picture.h"
+#include "core/picture.h"
 
-#include "platform/paths.h"
-#include "platform/picture_completeness.h"
-#include "platform/runtime_error.h"
+#include "core/paths.h"
+#include "core/picture_completeness.h"
+#include "core/runtime_error.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "screens/drill/answer_rules.h"
+#include "core/answer_rules.h"
 
 namespace drill_rules {
 

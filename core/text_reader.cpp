@@ -1,8 +1,8 @@
-#include "app/text_reader.h"
+#include "core/text_reader.h"
 
-#include "app/text_encoding.h"
-#include "platform/paths.h"
-#include "platform/runtime_error.h"
+#include "core/text_encoding.h"
+#include "core/paths.h"
+#include "core/runtime_error.h"
 
 #include <QFile>
 #include <limits>
