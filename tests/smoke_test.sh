@@ -17,6 +17,12 @@ if [ -z "${KAVELO_SMOKE_INNER:-}" ]; then
 fi
 
 begin_checks
+# Every failure shows what the program said, and a backtrace if it died by a signal.
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+  [ -n "${folder:-}" ] && report_program_failure "$folder"
+}
 
 # A fresh program folder: the executable and the content folders that sit beside it.
 make_folder() {
@@ -30,9 +36,8 @@ make_folder() {
 }
 
 start() { # folder
-  : >"$work/stderr"
-  (cd "$1" && exec ./kavelo) 2>"$work/stderr" &
-  pid=$!
+  folder=$1
+  start_program "$folder"
 }
 
 expect_screen() { # title size -> prints the window id
