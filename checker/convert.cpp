@@ -2,7 +2,6 @@
 
 #include "core/text_encoding.h"
 #include "core/text_reader.h"
-#include "checker/error_detail.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -47,11 +46,11 @@ QString withLfOnly(QString text) {
 QString readerRefusal(const QByteArray& bytes, const QString& path) {
     app::TextReader reader;
     try {
-        reader.openBytes(bytes, path);
+        reader.OpenBytes(bytes, path);
         for (;;)
             reader.ReadLine();
     } catch (const platform::RuntimeError& e) {
-        return e.number() == errorPastEnd ? QString() : detailOf(e);
+        return e.number() == platform::RuntimeError::inputPastEndNumber ? QString() : e.detail();
     }
 }
 

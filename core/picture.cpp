@@ -11,6 +11,11 @@
 
 namespace platform {
 
+namespace {
+
+// The picture formats a content file may hold, whatever its name says.
+enum class PictureFormat { Gif, Bmp, Jpeg, Ico, Other };
+
 PictureFormat pictureFormatOf(QByteArrayView bytes) {
     if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
         return PictureFormat::Gif;
@@ -23,8 +28,6 @@ PictureFormat pictureFormatOf(QByteArrayView bytes) {
         return PictureFormat::Ico;
     return PictureFormat::Other;
 }
-
-namespace {
 
 // Qt refuses to decode pictures above its allocation limit; a header that announces one is
 // refused before anything walks through it.

@@ -1,8 +1,8 @@
-#include "core/text_reader.h"
 #include "checker/answer_key.h"
 #include "checker/command_line.h"
 #include "checker/convert.h"
 #include "checker/widths.h"
+#include "core/text_reader.h"
 #include "tests/support/content_faults.h"
 
 #include <QFile>

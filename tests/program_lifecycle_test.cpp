@@ -1,5 +1,5 @@
-#include "platform/control_widget.h"
 #include "core/runtime_error.h"
+#include "platform/control_widget.h"
 #include "tests/support/harness.h"
 
 #include <QApplication>
