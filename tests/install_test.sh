@@ -16,7 +16,7 @@ if [ -z "${KAVELO_INSTALL_INNER:-}" ]; then
     command -v "$tool" >/dev/null || { echo "install: $tool is missing (run scripts/setup)"; exit 1; }
   done
   export KAVELO_INSTALL_INNER=1
-  exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+  exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 fi
 source "$(dirname "$0")/support/x_session.sh"
 

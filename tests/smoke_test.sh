@@ -13,7 +13,7 @@ if [ -z "${KAVELO_SMOKE_INNER:-}" ]; then
     command -v "$tool" >/dev/null || { echo "smoke: $tool is missing (run scripts/setup)"; exit 1; }
   done
   export KAVELO_SMOKE_INNER=1
-  exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$kavelo"
+  exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$kavelo"
 fi
 
 begin_checks
@@ -23,6 +23,13 @@ fail() {
   failures=$((failures + 1))
   [ -n "${folder:-}" ] && report_program_failure "$folder"
 }
+
+if server_keeps_state; then
+  pass "the virtual screen keeps its state when its last client leaves: no start races a reset"
+else
+  fail "the virtual screen resets when its last client leaves (Xvfb without -noreset):" \
+    "a program started meanwhile cannot connect"
+fi
 
 # A fresh program folder: the executable and the content folders that sit beside it.
 make_folder() {

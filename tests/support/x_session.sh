@@ -148,3 +148,14 @@ report_program_failure() { # folder [program]
   fi
   echo "---"
 }
+
+# The virtual screen must not reset when its last client leaves (Xvfb's -noreset). A
+# server resetting drops a client that connects meanwhile; a program started then cannot
+# connect and Qt aborts it ("could not connect to display", exit code 134), which a loaded
+# machine, where the reset takes long, makes likely. A property that a client has set on
+# the root window and left behind survives only on a server that does not reset.
+server_keeps_state() {
+  xprop -root -f KAVELO_RESET_PROBE 8s -set KAVELO_RESET_PROBE kept || return 1
+  sleep 0.5
+  xprop -root KAVELO_RESET_PROBE 2>/dev/null | grep -q '"kept"'
+}
