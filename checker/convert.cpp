@@ -1,6 +1,7 @@
 #include "checker/convert.h"
 
 #include "core/text_encoding.h"
+#include "core/runtime_error.h"
 #include "core/text_reader.h"
 
 #include <QFile>
