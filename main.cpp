@@ -2,6 +2,7 @@
 #include "platform/fonts.h"
 #include "platform/qt_services.h"
 #include "platform/sound_player.h"
+#include "screens/screens.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -22,7 +23,7 @@ int main(int argc, char* argv[]) {
 
     // The content sits beside the real executable. On Linux applicationDirPath() follows
     // /proc/self/exe, so a start through the link /usr/bin/kavelo still names /usr/lib/kavelo.
-    app::Program program(services, QCoreApplication::applicationDirPath());
+    app::Program program(services, QCoreApplication::applicationDirPath(), screens::make);
     program.start();
     if (program.ended())
         return program.exitCode();

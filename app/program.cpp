@@ -2,17 +2,15 @@
 
 #include "app/app_dir.h"
 #include "app/screen.h"
-#include "platform/runtime_error.h"
-#include "screens/chart/chart.h"
-#include "screens/drill/drill.h"
-#include "screens/menu/menu.h"
+#include "core/runtime_error.h"
 
 #include <stdexcept>
 
 namespace app {
 
-Program::Program(platform::Services& services, const QString& executableFolder)
-    : services_(services) {
+Program::Program(platform::Services& services, const QString& executableFolder,
+                 ScreenMaker makeScreen)
+    : services_(services), makeScreen_(std::move(makeScreen)) {
     shared_.AppDir = appDirFrom(executableFolder);
 }
 
@@ -25,24 +23,12 @@ void Program::start() {
     run([this] { show(ScreenId::Menu); });
 }
 
-std::unique_ptr<Screen> Program::make(ScreenId screen) {
-    switch (screen) {
-    case ScreenId::Menu:
-        return std::make_unique<メニュー>(*this);
-    case ScreenId::Drill:
-        return std::make_unique<ドリル>(*this);
-    case ScreenId::Chart:
-        return std::make_unique<系統図>(*this);
-    }
-    throw std::logic_error("unknown screen");
-}
-
 void Program::show(ScreenId id) {
     if (ended_)
         return;
     if (loaded_)
         throw std::logic_error("a screen is already loaded");
-    loaded_ = make(id);
+    loaded_ = makeScreen_(*this, id);
     Screen& screen = *loaded_;
     screen.form().onCloseBox = [this, &screen] { unload(screen); };
     screen.wire();

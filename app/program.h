@@ -1,9 +1,10 @@
 #pragma once
 
 #include "app/shared_state.h"
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
 #include "platform/services.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,13 +14,18 @@ class Screen;
 
 enum class ScreenId { Menu, Drill, Chart };
 
+class Program;
+// Makes a fresh screen object for every visit. The screens stand on the program, not the
+// other way round, so whoever starts the program hands it this.
+using ScreenMaker = std::function<std::unique_ptr<Screen>(Program&, ScreenId)>;
+
 // Owns the program-wide state and the one loaded screen, hands over between screens and
 // ends the program. Every event handler runs through run(): a run-time error is reported
 // and ends the program with exit code 1, and once the handler has returned the program
 // ends if no screen is loaded.
 class Program : public platform::EventDispatch {
 public:
-    Program(platform::Services& services, const QString& executableFolder);
+    Program(platform::Services& services, const QString& executableFolder, ScreenMaker makeScreen);
     ~Program() override;
 
     // Start-up: shows the first screen.
@@ -38,11 +44,11 @@ public:
     int exitCode() const { return exitCode_; }
 
 private:
-    std::unique_ptr<Screen> make(ScreenId screen);
     void finish(int code);
     void fail(const platform::RuntimeError& error);
 
     platform::Services& services_;
+    ScreenMaker makeScreen_;
     変数宣言 shared_;
     std::unique_ptr<Screen> loaded_;
     // Screens unloaded inside a handler live on until the next handler starts.

@@ -8,7 +8,12 @@
 // folder, and the memory of recently drawn questions, which outlives every visit to the
 // drill.
 struct 変数宣言 {
+    // Questions are numbered from 1 and the tables have room for 40; the queue of recently
+    // drawn questions, for half of them and one more.
+    static constexpr int questionSlots = 41;
+    static constexpr int recentSlots = 21;
+
     QString AppDir;
-    std::array<std::int16_t, 41> recentFlags{};
-    std::array<std::int16_t, 21> recentQueue{};
+    std::array<std::int16_t, questionSlots> recentFlags{}; // 1: drawn recently
+    std::array<std::int16_t, recentSlots> recentQueue{};
 };

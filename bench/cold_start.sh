@@ -26,7 +26,7 @@ if [ -z "${KAVELO_COLD_START_UNDER_X:-}" ]; then
     command -v "$tool" >/dev/null || { echo "cold_start: $tool is missing" >&2; exit 2; }
   done
   export KAVELO_COLD_START_UNDER_X=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$kavelo" "$runs"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$kavelo" "$runs"
 fi
 
 # The window title is Japanese: xdotool must read it in a UTF-8 locale.

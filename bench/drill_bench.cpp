@@ -1,5 +1,5 @@
-#include "app/text_reader.h"
 #include "bench/bench_support.h"
+#include "core/text_reader.h"
 #include "tests/support/probes.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 #include "checker/sounds.h"
 #include "checker/text_files.h"
 #include "checker/widths.h"
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
 
 namespace checker {
 

@@ -1,6 +1,6 @@
 #include "checker/console_stream.h"
 
-#include "platform/console_text.h"
+#include "core/console_text.h"
 
 #include <QString>
 

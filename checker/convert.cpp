@@ -1,9 +1,9 @@
 #include "checker/convert.h"
 
-#include "app/cp932.h"
-#include "app/text_encoding.h"
-#include "app/text_reader.h"
-#include "checker/error_detail.h"
+#include "core/cp932.h"
+#include "core/runtime_error.h"
+#include "core/text_encoding.h"
+#include "core/text_reader.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -47,11 +47,11 @@ QString withLfOnly(QString text) {
 QString readerRefusal(const QByteArray& bytes, const QString& path) {
     app::TextReader reader;
     try {
-        reader.openBytes(bytes, path);
+        reader.OpenBytes(bytes, path);
         for (;;)
             reader.ReadLine();
     } catch (const platform::RuntimeError& e) {
-        return e.number() == errorPastEnd ? QString() : detailOf(e);
+        return e.number() == platform::RuntimeError::inputPastEndNumber ? QString() : e.detail();
     }
 }
 

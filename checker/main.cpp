@@ -1,7 +1,7 @@
 #include "app/app_dir.h"
 #include "checker/command_line.h"
 #include "checker/console_stream.h"
-#include "platform/console_text.h"
+#include "core/console_text.h"
 #include "platform/fonts.h"
 
 #include <QGuiApplication>

@@ -1,11 +1,10 @@
 #include "checker/pictures.h"
 
-#include "checker/error_detail.h"
-#include "platform/picture.h"
-#include "platform/runtime_error.h"
+#include "core/answer_rules.h"
+#include "core/content_layout.h"
+#include "core/picture.h"
+#include "core/runtime_error.h"
 #include "platform/twips.h"
-#include "screens/chart/chart.h"
-#include "screens/drill/answer_rules.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,8 +13,8 @@ namespace checker {
 
 namespace {
 
-// A group picture meets the ring's bond and fills a palette cell at exactly this size.
-constexpr int groupPictureWidth = 140, groupPictureHeight = 28;
+using content::groupPictureHeight;
+using content::groupPictureWidth;
 
 // Loads one picture; a fault is reported and gives a null image.
 QImage load(const ContentFolder& folder, const QString& file, const QString& where,
@@ -23,11 +22,11 @@ QImage load(const ContentFolder& folder, const QString& file, const QString& whe
     try {
         return platform::loadPicture(folder.path(file));
     } catch (const platform::RuntimeError& e) {
-        if (e.number() == errorFileNotFound)
+        if (e.number() == platform::RuntimeError::fileNotFoundNumber)
             findings.error(file, where, QStringLiteral("絵のファイルがありません。"),
                            QStringLiteral("この名前の GIF ファイルを置いて下さい。"));
-        else if (e.number() == errorInvalidPicture)
-            findings.error(file, where, QStringLiteral("絵として読めません。") + detailOf(e),
+        else if (e.number() == platform::RuntimeError::invalidPictureNumber)
+            findings.error(file, where, QStringLiteral("絵として読めません。") + e.detail(),
                            QStringLiteral("画像ソフトで GIF として保存し直して下さい。"));
         else
             findings.error(file, where, e.report() + QStringLiteral("。"), {});
@@ -48,15 +47,7 @@ bool folderPresent(const ContentFolder& folder, const QString& name, const QStri
 
 } // namespace
 
-QString groupFormula(int group) {
-    static const char* const formulas[drill_rules::groupCount + 1] = {
-        "-",       "CH3",  "CH2CH3", "CH(CH3)2", "CH=CH2", "CHO",     "CH2OH",
-        "COOCH3",  "COOH", "COONa",  "Cl",       "NH2",    "NHCOCH3", "N2Cl",
-        "NH3+Cl−", "NO2",  "OCOCH3", "ONa",      "OH",     "SO3H",    "SO3Na"};
-    if (group < 0 || group > drill_rules::groupCount)
-        return QStringLiteral("?%1").arg(group);
-    return QString::fromUtf8(formulas[group]);
-}
+QString groupFormula(int group) { return content::groupFormula(group); }
 
 void checkGroupPictures(const ContentFolder& folder, Findings& findings) {
     if (!folderPresent(folder, QStringLiteral("官能基"), QStringLiteral("官能基の絵"), findings))
@@ -65,10 +56,11 @@ void checkGroupPictures(const ContentFolder& folder, Findings& findings) {
         const QString group = QStringLiteral("基 %1 %2").arg(n).arg(groupFormula(n));
         const struct {
             QString file, use;
-        } pictures[] = {
-            {QStringLiteral("官能基/ki(%1,1).gif").arg(n), QStringLiteral("位置 1～4 用")},
-            {QStringLiteral("官能基/ki(%1,2).gif").arg(n), QStringLiteral("位置 5・6 用")},
-            {QStringLiteral("官能基/ki2(%1).gif").arg(n), QStringLiteral("表の強調表示")}};
+        } pictures[] = {{content::groupPictureFile(n, content::leftToRightVariant),
+                         QStringLiteral("位置 1～4 用")},
+                        {content::groupPictureFile(n, content::rightToLeftVariant),
+                         QStringLiteral("位置 5・6 用")},
+                        {content::highlightPictureFile(n), QStringLiteral("表の強調表示")}};
         for (const auto& picture : pictures) {
             const QString where = group + QStringLiteral("（") + picture.use + QStringLiteral("）");
             const QImage image = load(folder, picture.file, where, findings);
@@ -92,10 +84,10 @@ void checkCompoundPictures(const ContentFolder& folder, Findings& findings) {
     if (!folderPresent(folder, QStringLiteral("化合物"), QStringLiteral("化合物の名前と絵"),
                        findings))
         return;
-    const int roomWidth = platform::toPixels(系統図::panelWidth);
-    const int roomHeight = platform::toPixels(系統図::panelHeightBelowCaption);
-    for (int k = 1; k <= 系統図::compoundCount; ++k) {
-        const QString file = QStringLiteral("化合物/b(%1).gif").arg(k);
+    const int roomWidth = platform::toPixels(content::compoundPanelWidth);
+    const int roomHeight = platform::toPixels(content::compoundPanelHeightBelowCaption);
+    for (int k = 1; k <= content::compoundCount; ++k) {
+        const QString file = content::compoundPictureFile(k);
         const QString where = compoundPlace(k);
         const QImage image = load(folder, file, where, findings);
         if (!image.isNull() && (image.width() > roomWidth || image.height() > roomHeight))

@@ -1,5 +1,7 @@
 #include "checker/sounds.h"
 
+#include "core/content_layout.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -53,14 +55,11 @@ QString waveProblem(const QByteArray& bytes) {
 }
 
 void checkSounds(const ContentFolder& folder, Findings& findings) {
-    const struct {
-        const char* file;
-        const char* when;
-    } sounds[] = {
-        {"音/o.wav", "正解の時"}, {"音/x.wav", "まちがえた時"}, {"音/gokaku.wav", "合格の時"}};
-    for (const auto& sound : sounds) {
-        const QString file = QString::fromUtf8(sound.file);
-        const QString when = QString::fromUtf8(sound.when);
+    for (const content::Sound sound : content::sounds) {
+        const QString file = content::soundFile(sound);
+        const QString when = sound == content::Sound::Correct ? QStringLiteral("正解の時")
+                             : sound == content::Sound::Wrong ? QStringLiteral("まちがえた時")
+                                                              : QStringLiteral("合格の時");
         QFile in(folder.path(file));
         if (!in.open(QIODevice::ReadOnly)) {
             findings.warning(

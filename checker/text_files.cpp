@@ -1,11 +1,8 @@
 #include "checker/text_files.h"
 
-#include "app/text_encoding.h"
-#include "app/text_reader.h"
-#include "checker/error_detail.h"
-#include "platform/runtime_error.h"
-#include "screens/chart/chart.h"
-#include "screens/drill/drill.h"
+#include "core/runtime_error.h"
+#include "core/text_encoding.h"
+#include "core/text_reader.h"
 
 #include <QFile>
 #include <algorithm>
@@ -20,22 +17,20 @@ namespace {
 
 // Says in a teacher's words why the reader refused a file as a whole.
 void reportOpenFailure(const ContentFolder& folder, const QString& file, const RuntimeError& e,
-                       Findings& findings) {
-    if (e.number() == errorFileNotFound) {
+                       app::TextEncoding encoding, Findings& findings) {
+    if (e.number() == RuntimeError::fileNotFoundNumber) {
         findings.error(
             file, {}, QStringLiteral("ファイルがありません。"),
             QStringLiteral("この名前で作って下さい（フォルダーと名前を確かめて下さい）。"));
         return;
     }
-    if (e.number() != errorMismatch) {
+    if (e.number() != RuntimeError::typeMismatchNumber) {
         findings.error(file, {}, e.report() + QStringLiteral("。"), {});
         return;
     }
-    QFile in(folder.path(file));
-    const QByteArray bytes = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     const QString resave = QStringLiteral("テキストエディタで文字コードにシフトJIS（CP932、Windows-"
                                           "31J）を選んで保存し直して下さい。");
-    switch (app::detectEncoding(bytes)) {
+    switch (encoding) {
     case app::TextEncoding::Utf8:
         findings.error(file, {},
                        QStringLiteral("UTF-8 で保存されています。プログラムが読めるのはシフトJIS"
@@ -65,7 +60,7 @@ bool open(app::TextReader& reader, const ContentFolder& folder, const QString& f
         reader.Open(folder.path(file));
         return true;
     } catch (const RuntimeError& e) {
-        reportOpenFailure(folder, file, e, findings);
+        reportOpenFailure(folder, file, e, reader.encoding(), findings);
         return false;
     }
 }
@@ -91,15 +86,15 @@ std::vector<TextField> readTextFields(const ContentFolder& folder, const QString
                 QString text = reader.ReadTextField();
                 fields.push_back({std::move(text), reader.lineNumber()});
             } catch (const RuntimeError& e) {
-                if (e.number() != errorMismatch)
+                if (e.number() != RuntimeError::typeMismatchNumber)
                     throw;
-                findings.error(file, place({lineText(reader.lineNumber()), nameOf(i)}), detailOf(e),
+                findings.error(file, place({lineText(reader.lineNumber()), nameOf(i)}), e.detail(),
                                {});
                 fields.push_back({QString(), reader.lineNumber(), false});
             }
         }
     } catch (const RuntimeError& e) {
-        if (e.number() != errorPastEnd)
+        if (e.number() != RuntimeError::inputPastEndNumber)
             throw;
         const int found = static_cast<int>(fields.size());
         reportTooShort(file, fields.empty() ? 0 : fields.back().line, needed,
@@ -167,7 +162,7 @@ void checkSixPerLine(const std::vector<int>& fieldLines, bool endedEarly, Findin
 } // namespace
 
 std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findings) {
-    constexpr int questions = ドリル::questionsInDrill;
+    constexpr int questions = content::questionCount;
     std::vector<AnswerRow> rows;
     app::TextReader reader;
     if (!open(reader, folder, answerFile, findings))
@@ -181,12 +176,13 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
         for (int q = 1; q <= questions; ++q) {
             rows.emplace_back();
             AnswerRow& row = rows.back();
-            for (int p = 1; p <= 6; ++p) {
+            for (int p = 1; p <= content::ringPositions; ++p) {
                 try {
                     row.groups.at(p) = reader.ReadIntegerField();
                     row.read.at(p) = true;
                 } catch (const RuntimeError& e) {
-                    if (e.number() != errorMismatch && e.number() != errorOverflow)
+                    if (e.number() != RuntimeError::typeMismatchNumber &&
+                        e.number() != RuntimeError::overflowNumber)
                         throw;
                     findings.error(answerFile,
                                    place({lineText(reader.lineNumber()), positionText(q, p)}),
@@ -200,7 +196,7 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
             }
         }
     } catch (const RuntimeError& e) {
-        if (e.number() != errorPastEnd)
+        if (e.number() != RuntimeError::inputPastEndNumber)
             throw;
         rows.pop_back(); // the question that ran into the end
         endedEarly = true;
@@ -212,7 +208,7 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
             QStringLiteral("第 %1 問 位置 %2 から後を書き足して下さい（1 行に 1 問、"
                            "6 個をコンマで区切ります）。")
                 .arg(fieldsRead / 6 + 1)
-                .arg(fieldsRead % 6 + 1),
+                .arg(fieldsRead % content::ringPositions + 1),
             findings);
     }
     reader.Close();
@@ -244,14 +240,14 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
 }
 
 std::vector<TextField> checkQuestions(const ContentFolder& folder, Findings& findings) {
-    return readTextFields(folder, questionFile, ドリル::questionsInDrill, findings, questionPlace,
-                          QStringLiteral("%1 問分の問題文").arg(ドリル::questionsInDrill),
+    return readTextFields(folder, questionFile, content::questionCount, findings, questionPlace,
+                          QStringLiteral("%1 問分の問題文").arg(content::questionCount),
                           QStringLiteral("問分"));
 }
 
 std::vector<TextField> checkNames(const ContentFolder& folder, Findings& findings) {
-    return readTextFields(folder, nameFile, 系統図::compoundCount, findings, compoundPlace,
-                          QStringLiteral("A～X の %1 個の化合物名").arg(系統図::compoundCount),
+    return readTextFields(folder, nameFile, content::compoundCount, findings, compoundPlace,
+                          QStringLiteral("A～X の %1 個の化合物名").arg(content::compoundCount),
                           QStringLiteral("個"));
 }
 
@@ -267,12 +263,12 @@ void checkExplanation(const ContentFolder& folder, Findings& findings) {
                                             "表示されるので、説明が出ません。"),
                              QStringLiteral("説明文を 1 行目に書いて下さい。"));
     } catch (const RuntimeError& e) {
-        if (e.number() == errorMismatch) {
-            findings.error(explanationFile, lineText(1), detailOf(e), {});
+        if (e.number() == RuntimeError::typeMismatchNumber) {
+            findings.error(explanationFile, lineText(1), e.detail(), {});
             reader.Close();
             return;
         }
-        if (e.number() != errorPastEnd)
+        if (e.number() != RuntimeError::inputPastEndNumber)
             throw;
         findings.error(
             explanationFile, {},

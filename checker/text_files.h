@@ -2,7 +2,8 @@
 
 #include "checker/content_folder.h"
 #include "checker/findings.h"
-#include "screens/drill/answer_rules.h"
+#include "core/answer_rules.h"
+#include "core/content_layout.h"
 
 #include <QString>
 #include <vector>
@@ -11,15 +12,16 @@
 // them, going on after each fault so that one run names every fault.
 namespace checker {
 
-inline const QString explanationFile = QStringLiteral("説明/説明.txt");
-inline const QString answerFile = QStringLiteral("説明/正解.txt");
-inline const QString questionFile = QStringLiteral("説明/問題.txt");
-inline const QString nameFile = QStringLiteral("化合物/名前.txt");
+inline const QString explanationFile = content::explanationFile();
+inline const QString answerFile = content::answerFile();
+inline const QString questionFile = content::questionFile();
+inline const QString nameFile = content::nameFile();
 
 struct AnswerRow {
     drill_rules::Ring groups{};
-    std::array<int, 7> lines{}; // the line each group number stands on, 0 if not known
-    std::array<bool, 7> read{}; // the field held a number
+    std::array<int, content::ringPositions + 1>
+        lines{}; // the line each group number stands on, 0 if not known
+    std::array<bool, content::ringPositions + 1> read{}; // the field held a number
     bool sound = false;         // every number read and the drill's rules hold
 };
 

@@ -4,8 +4,8 @@
 #include "platform/fonts.h"
 #include "platform/text_fit.h"
 #include "platform/twips.h"
-#include "screens/chart/chart.h"
-#include "screens/drill/drill.h"
+#include "screens/chart/chart_definition.h"
+#include "screens/drill/drill_definition.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -28,14 +28,14 @@ QFont fontOf(const platform::ControlDef& def) {
 } // namespace
 
 bool questionFitsItsBar(const QString& text) {
-    const platform::ControlDef& bar = controlOf(ドリル::definition(), "Label9");
+    const platform::ControlDef& bar = controlOf(drillDefinition(), "Label9");
     return platform::labelShowsWhole(
         fontOf(bar), QSize(platform::toPixels(bar.width), platform::toPixels(bar.height)),
         bar.align, text);
 }
 
 bool nameFitsThePanelCaption(const QString& name) {
-    const platform::ControlDef& panel = controlOf(系統図::definition(), "Frame1");
+    const platform::ControlDef& panel = controlOf(chartDefinition(), "Frame1");
     return platform::frameCaptionShowsWhole(fontOf(panel), platform::toPixels(panel.width), name);
 }
 

@@ -2,8 +2,8 @@
 // wrong: when a file is shown, any shorter piece of it that is also shown must show the
 // very same picture, so a picture cut short is never drawn half or from memory that was
 // never written.
-#include "platform/picture.h"
-#include "platform/runtime_error.h"
+#include "core/picture.h"
+#include "core/runtime_error.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 // field by field as text, or as integers. Beyond crashes it fails on text accepted wrong:
 // a file in another encoding read as code page 932, a character lost or replaced on the
 // way, or valid code page 932 refused.
-#include "app/text_reader.h"
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
+#include "core/text_reader.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int error = 0;
     bool opened = false;
     try {
-        reader.openBytes(bytes, QStringLiteral("fuzz.txt"));
+        reader.OpenBytes(bytes, QStringLiteral("fuzz.txt"));
         opened = true;
         // Every read takes at least one byte, so this ends at the end of the file.
         for (;;)

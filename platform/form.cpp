@@ -1,7 +1,7 @@
 #include "platform/form.h"
 
+#include "core/picture.h"
 #include "platform/control_widget.h"
-#include "platform/picture.h"
 #include "platform/twips.h"
 
 #include <QGuiApplication>
@@ -18,12 +18,12 @@ namespace {
 
 bool holdsOthers(Kind kind) { return kind == Kind::PictureButton || kind == Kind::Frame; }
 
-int vbButtons(Qt::MouseButtons buttons) {
+int buttonBits(Qt::MouseButtons buttons) {
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
            (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
-int vbShift(Qt::KeyboardModifiers modifiers) {
+int modifierBits(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
@@ -186,11 +186,6 @@ void Form::onClick(const char* control, std::function<void()> handler) {
     on(control, Event::Click, [handler = std::move(handler)](const EventArgs&) { handler(); });
 }
 
-bool Form::wired(const Control* control, Event event) const {
-    const QString name = control ? control->name() : QString::fromUtf8(windowName);
-    return handlers_.count({name, event}) != 0;
-}
-
 void Form::fire(Control* control, Event event, EventArgs args) {
     if (shutDown_)
         return;
@@ -215,8 +210,8 @@ Control* Form::controlAt(const QPoint& windowPosition) const {
 
 EventArgs Form::pointerArgs(Control* control, const QMouseEvent& event) const {
     EventArgs args;
-    args.button = vbButtons(event.type() == QEvent::MouseMove ? event.buttons() : event.button());
-    args.shift = vbShift(event.modifiers());
+    args.button = buttonBits(event.type() == QEvent::MouseMove ? event.buttons() : event.button());
+    args.shift = modifierBits(event.modifiers());
     args.x = event.position().x() * twipsPerPixel;
     args.y = event.position().y() * twipsPerPixel;
     return args;
@@ -237,6 +232,7 @@ void Form::pointerPressed(Control* control, const QMouseEvent& event) {
         return;
     QWidget* from = control ? control->widget() : window_widget_.get();
     lastPointer_ = from->mapTo(window_widget_.get(), event.position().toPoint());
+    lastPressButton_ = event.button();
     if (event.button() == Qt::LeftButton) {
         pressed_ = control;
         pressedOnWindow_ = control == nullptr;
@@ -277,6 +273,9 @@ void Form::pointerReleased(const QPoint& windowPosition, Qt::MouseButton button)
     if (shutDown_)
         return;
     if (dragging()) {
+        // Another button let go meanwhile does not drop: only the one that began the drag.
+        if (button != dragButton_)
+            return;
         setPressedLook(pressed_, false);
         pressed_ = nullptr;
         pressedOnWindow_ = false;

@@ -71,7 +71,6 @@ public:
     void on(const char* control, Event event, Handler handler);
     // A click handler that needs none of the event's arguments.
     void onClick(const char* control, std::function<void()> handler);
-    bool wired(const Control* control, Event event) const;
 
     // Starts a manual drag of `source` from inside its MouseDown handler; the drag lasts
     // until the button that started it is released.
@@ -109,12 +108,16 @@ private:
     std::map<std::pair<QString, Event>, Handler> handlers_;
 
     QPoint lastPointer_; // window coordinates of the last press
+    Qt::MouseButton lastPressButton_ = Qt::NoButton;
+    Qt::MouseButton dragButton_ = Qt::NoButton; // the button whose release ends the drag
     // What the primary button went down on: a control, or the window's background.
     Control* pressed_ = nullptr;
     bool pressedOnWindow_ = false;
     Control* dragSource_ = nullptr;
     Control* dragUnder_ = nullptr; // the frontmost control under the dragging pointer
     bool shutDown_ = false;
+
+    friend class FormProbe; // tests read the wiring through it
 };
 
 } // namespace platform

@@ -1,7 +1,7 @@
 #include "platform/form.h"
 
+#include "core/picture.h"
 #include "platform/control_widget.h"
-#include "platform/picture.h"
 #include "platform/twips.h"
 
 #include <QCursor>
@@ -29,6 +29,7 @@ void Form::beginDrag(Control& source) {
         return;
     QGuiApplication::setOverrideCursor(dragCursor(source));
     dragSource_ = &source;
+    dragButton_ = lastPressButton_;
     dragUnder_ = nullptr;
     dragMovedTo(lastPointer_);
 }

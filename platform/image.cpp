@@ -1,7 +1,7 @@
 #include "platform/controls.h"
 
-#include "platform/paths.h"
-#include "platform/picture.h"
+#include "core/paths.h"
+#include "core/picture.h"
 #include "platform/twips.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "platform/controls.h"
 
-#include "platform/picture.h"
+#include "core/picture.h"
 
 #include <QPainter>
 #include <QWidget>

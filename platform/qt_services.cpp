@@ -1,7 +1,7 @@
 #include "platform/qt_services.h"
 
-#include "platform/console_text.h"
-#include "platform/runtime_error.h"
+#include "core/console_text.h"
+#include "core/runtime_error.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #include "platform/sound_player.h"
 
-#include "platform/console_text.h"
-#include "platform/paths.h"
+#include "core/console_text.h"
+#include "core/paths.h"
 
 #include <QFileInfo>
 

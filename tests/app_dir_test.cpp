@@ -1,4 +1,5 @@
 #include "app/app_dir.h"
+#include "screens/screens.h"
 #include "tests/support/harness.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +13,11 @@ TEST(AppDir, DropsOneTrailingSeparatorAndNothingElse) {
 
 TEST(AppDir, StartUpWithATrailingSeparatorReadsTheSameFilesAndFromTheRootLooksAtTheTop) {
     testing_support::Harness h;
-    app::Program withSeparator(h.services, h.content.path() + QLatin1Char('/'));
+    app::Program withSeparator(h.services, h.content.path() + QLatin1Char('/'), screens::make);
     EXPECT_EQ(withSeparator.shared().AppDir, h.content.path());
     withSeparator.start();
     // The content's backslash paths become the platform's: the root gives the top of the disk.
-    app::Program fromRoot(h.services, QStringLiteral("/"));
+    app::Program fromRoot(h.services, QStringLiteral("/"), screens::make);
     fromRoot.start();
     ASSERT_EQ(h.errors.errors.size(), 1u) << "only the start from the root fails";
     EXPECT_EQ(h.errors.errors.front().file().toStdString(), "/説明/説明.txt");

@@ -1,8 +1,8 @@
-#include "app/text_reader.h"
 #include "checker/answer_key.h"
 #include "checker/command_line.h"
 #include "checker/convert.h"
 #include "checker/widths.h"
+#include "core/text_reader.h"
 #include "tests/support/content_faults.h"
 
 #include <QFile>
@@ -187,11 +187,43 @@ TEST(CheckerCommandLine, UsageMistakesExitWith2AndHelpNamesEveryMode) {
         EXPECT_TRUE(out.contains(QString::fromUtf8(mode))) << mode;
 }
 
+// A death of the real kavelo-check by a signal leaves a backtrace in the test's output: gdb
+// runs the same command again and prints every thread's stack where it stops.
+namespace {
+
+std::string crashReport(QProcess& process) {
+    if (process.exitStatus() != QProcess::CrashExit)
+        return {};
+    QProcess gdb;
+    QStringList arguments{"-q",
+                          "-nx",
+                          "-batch",
+                          "-ex",
+                          "run",
+                          "-ex",
+                          "thread apply all bt",
+                          "--args",
+                          process.program()};
+    gdb.setProcessChannelMode(QProcess::MergedChannels);
+    gdb.start(QStringLiteral("gdb"), arguments + process.arguments());
+    gdb.waitForFinished(120000);
+    return "kavelo-check died by a signal; run again under gdb:\n" + gdb.readAll().toStdString();
+}
+
+bool finished(QProcess& process) {
+    if (!process.waitForFinished(60000))
+        return false;
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << crashReport(process);
+    return true;
+}
+
+} // namespace
+
 TEST(CheckerCommandLine, TheInstalledProgramChecksItsOwnFolderByDefaultAndExits0Or1) {
     // The real executable, as a teacher runs it: beside it lies the default content.
     QProcess check;
     check.start(QStringLiteral(KAVELO_CHECK_PATH), {});
-    ASSERT_TRUE(check.waitForFinished(60000));
+    ASSERT_TRUE(finished(check));
     EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
     EXPECT_EQ(QString::fromUtf8(check.readAllStandardOutput()).toStdString(),
               "エラーも警告もありません。\n");
@@ -199,16 +231,16 @@ TEST(CheckerCommandLine, TheInstalledProgramChecksItsOwnFolderByDefaultAndExits0
     ContentFolder content;
     content.remove("化合物/b(24).gif");
     check.start(QStringLiteral(KAVELO_CHECK_PATH), {content.path()});
-    ASSERT_TRUE(check.waitForFinished(60000));
+    ASSERT_TRUE(finished(check));
     EXPECT_EQ(check.exitCode(), 1);
     EXPECT_TRUE(QString::fromUtf8(check.readAllStandardOutput())
                     .startsWith(QStringLiteral("エラー: 化合物/b(24).gif: X（24 番目）: ")));
 
     check.start(QStringLiteral(KAVELO_CHECK_PATH), {"--frobnicate"});
-    ASSERT_TRUE(check.waitForFinished(60000));
+    ASSERT_TRUE(finished(check));
     EXPECT_EQ(check.exitCode(), 2);
 
     check.start(QStringLiteral(KAVELO_CHECK_PATH), {"--version"});
-    ASSERT_TRUE(check.waitForFinished(60000));
+    ASSERT_TRUE(finished(check));
     EXPECT_TRUE(check.readAllStandardOutput().startsWith("kavelo-check " KAVELO_VERSION "\n"));
 }

@@ -1,6 +1,7 @@
+#include "core/picture.h"
 #include "platform/control_widget.h"
-#include "platform/picture.h"
 #include "tests/support/harness.h"
+#include "tests/support/probes.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -21,10 +22,11 @@ protected:
     // Replaces every handler of `event` with one that notes who got it.
     void record(platform::Event event) {
         platform::Form& f = h.form();
-        if (f.wired(nullptr, event))
+        const platform::FormProbe probe(f);
+        if (probe.wired(nullptr, event))
             f.on(platform::Form::windowName, event, [this](const auto&) { log << "Form"; });
         for (const auto& c : f.controls())
-            if (f.wired(c.get(), event))
+            if (probe.wired(c.get(), event))
                 f.on(c->name().toUtf8().constData(), event, [this, n = c->name()](const auto& e) {
                     log << n + (e.index < 0 ? QString() : QStringLiteral("(%1)").arg(e.index));
                 });
@@ -198,5 +200,33 @@ TEST(PointerButtons, RightAndMiddleClicksOnEveryControlAndTheWindowOfEachScreenD
                 ASSERT_EQ(everything(h).toStdString(), before.toStdString())
                     << at.x() << ',' << at.y() << " button " << button;
             }
+    }
+}
+
+// A drag lasts until the button that began it is let go: another button pressed and let go
+// over a ring position on the way drops nothing there, and the drag goes on to its drop.
+TEST(DragAndDrop, OnlyTheReleaseOfTheButtonThatBeganTheDragDrops) {
+    const std::pair<Qt::MouseButton, Qt::MouseButton> cases[] = {
+        {Qt::LeftButton, Qt::RightButton},
+        {Qt::LeftButton, Qt::MiddleButton},
+        {Qt::RightButton, Qt::LeftButton},
+    };
+    for (const auto& [began, other] : cases) {
+        SCOPED_TRACE(testing::Message() << "began with " << began << ", then " << other);
+        testing_support::Harness h;
+        h.startOn(app::ScreenId::Drill);
+        const QPoint palette = h.centreOf(h.image("Image3", 4));
+        const QPoint position = h.centreOf(h.image("Image5", 2));
+        h.pressAt(palette, began);
+        h.moveTo(position);
+        h.pressAt(position, other);
+        h.releaseAt(position, other);
+        EXPECT_TRUE(h.form().dragging());
+        EXPECT_EQ(h.image("Image5", 2).borderStyle(), 1) << "still a preview, not a drop";
+        h.moveTo(h.centreOf(h.image("Image5", 3)));
+        h.releaseAt(h.centreOf(h.image("Image5", 3)), began);
+        EXPECT_FALSE(h.form().dragging());
+        EXPECT_TRUE(h.image("Image5", 2).picturePath().isEmpty()) << "left without a drop";
+        EXPECT_TRUE(h.image("Image5", 3).picturePath().endsWith("ki(4,1).gif"));
     }
 }

@@ -16,7 +16,7 @@ if [ -z "${KAVELO_INSTALL_INNER:-}" ]; then
     command -v "$tool" >/dev/null || { echo "install: $tool is missing (run scripts/setup)"; exit 1; }
   done
   export KAVELO_INSTALL_INNER=1
-  exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+  exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 fi
 source "$(dirname "$0")/support/x_session.sh"
 
@@ -116,16 +116,21 @@ check "the changelog's entry is version $version" \
 
 # Started by name from PATH in a folder of no relevance, the program must still find
 # its content beside the real executable: the menu reads 説明/説明.txt as it opens.
-(cd "$work" && PATH="$prefix/bin:$PATH" exec kavelo) 2>"$work/stderr" &
-pid=$!
+PATH="$prefix/bin:$PATH" start_program "$work" kavelo
 # A generous wait: the machine may be busy with other builds and tests.
 if menu=$(find_window メニュー 60); then
   pass "kavelo from PATH shows its menu"
   close_window "$menu"
   wait_exit
-  check "closing the menu ends kavelo with exit code 0 (got $code)" test "$code" = 0
+  if [ "$code" = 0 ]; then
+    pass "closing the menu ends kavelo with exit code 0"
+  else
+    fail "closing the menu ends kavelo with exit code $code, not 0"
+    report_program_failure "$work" "$prefix/lib/kavelo/kavelo"
+  fi
 else
-  fail "kavelo from PATH shows no menu: $(cat "$work/stderr")"
+  fail "kavelo from PATH shows no menu"
+  report_program_failure "$work" "$prefix/lib/kavelo/kavelo"
 fi
 
 if [ "$failures" -gt 0 ]; then

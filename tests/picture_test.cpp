@@ -1,5 +1,5 @@
-#include "platform/picture.h"
-#include "platform/runtime_error.h"
+#include "core/picture.h"
+#include "core/runtime_error.h"
 #include "tests/support/content_folder.h"
 
 #include <QBuffer>

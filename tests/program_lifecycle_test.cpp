@@ -1,5 +1,5 @@
+#include "core/runtime_error.h"
 #include "platform/control_widget.h"
-#include "platform/runtime_error.h"
 #include "tests/support/harness.h"
 
 #include <QApplication>

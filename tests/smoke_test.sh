@@ -13,10 +13,23 @@ if [ -z "${KAVELO_SMOKE_INNER:-}" ]; then
     command -v "$tool" >/dev/null || { echo "smoke: $tool is missing (run scripts/setup)"; exit 1; }
   done
   export KAVELO_SMOKE_INNER=1
-  exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$kavelo"
+  exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$kavelo"
 fi
 
 begin_checks
+# Every failure shows what the program said, and a backtrace if it died by a signal.
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+  [ -n "${folder:-}" ] && report_program_failure "$folder"
+}
+
+if server_keeps_state; then
+  pass "the virtual screen keeps its state when its last client leaves: no start races a reset"
+else
+  fail "the virtual screen resets when its last client leaves (Xvfb without -noreset):" \
+    "a program started meanwhile cannot connect"
+fi
 
 # A fresh program folder: the executable and the content folders that sit beside it.
 make_folder() {
@@ -30,9 +43,8 @@ make_folder() {
 }
 
 start() { # folder
-  : >"$work/stderr"
-  (cd "$1" && exec ./kavelo) 2>"$work/stderr" &
-  pid=$!
+  folder=$1
+  start_program "$folder"
 }
 
 expect_screen() { # title size -> prints the window id

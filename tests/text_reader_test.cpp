@@ -1,5 +1,5 @@
-#include "app/text_reader.h"
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
+#include "core/text_reader.h"
 #include "tests/support/content_folder.h"
 
 #include <QStringEncoder>

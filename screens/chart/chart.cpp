@@ -1,7 +1,7 @@
 #include "screens/chart/chart.h"
 
 #include "app/program.h"
-#include "app/text_reader.h"
+#include "core/text_reader.h"
 
 #include <cmath>
 
@@ -12,29 +12,29 @@ using platform::EventArgs;
 
 // Every event of the chart that has a handler.
 void 系統図::wire() {
-    f.on("Image2", Event::Click, [this](const EventArgs& e) { Image2_Click(e.index); });
+    form().on("Image2", Event::Click, [this](const EventArgs& e) { Image2_Click(e.index); });
     for (const char* closer : {"Frame1", "Form", "Image1", "Image3", "Image4", "Label1", "Label2"})
-        f.onClick(closer, [this] { ClosePanel(); });
-    f.onClick("Command1", [this] { Command1_Click(); });
-    f.onClick("Command2", [this] { Command2_Click(); });
+        form().onClick(closer, [this] { ClosePanel(); });
+    form().onClick("Command1", [this] { Command1_Click(); });
+    form().onClick("Command2", [this] { Command2_Click(); });
 }
 
 void 系統図::Form_Load() {
     app::TextReader reader;
-    reader.Open(AppDir() + QStringLiteral("\\化合物\\名前.txt"));
-    for (int k = 1; k <= compoundCount; ++k)
+    reader.Open(content::inProgramFolder(AppDir(), content::nameFile()));
+    for (int k = 1; k <= content::compoundCount; ++k)
         compoundNames.at(k) = reader.ReadTextField();
     reader.Close();
 }
 
 // Looks up compound k: its picture, centred below the panel's caption, and its name.
 void 系統図::Image2_Click(int Index) {
-    Image4.loadPicture(AppDir() + QStringLiteral("\\化合物\\b(") + QString::number(Index) +
-                       QStringLiteral(").gif"));
+    Image4.loadPicture(content::inProgramFolder(AppDir(), content::compoundPictureFile(Index)));
     const double h = Image4.height();
     const double w = Image4.width();
-    Image4.move(std::floor(panelWidth - w) / 2,
-                std::floor(panelHeightBelowCaption - h) / 2 + captionStrip);
+    Image4.move(std::floor(content::compoundPanelWidth - w) / 2,
+                std::floor(content::compoundPanelHeightBelowCaption - h) / 2 +
+                    content::compoundCaptionStrip);
     Frame1.setCaption(compoundNames.at(Index));
     Frame1.setVisible(true);
     Image4.setVisible(true);

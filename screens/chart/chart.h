@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/screen.h"
+#include "core/content_layout.h"
 
 #include <array>
 
@@ -14,22 +15,15 @@ public:
     void wire() override;
     void Form_Load() override;
 
-    static constexpr int compoundCount = 24;
-    // The panel's size in twips, and the caption strip along its top: a compound picture
-    // is centred below the strip, and whatever lies beyond the panel's edges is cut.
-    static constexpr double panelWidth = 3375;
-    static constexpr double panelHeightBelowCaption = 1875;
-    static constexpr double captionStrip = 105;
-
 private:
     void Image2_Click(int Index);
     void ClosePanel();
     void Command1_Click();
     void Command2_Click();
 
-    platform::Form& f = form();
-    platform::Frame& Frame1 = f.frame("Frame1");
-    platform::Image& Image4 = f.image("Image4");
+    platform::Frame& Frame1 = form().frame("Frame1");
+    platform::Image& Image4 = form().image("Image4");
 
-    std::array<QString, 25> compoundNames{};
+    // Indexed by compound number, 1 to compoundCount.
+    std::array<QString, content::compoundCount + 1> compoundNames{};
 };

@@ -1,3 +1,4 @@
+#include "screens/chart/chart_definition.h"
 #include "screens/chart/chart.h"
 
 using platform::Align;
@@ -38,7 +39,7 @@ FormDefinition makeDefinition() {
                  .backColor = darkBlue});
     c.push_back({.kind = Kind::Image, .name = "Image3", .left = 6990, .top = 2760, .width = 780, .height = 885,
                  .tip = "ベンゼン"});
-    for (int n = 1; n <= 24; ++n)
+    for (int n = 1; n <= content::compoundCount; ++n)
         c.push_back({.kind = Kind::Image, .name = "Image2", .index = n, .left = letterZones[n - 1].left,
                      .top = letterZones[n - 1].top, .width = 525, .height = 405});
     c.push_back({.kind = Kind::Image, .name = "Image1", .left = 135, .top = 195, .width = 13500, .height = 5985,
@@ -63,3 +64,5 @@ const FormDefinition& 系統図::definition() {
     static const FormDefinition d = makeDefinition();
     return d;
 }
+
+const platform::FormDefinition& chartDefinition() { return 系統図::definition(); }

@@ -4,9 +4,9 @@
 
 // 全削除: empties the whole ring; the selection is kept.
 void ドリル::Command1_Click() {
-    if (drillFinished == 1)
+    if (drillFinished != 0)
         return;
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= content::ringPositions; ++p) {
         ringGroups.at(p) = 0;
         Image5(p).clearPicture();
         Image5(p).setBorderStyle(0);
@@ -16,7 +16,7 @@ void ドリル::Command1_Click() {
 
 // 基削除: deletes the selected group, or says how to select one.
 void ドリル::Command2_Click() {
-    if (drillFinished == 1)
+    if (drillFinished != 0)
         return;
     if (selectedPosition != 0) {
         const int s = selectedPosition;
@@ -66,7 +66,7 @@ void ドリル::Command6_Click() {
     Command6.setVisible(false);
     Image11.setVisible(false);
     Label13.setText(QString());
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= content::ringPositions; ++p) {
         Image4(p).setVisible(false);
         Image5(p).clearPicture();
         // A cell selected after the finish would otherwise keep its frame on an empty ring.

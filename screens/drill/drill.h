@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/screen.h"
+#include "app/shared_state.h"
+#include "core/content_layout.h"
 
 #include <array>
 #include <cstdint>
@@ -18,12 +20,13 @@ public:
     void Form_Load() override;
 
     // Numbers that the drill's rules fix.
-    static constexpr std::int16_t questionsInDrill = 33;
+    static constexpr std::int16_t questionsInDrill = content::questionCount;
     static constexpr std::int16_t pointsPerAnswer = 100;
     static constexpr std::int16_t bonusPoints = 1000;
     static constexpr std::int16_t streakForBonus = 5;
     static constexpr std::int16_t passingScore = 10000;
     static constexpr int tickMilliseconds = 100;
+    static constexpr int questionSlots = 変数宣言::questionSlots;
 
 private:
     using Image = platform::Image;
@@ -81,48 +84,47 @@ private:
     // Content.
     void ReadAnswers();
     void ReadQuestions();
-    QString groupPicturePath(const QString& groupText, int position) const;
-    QString highlightPicturePath(const QString& groupText) const;
-    void PlaySound(const char* relativePath);
+    QString groupPicturePath(int group, int position) const;
+    QString highlightPicturePath(int group) const;
+    void PlaySound(content::Sound sound);
 
     // The clock as the timed displays read it.
     std::int32_t stampNow();
     double elapsedSince(std::int32_t stamp);
 
-    platform::Form& f = form();
-    Label& Label1 = f.label("Label1");
-    Label& Label2 = f.label("Label2");
-    Label& Label3 = f.label("Label3");
-    Label& Label4 = f.label("Label4");
-    Label& Label7 = f.label("Label7");
-    Label& Label9 = f.label("Label9");
-    Label& Label13 = f.label("Label13");
-    Image& Image1 = f.image("Image1");
-    Image& Image6 = f.image("Image6");
-    Image& Image8 = f.image("Image8");
-    Image& Image11 = f.image("Image11");
-    Array<Image>& Image3 = f.images("Image3");
-    Array<Image>& Image4 = f.images("Image4");
-    Array<Image>& Image5 = f.images("Image5");
-    Array<Image>& Image9 = f.images("Image9");
-    Button& Command5 = f.button("Command5");
-    Button& Command6 = f.button("Command6");
-    Timer& Timer1 = f.timer("Timer1");
-    Timer& Timer2 = f.timer("Timer2");
-    Timer& Timer3 = f.timer("Timer3");
-    Timer& Timer4 = f.timer("Timer4");
-    Timer& Timer5 = f.timer("Timer5");
-    Timer& Timer6 = f.timer("Timer6");
-    platform::MediaPlayer& MediaPlayer1 = f.mediaPlayer("MediaPlayer1");
+    Label& Label1 = form().label("Label1");
+    Label& Label2 = form().label("Label2");
+    Label& Label3 = form().label("Label3");
+    Label& Label4 = form().label("Label4");
+    Label& Label7 = form().label("Label7");
+    Label& Label9 = form().label("Label9");
+    Label& Label13 = form().label("Label13");
+    Image& Image1 = form().image("Image1");
+    Image& Image6 = form().image("Image6");
+    Image& Image8 = form().image("Image8");
+    Image& Image11 = form().image("Image11");
+    Array<Image>& Image3 = form().images("Image3");
+    Array<Image>& Image4 = form().images("Image4");
+    Array<Image>& Image5 = form().images("Image5");
+    Array<Image>& Image9 = form().images("Image9");
+    Button& Command5 = form().button("Command5");
+    Button& Command6 = form().button("Command6");
+    Timer& Timer1 = form().timer("Timer1");
+    Timer& Timer2 = form().timer("Timer2");
+    Timer& Timer3 = form().timer("Timer3");
+    Timer& Timer4 = form().timer("Timer4");
+    Timer& Timer5 = form().timer("Timer5");
+    Timer& Timer6 = form().timer("Timer6");
+    platform::MediaPlayer& MediaPlayer1 = form().mediaPlayer("MediaPlayer1");
 
     // The drill's state; every visit and every start-over sets it afresh at load.
     std::int16_t questionCount = 0;
-    std::array<QString, 41> questionTexts{};
-    std::array<std::array<std::int16_t, 7>, 41> answerTable{};
+    std::array<QString, questionSlots> questionTexts{};
+    std::array<std::array<std::int16_t, content::ringPositions + 1>, questionSlots> answerTable{};
     std::int16_t currentQuestion = 0;
     std::int16_t askedCount = 0;
-    std::array<std::array<std::int16_t, 3>, 7> currentAnswer{};
-    std::array<std::int16_t, 7> ringGroups{};
+    std::array<std::array<std::int16_t, 3>, content::ringPositions + 1> currentAnswer{};
+    std::array<std::int16_t, content::ringPositions + 1> ringGroups{};
     std::int16_t matchFound = 0;
     std::int16_t matchForm = 0;
     std::int16_t score = 0;
@@ -134,7 +136,6 @@ private:
     QString dragGroupText;
     std::int16_t litPaletteItem = 0;
     std::int16_t hoverPaletteItem = 0;
-    float dragHomeLeft = 0, dragHomeTop = 0;
     std::int32_t hintShownAt = 0, wrongShownAt = 0, blinkStartedAt = 0, correctShownAt = 0,
                  bonusShownAt = 0, finishArmedAt = 0;
     std::int16_t blinkPhase = 0;

@@ -1,15 +1,9 @@
 #include "screens/drill/drill.h"
 
-#include "app/text_reader.h"
-#include "platform/runtime_error.h"
-#include "screens/drill/answer_rules.h"
-
-namespace {
-
-const char* const answerFile = "\\説明\\正解.txt";
-const char* const questionFile = "\\説明\\問題.txt";
-
-} // namespace
+#include "core/answer_rules.h"
+#include "core/content_layout.h"
+#include "core/runtime_error.h"
+#include "core/text_reader.h"
 
 void ドリル::Form_Load() {
     litPaletteItem = 1;
@@ -31,9 +25,9 @@ void ドリル::Form_Load() {
 
 void ドリル::ReadAnswers() {
     app::TextReader reader;
-    reader.Open(AppDir() + QString::fromUtf8(answerFile));
+    reader.Open(content::inProgramFolder(AppDir(), content::answerFile()));
     for (int q = 1; q <= questionCount; ++q)
-        for (int p = 1; p <= 6; ++p)
+        for (int p = 1; p <= content::ringPositions; ++p)
             answerTable.at(q).at(p) = reader.ReadIntegerField();
     reader.Close();
     for (int q = 1; q <= questionCount; ++q) {
@@ -45,22 +39,21 @@ void ドリル::ReadAnswers() {
 
 void ドリル::ReadQuestions() {
     app::TextReader reader;
-    reader.Open(AppDir() + QString::fromUtf8(questionFile));
+    reader.Open(content::inProgramFolder(AppDir(), content::questionFile()));
     for (int q = 1; q <= questionCount; ++q)
         questionTexts.at(q) = reader.ReadTextField();
     reader.Close();
 }
 
-// Positions 5 and 6 sit left of the ring, so they take the picture written right to left.
-QString ドリル::groupPicturePath(const QString& groupText, int position) const {
-    const char* variant = (position == 5 || position == 6) ? ",2).gif" : ",1).gif";
-    return AppDir() + QStringLiteral("\\官能基\\ki(") + groupText + QString::fromUtf8(variant);
+QString ドリル::groupPicturePath(int group, int position) const {
+    return content::inProgramFolder(
+        AppDir(), content::groupPictureFile(group, content::groupPictureVariant(position)));
 }
 
-QString ドリル::highlightPicturePath(const QString& groupText) const {
-    return AppDir() + QStringLiteral("\\官能基\\ki2(") + groupText + QStringLiteral(").gif");
+QString ドリル::highlightPicturePath(int group) const {
+    return content::inProgramFolder(AppDir(), content::highlightPictureFile(group));
 }
 
-void ドリル::PlaySound(const char* relativePath) {
-    MediaPlayer1.setFileName(AppDir() + QString::fromUtf8(relativePath));
+void ドリル::PlaySound(content::Sound sound) {
+    MediaPlayer1.setFileName(content::inProgramFolder(AppDir(), content::soundFile(sound)));
 }

@@ -1,4 +1,6 @@
+#include "screens/drill/drill_definition.h"
 #include "screens/drill/drill.h"
+#include "platform/twips.h"
 
 using platform::Align;
 using platform::ControlDef;
@@ -15,6 +17,10 @@ constexpr QRgb white = 0xFFFFFF, blue = 0x0000FF, darkBlue = 0x0000C0, yellow = 
                orange = 0xFF8000;
 constexpr FontDef mincho(double points) { return {"ＭＳ 明朝", points, true}; }
 constexpr FontDef pMincho(double points) { return {"ＭＳ Ｐ明朝", points, true}; }
+
+// A ring position and a palette cell are the size of one group picture.
+constexpr double groupCellWidth = content::groupPictureWidth * platform::twipsPerPixel;
+constexpr double groupCellHeight = content::groupPictureHeight * platform::twipsPerPixel;
 
 // Palette item n lies over cell n of the palette table, five to a row.
 constexpr double paletteColumns[] = {885, 3000, 5115, 7230, 9345};
@@ -76,19 +82,19 @@ FormDefinition makeDefinition() {
                  .backColor = darkBlue});
     c.push_back({.kind = Kind::Label, .name = "Label1", .left = 2865, .top = 5265, .width = 6225, .height = 345,
                  .visible = false, .backColor = blue, .font = mincho(14.25), .align = Align::Center});
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= content::ringPositions; ++k)
         c.push_back({.kind = Kind::Image, .name = "Image5", .index = k, .left = ringPlaces[k - 1].zoneLeft,
-                     .top = ringPlaces[k - 1].zoneTop, .width = 2100, .height = 420});
-    for (int k = 1; k <= 6; ++k) {
+                     .top = ringPlaces[k - 1].zoneTop, .width = groupCellWidth, .height = groupCellHeight});
+    for (int k = 1; k <= content::ringPositions; ++k) {
         const RingPlace& r = ringPlaces[k - 1];
         const bool vertical = r.bondHeight > r.bondWidth;
         c.push_back({.kind = Kind::Image, .name = "Image4", .index = k, .left = r.bondLeft, .top = r.bondTop,
                      .width = r.bondWidth, .height = r.bondHeight, .visible = false,
                      .picture = vertical ? ":/drill/Image4_vertical.bmp" : ":/drill/Image4_horizontal.bmp"});
     }
-    for (int n = 1; n <= 20; ++n)
+    for (int n = 1; n <= content::groupCount; ++n)
         c.push_back({.kind = Kind::Image, .name = "Image3", .index = n, .left = paletteColumns[(n - 1) % 5],
-                     .top = paletteRows[(n - 1) / 5], .width = 2100, .height = 420,
+                     .top = paletteRows[(n - 1) / 5], .width = groupCellWidth, .height = groupCellHeight,
                      .dragIcon = ":/drill/Image3.ico"});
     c.push_back({.kind = Kind::Image, .name = "Image2", .left = 870, .top = 1020, .width = 10590, .height = 1755,
                  .picture = ":/drill/Image2.gif"});
@@ -126,3 +132,5 @@ const FormDefinition& ドリル::definition() {
     static const FormDefinition d = makeDefinition();
     return d;
 }
+
+const platform::FormDefinition& drillDefinition() { return ドリル::definition(); }

@@ -1,7 +1,7 @@
 #include "screens/drill/drill.h"
 
 #include "app/program.h"
-#include "screens/drill/answer_rules.h"
+#include "core/answer_rules.h"
 
 #include <cmath>
 
@@ -12,8 +12,9 @@ void ドリル::PickQuestion() {
     do {
         const double r = program().services().random.next();
         currentQuestion = static_cast<std::int16_t>(std::floor(r * questionCount)) + 1;
-    } while (recentFlags.at(currentQuestion) == 1);
+    } while (recentFlags.at(currentQuestion) != 0);
     RememberQuestion();
+    ShowQuestion();
 }
 
 // The memory is a queue, oldest first; it belongs to the program, so it goes on across
@@ -27,16 +28,15 @@ void ドリル::RememberQuestion() {
     for (int i = 1; i <= n; ++i)
         recentQueue.at(i) = recentQueue.at(i + 1);
     recentQueue.at(n + 1) = currentQuestion;
-    ShowQuestion();
 }
 
 void ドリル::ShowQuestion() {
     const auto& answer = answerTable.at(currentQuestion);
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= content::ringPositions; ++p) {
         currentAnswer.at(p).at(1) = answer.at(p);
         ringGroups.at(p) = 0;
     }
-    for (int p = 1; p <= 6; ++p)
+    for (int p = 1; p <= content::ringPositions; ++p)
         currentAnswer.at(p).at(2) = answer.at(drill_rules::mirroredPosition(p));
     askedCount = askedCount + 1;
     Label7.setText(QString::number(askedCount));
@@ -46,20 +46,20 @@ void ドリル::ShowQuestion() {
 
 void ドリル::Command5_Click() {
     bool empty = true;
-    for (int p = 1; p <= 6; ++p)
+    for (int p = 1; p <= content::ringPositions; ++p)
         empty = empty && ringGroups.at(p) == 0;
     if (empty)
         return;
     matchFound = 0;
     matchForm = 1;
     MatchAnswer();
-    if (matchFound == 1) {
+    if (matchFound != 0) {
         AnswerCorrect();
         return;
     }
     matchForm = 2;
     MatchAnswer();
-    if (matchFound == 1)
+    if (matchFound != 0)
         AnswerCorrect();
     else
         AnswerWrong();
@@ -68,16 +68,16 @@ void ドリル::Command5_Click() {
 // Tries the six rotations of the learner's ring against one form of the answer.
 void ドリル::MatchAnswer() {
     drill_rules::Ring form{};
-    for (int p = 1; p <= 6; ++p)
+    for (int p = 1; p <= content::ringPositions; ++p)
         form.at(p) = currentAnswer.at(p).at(matchForm);
     matchFound = drill_rules::matchesUnderRotation(ringGroups, form) ? 1 : 0;
 }
 
 void ドリル::AnswerCorrect() {
     score = score + pointsPerAnswer;
-    PlaySound("\\音\\o.wav");
+    PlaySound(content::Sound::Correct);
     Command5.setVisible(false);
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= content::ringPositions; ++p) {
         Image4(p).setVisible(false);
         Image5(p).setVisible(false);
     }
@@ -85,7 +85,7 @@ void ドリル::AnswerCorrect() {
 }
 
 void ドリル::AnswerWrong() {
-    PlaySound("\\音\\x.wav");
+    PlaySound(content::Sound::Wrong);
     Command5.setVisible(false);
     ShowMessage(QStringLiteral("化学式に誤りがあります"));
     score = score - pointsPerAnswer;

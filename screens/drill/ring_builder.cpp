@@ -15,7 +15,7 @@ void ドリル::HoverPaletteItem() {
     if (litPaletteItem != -1)
         Image3(litPaletteItem).clearPicture();
     dragGroupText = QString::number(hoverPaletteItem);
-    Image3(hoverPaletteItem).loadPicture(highlightPicturePath(dragGroupText));
+    Image3(hoverPaletteItem).loadPicture(highlightPicturePath(hoverPaletteItem));
     litPaletteItem = hoverPaletteItem;
 }
 
@@ -36,25 +36,22 @@ void ドリル::Image3_MouseDown(int Index, int Button, int Shift, double X, dou
     dragGroup = static_cast<std::int16_t>(Index);
     selectedPosition = 0;
     dragGroupText = QString::number(Index);
-    Image3(Index).loadPicture(highlightPicturePath(dragGroupText));
-    dragHomeLeft = static_cast<float>(Image3(Index).left());
-    dragHomeTop = static_cast<float>(Image3(Index).top());
-    f.beginDrag(Image3(Index));
+    Image3(Index).loadPicture(highlightPicturePath(Index));
+    form().beginDrag(Image3(Index));
 }
 
 // Previews the dragged group on the position; leaving restores the position's own group.
 void ドリル::Image5_DragOver(int Index, platform::Control* Source, double X, double Y, int State) {
     if (State == platform::dragEnter) {
         Image4(Index).setVisible(true);
-        Image5(Index).loadPicture(groupPicturePath(dragGroupText, Index));
+        Image5(Index).loadPicture(groupPicturePath(dragGroupText.toInt(), Index));
         Image5(Index).setBorderStyle(1);
     } else if (State == platform::dragLeave) {
         if (ringGroups.at(Index) == 0) {
             Image4(Index).setVisible(false);
             Image5(Index).clearPicture();
         } else {
-            Image5(Index).loadPicture(
-                groupPicturePath(QString::number(ringGroups.at(Index)), Index));
+            Image5(Index).loadPicture(groupPicturePath(ringGroups.at(Index), Index));
         }
         Image5(Index).setBorderStyle(0);
     }
@@ -66,15 +63,14 @@ void ドリル::Image5_DragOver(int Index, platform::Control* Source, double X, 
 void ドリル::Image5_DragDrop(int Index, platform::Control* Source, double X, double Y) {
     Image3(dragGroup).clearPicture();
     ringGroups.at(Index) = dragGroup;
-    Image5(Index).loadPicture(groupPicturePath(QString::number(dragGroup), Index));
+    Image5(Index).loadPicture(groupPicturePath(dragGroup, Index));
     Image4(Index).setVisible(true);
     Image5(Index).setBorderStyle(0);
 }
 
-void ドリル::CancelDrag() {
-    Image3(dragGroup).move(dragHomeLeft, dragHomeTop);
-    Image3(dragGroup).clearPicture();
-}
+// The item never left its place (only its icon followed the pointer): a drop anywhere
+// but on the ring just puts its light out.
+void ドリル::CancelDrag() { Image3(dragGroup).clearPicture(); }
 
 void ドリル::Form_DragDrop(platform::Control* Source, double X, double Y) { CancelDrag(); }
 

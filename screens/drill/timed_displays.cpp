@@ -98,7 +98,7 @@ void ドリル::Timer3_Timer() {
         if (g == 0)
             continue;
         Image4(p).setVisible(true);
-        Image5(p).loadPicture(groupPicturePath(QString::number(g), p));
+        Image5(p).loadPicture(groupPicturePath(g, p));
         Image5(p).setVisible(true);
         ShowMessage(QString::fromUtf8(correctMessage));
         correctShownAt = stampNow();
@@ -168,7 +168,7 @@ void ドリル::Timer6_Timer() {
         return;
     Timer6.setInterval(0);
     Image11.setVisible(true);
-    PlaySound("\\音\\gokaku.wav");
+    PlaySound(content::Sound::Passed);
     Command6.setVisible(true);
     drillFinished = 1;
 }

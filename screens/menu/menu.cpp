@@ -1,7 +1,8 @@
 #include "screens/menu/menu.h"
 
 #include "app/program.h"
-#include "app/text_reader.h"
+#include "core/content_layout.h"
+#include "core/text_reader.h"
 
 using platform::Event;
 using platform::EventArgs;
@@ -11,19 +12,19 @@ using platform::EventArgs;
 // Every event of the menu that has a handler. The benzene model has none: a click on it
 // reaches nobody.
 void メニュー::wire() {
-    f.onClick("Command1", [this] { Command1_Click(); });
-    f.onClick("Command2", [this] { Command2_Click(); });
-    f.onClick("Command3", [this] { Command3_Click(); });
-    f.onClick("Command4", [this] { Command4_Click(); });
+    form().onClick("Command1", [this] { Command1_Click(); });
+    form().onClick("Command2", [this] { Command2_Click(); });
+    form().onClick("Command3", [this] { Command3_Click(); });
+    form().onClick("Command4", [this] { Command4_Click(); });
     for (const char* closer : {"Form", "Image1", "Image3", "Image4", "Label1", "Label2"})
-        f.onClick(closer, [this] { ClosePanel(); });
-    f.on("Timer1", Event::Timer, [this](const EventArgs&) { Timer1_Timer(); });
+        form().onClick(closer, [this] { ClosePanel(); });
+    form().on("Timer1", Event::Timer, [this](const EventArgs&) { Timer1_Timer(); });
 }
 
 // Only the first line of the explanation file is the program's; the rest is for authors.
 void メニュー::Form_Load() {
     app::TextReader reader;
-    reader.Open(AppDir() + QStringLiteral("\\説明\\説明.txt"));
+    reader.Open(content::inProgramFolder(AppDir(), content::explanationFile()));
     const QString explanation = reader.ReadLine();
     reader.Close();
     Label2.setText(explanation);

@@ -24,13 +24,12 @@ private:
     void Command4_Click();
     void ClosePanel();
 
-    platform::Form& f = form();
-    platform::Label& Label1 = f.label("Label1");
-    platform::Label& Label2 = f.label("Label2");
-    platform::Image& Image3 = f.image("Image3");
-    platform::Image& Image4 = f.image("Image4");
-    platform::PictureButton& Command4 = f.button("Command4");
-    platform::Timer& Timer1 = f.timer("Timer1");
+    platform::Label& Label1 = form().label("Label1");
+    platform::Label& Label2 = form().label("Label2");
+    platform::Image& Image3 = form().image("Image3");
+    platform::Image& Image4 = form().image("Image4");
+    platform::PictureButton& Command4 = form().button("Command4");
+    platform::Timer& Timer1 = form().timer("Timer1");
 
     std::int16_t ringPhase = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
 #include "platform/services.h"
 
 #include <QString>

@@ -1,5 +1,7 @@
 #include "tests/support/harness.h"
 
+#include "screens/screens.h"
+
 #include <QTest>
 #include <QWindow>
 
@@ -11,7 +13,7 @@ Harness::~Harness() { program_.reset(); }
 
 app::Program& Harness::program() {
     if (!program_)
-        program_ = std::make_unique<app::Program>(services, content.path());
+        program_ = std::make_unique<app::Program>(services, content.path(), screens::make);
     return *program_;
 }
 

@@ -1,8 +1,26 @@
 #pragma once
 
+#include "platform/form.h"
 #include "screens/drill/drill.h"
 
 #include <array>
+
+namespace platform {
+
+// Whether a handler is wired for `event` on a control, or on the window (nullptr).
+class FormProbe {
+public:
+    explicit FormProbe(const Form& form) : f(form) {}
+    bool wired(const Control* control, Event event) const {
+        const QString name = control ? control->name() : QString::fromUtf8(Form::windowName);
+        return f.handlers_.count({name, event}) != 0;
+    }
+
+private:
+    const Form& f;
+};
+
+} // namespace platform
 
 // Read access to a screen's own variables, for assertions that the window cannot show.
 class DrillProbe {

@@ -80,6 +80,10 @@ wait_exit() { # [seconds]
       wait "$pid"
       code=$?
       pid=
+      # Under gdb the exit code of a program killed by a signal is gdb's own.
+      if [ -f "$work/stderr" ] && grep -q '^Program received signal' "$work/stderr"; then
+        code="$code ($(grep -m 1 '^Program received signal' "$work/stderr"))"
+      fi
       return
     fi
     sleep 0.1
@@ -100,3 +104,58 @@ end_checks_cleanup() {
 }
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
+
+# A program that dies by a signal must leave a backtrace in the test's output. Where the
+# kernel writes core files into the dying process's folder (a core_pattern without a pipe
+# or a folder, as on a plain Debian), the program runs as it is and gdb reads its core
+# afterwards. Where cores go elsewhere (a pipe to systemd-coredump or apport, a fixed
+# folder) the program runs under gdb itself, which prints the backtrace when it stops.
+core_pattern=$(cat /proc/sys/kernel/core_pattern 2>/dev/null || echo '|')
+case $core_pattern in
+  '|'* | */*) cores_beside=false ;;
+  *) cores_beside=true ;;
+esac
+command -v gdb >/dev/null || echo "note: gdb is missing (run scripts/setup): a crash leaves no backtrace"
+
+# Starts ./kavelo (or the program given) in the folder with its stderr in $work/stderr;
+# sets $pid.
+start_program() { # folder [program]
+  local folder=$1 program=${2:-./kavelo}
+  : >"$work/stderr"
+  rm -f "$folder"/core "$folder"/core.*
+  if $cores_beside || ! command -v gdb >/dev/null; then
+    (cd "$folder" && ulimit -c unlimited && exec "$program") 2>"$work/stderr" &
+  else
+    (cd "$folder" && exec gdb -q -nx -batch -return-child-result -ex 'set pagination off' \
+      -ex run -ex 'thread apply all bt' --args "$program") >"$work/stderr" 2>&1 &
+  fi
+  pid=$!
+}
+
+# What a failing check shows: the program's stderr and, after a death by a signal, the
+# backtrace of every thread from its core file.
+report_program_failure() { # folder [program]
+  local folder=$1 program=${2:-./kavelo} core
+  echo "--- the program's stderr:"
+  cat "$work/stderr"
+  core=$(ls -t "$folder"/core "$folder"/core.* 2>/dev/null | head -n 1)
+  if [ -n "$core" ] && command -v gdb >/dev/null; then
+    echo "--- backtrace from $core:"
+    (cd "$folder" && gdb -q -nx -batch -ex 'set pagination off' -ex 'thread apply all bt' \
+      "$program" "$core" 2>&1)
+  elif [ "${code:-0}" -gt 128 ] 2>/dev/null; then
+    echo "--- killed by signal $((code - 128)); no core file in $folder (core_pattern: $core_pattern)"
+  fi
+  echo "---"
+}
+
+# The virtual screen must not reset when its last client leaves (Xvfb's -noreset). A
+# server resetting drops a client that connects meanwhile; a program started then cannot
+# connect and Qt aborts it ("could not connect to display", exit code 134), which a loaded
+# machine, where the reset takes long, makes likely. A property that a client has set on
+# the root window and left behind survives only on a server that does not reset.
+server_keeps_state() {
+  xprop -root -f KAVELO_RESET_PROBE 8s -set KAVELO_RESET_PROBE kept || return 1
+  sleep 0.5
+  xprop -root KAVELO_RESET_PROBE 2>/dev/null | grep -q '"kept"'
+}

@@ -74,9 +74,9 @@ def render_benzene(w=320, h=240, scale=35.0, spin=12.0, tilt=-52.0, sub=3):
             t = -b + np.sqrt(np.maximum(disc, 0))
             lit[(disc > 0) & (t > 1e-6)] = 0.0
         diffuse *= 0.25 + 0.75 * lit
-        spec = np.clip(n @ half, 0, None) ** 60 * lit
+        highlight = np.clip(n @ half, 0, None) ** 60 * lit
         rim = np.clip(n[:, 2], 0, 1) ** 0.35
-        colour = col * (0.16 + 0.84 * diffuse)[:, None] * rim[:, None] + 0.55 * spec[:, None]
+        colour = col * (0.16 + 0.84 * diffuse)[:, None] * rim[:, None] + 0.55 * highlight[:, None]
         img[m] = colour
     img[~hit] = 0
     img = img.reshape(h, sub, w, sub, 3).mean(axis=(1, 3))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/content_layout.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -11,9 +13,9 @@
 namespace drill_rules {
 
 // Group numbers at ring positions 1..6; element 0 is never read.
-using Ring = std::array<std::int16_t, 7>;
+using Ring = std::array<std::int16_t, content::ringPositions + 1>;
 
-inline constexpr int groupCount = 20;
+inline constexpr int groupCount = content::groupCount;
 
 // A question's answer that no ring can ever match: a group number outside the palette
 // at `position` (1..6), or no group at all (`position` 0). `description` says so in the

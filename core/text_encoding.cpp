@@ -1,4 +1,4 @@
-#include "app/text_encoding.h"
+#include "core/text_encoding.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "screens/drill/answer_rules.h"
+#include "core/answer_rules.h"
 
 namespace drill_rules {
 
@@ -7,7 +7,7 @@ std::vector<AnswerFault> answerFaults(int question, const Ring& answer) {
     // be judged correct: the learner would be stuck on it, losing points on every try.
     std::vector<AnswerFault> faults;
     bool anyGroup = false;
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= content::ringPositions; ++p) {
         const int group = answer.at(p);
         if (group < 0 || group > groupCount)
             faults.push_back(
@@ -29,7 +29,7 @@ std::vector<AnswerFault> answerFaults(int question, const Ring& answer) {
 
 Ring mirrored(const Ring& ring) {
     Ring m{};
-    for (int p = 1; p <= 6; ++p)
+    for (int p = 1; p <= content::ringPositions; ++p)
         m.at(p) = ring.at(mirroredPosition(p));
     return m;
 }
@@ -38,14 +38,14 @@ Ring mirrored(const Ring& ring) {
 // is loaded into the working ring (position k + j, counting on from 1 after 6).
 bool matchesUnderRotation(const Ring& ring, const Ring& form) {
     Ring w = ring;
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= content::ringPositions; ++k) {
         bool same = true;
-        for (int p = 1; p <= 6 && same; ++p)
+        for (int p = 1; p <= content::ringPositions && same; ++p)
             same = w.at(p) == form.at(p);
         if (same)
             return true;
-        for (int j = 1; j <= 6; ++j)
-            w.at(j) = ring.at(((k + j - 1) % 6) + 1);
+        for (int j = 1; j <= content::ringPositions; ++j)
+            w.at(j) = ring.at(((k + j - 1) % content::ringPositions) + 1);
     }
     return false;
 }

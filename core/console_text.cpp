@@ -1,4 +1,4 @@
-#include "platform/console_text.h"
+#include "core/console_text.h"
 
 #ifdef Q_OS_WIN
 #include <io.h>

@@ -4,11 +4,6 @@
 
 namespace platform {
 
-// The picture formats a content file may hold, whatever its name says.
-enum class PictureFormat { Gif, Bmp, Jpeg, Ico, Other };
-
-PictureFormat pictureFormatOf(QByteArrayView bytes);
-
 // Whether the file holds all that its headers announce. A picture cut short still decodes
 // (half drawn, or with pixels that were never written), so completeness is asked of each
 // format's own rules before the picture is shown. `maxPixels` bounds what a header may

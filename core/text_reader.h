@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text_encoding.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -17,7 +19,7 @@ class TextReader {
 public:
     void Open(const QString& contentPath);
     // The same, on bytes already in memory that stand for the file at `contentPath`.
-    void openBytes(const QByteArray& bytes, const QString& contentPath);
+    void OpenBytes(const QByteArray& bytes, const QString& contentPath);
     QString ReadLine();
     QString ReadTextField();
     std::int16_t ReadIntegerField();
@@ -26,6 +28,8 @@ public:
     const QString& path() const { return path_; }
     // The line (from 1) on which the last line or field read began.
     int lineNumber() const { return readLine_; }
+    // What the bytes of the file opened last look like, even when they were refused.
+    TextEncoding encoding() const { return encoding_; }
 
 private:
     void requireMore() const;
@@ -46,6 +50,7 @@ private:
     int readLine_ = 0;
     int fieldsRead_ = 0;
     bool open_ = false;
+    TextEncoding encoding_ = TextEncoding::Cp932;
 };
 
 } // namespace app

@@ -1,9 +1,9 @@
-#include "app/text_reader.h"
+#include "core/text_reader.h"
 
-#include "app/cp932.h"
-#include "app/text_encoding.h"
-#include "platform/paths.h"
-#include "platform/runtime_error.h"
+#include "core/cp932.h"
+#include "core/paths.h"
+#include "core/runtime_error.h"
+#include "core/text_encoding.h"
 
 #include <QFile>
 #include <limits>
@@ -68,15 +68,15 @@ void TextReader::Open(const QString& contentPath) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw RuntimeError::fileNotFound(path);
-    openBytes(file.readAll(), contentPath);
+    OpenBytes(file.readAll(), contentPath);
 }
 
-void TextReader::openBytes(const QByteArray& bytes, const QString& contentPath) {
+void TextReader::OpenBytes(const QByteArray& bytes, const QString& contentPath) {
     path_ = platform::nativePath(contentPath);
-    const TextEncoding encoding = detectEncoding(bytes);
-    if (encoding != TextEncoding::Cp932)
+    encoding_ = detectEncoding(bytes);
+    if (encoding_ != TextEncoding::Cp932)
         throw RuntimeError::typeMismatch(path_,
-                                         wrongEncoding(encoding) + QString::fromUtf8(resave));
+                                         wrongEncoding(encoding_) + QString::fromUtf8(resave));
     bytes_ = bytes;
     position_ = 0;
     countedTo_ = 0;
@@ -137,12 +137,15 @@ QString TextReader::decode(qsizetype from, qsizetype to) {
             path_,
             QStringLiteral("%1 行目にシフトJIS（コードページ 932）で読めない文字があります。%2")
                 .arg(readLine_)
-                .arg(QString::fromUtf8(resave)));
+                .arg(QString::fromUtf8(resave)),
+            readLine_);
     if (holdsGaiji(*text))
         throw RuntimeError::typeMismatch(
-            path_, QStringLiteral(
-                       "%1 行目に外字（利用者定義文字）があります。表示できる文字に直して下さい。")
-                       .arg(readLine_));
+            path_,
+            QStringLiteral(
+                "%1 行目に外字（利用者定義文字）があります。表示できる文字に直して下さい。")
+                .arg(readLine_),
+            readLine_);
     return *text;
 }
 
@@ -200,12 +203,12 @@ std::int16_t TextReader::ReadIntegerField() {
                               .arg(fieldsRead_)
                               .arg(field);
     if (!digitsOnly)
-        throw RuntimeError::typeMismatch(path_, where);
+        throw RuntimeError::typeMismatch(path_, where, readLine_);
     bool fits = false;
     const qlonglong value = field.toLongLong(&fits);
     if (!fits || value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max())
-        throw RuntimeError::overflow(path_, where);
+        throw RuntimeError::overflow(path_, where, readLine_);
     return static_cast<std::int16_t>(value);
 }
 

@@ -1,4 +1,4 @@
-#include "platform/picture_completeness.h"
+#include "core/picture_completeness.h"
 
 #include <cstring>
 #include <gif_lib.h>

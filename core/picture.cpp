@@ -1,8 +1,8 @@
-#include "platform/picture.h"
+#include "core/picture.h"
 
-#include "platform/paths.h"
-#include "platform/picture_completeness.h"
-#include "platform/runtime_error.h"
+#include "core/paths.h"
+#include "core/picture_completeness.h"
+#include "core/runtime_error.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,6 +10,11 @@
 #include <QImageReader>
 
 namespace platform {
+
+namespace {
+
+// The picture formats a content file may hold, whatever its name says.
+enum class PictureFormat { Gif, Bmp, Jpeg, Ico, Other };
 
 PictureFormat pictureFormatOf(QByteArrayView bytes) {
     if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
@@ -23,8 +28,6 @@ PictureFormat pictureFormatOf(QByteArrayView bytes) {
         return PictureFormat::Ico;
     return PictureFormat::Other;
 }
-
-namespace {
 
 // Qt refuses to decode pictures above its allocation limit; a header that announces one is
 // refused before anything walks through it.

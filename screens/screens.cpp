@@ -1,0 +1,23 @@
+#include "screens/screens.h"
+
+#include "screens/chart/chart.h"
+#include "screens/drill/drill.h"
+#include "screens/menu/menu.h"
+
+#include <stdexcept>
+
+namespace screens {
+
+std::unique_ptr<app::Screen> make(app::Program& program, app::ScreenId screen) {
+    switch (screen) {
+    case app::ScreenId::Menu:
+        return std::make_unique<メニュー>(program);
+    case app::ScreenId::Drill:
+        return std::make_unique<ドリル>(program);
+    case app::ScreenId::Chart:
+        return std::make_unique<系統図>(program);
+    }
+    throw std::logic_error("unknown screen");
+}
+
+} // namespace screens

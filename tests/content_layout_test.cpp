@@ -1,0 +1,80 @@
+#include "core/content_layout.h"
+#include "core/paths.h"
+#include "core/runtime_error.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+QSet<QString> namedByTheLayout() {
+    QSet<QString> files{content::explanationFile(), content::questionFile(), content::answerFile(),
+                        content::nameFile()};
+    for (int group = 1; group <= content::groupCount; ++group) {
+        files << content::groupPictureFile(group, content::leftToRightVariant)
+              << content::groupPictureFile(group, content::rightToLeftVariant)
+              << content::highlightPictureFile(group);
+    }
+    for (int compound = 1; compound <= content::compoundCount; ++compound)
+        files << content::compoundPictureFile(compound);
+    for (content::Sound sound : content::sounds)
+        files << content::soundFile(sound);
+    return files;
+}
+
+} // namespace
+
+// The default content is what the layout names, file for file: a name misspelt on either
+// side shows here, before a learner meets a missing file.
+TEST(ContentLayout, NamesExactlyTheFilesOfTheDefaultContent) {
+    const QDir root(QStringLiteral(KAVELO_SOURCE_DIR "/content"));
+    QSet<QString> present;
+    for (QDirIterator it(root.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        present << root.relativeFilePath(it.next());
+    EXPECT_EQ(namedByTheLayout(), present);
+    QStringList folders = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    folders.sort();
+    QStringList named = content::folders();
+    named.sort();
+    EXPECT_EQ(named, folders);
+}
+
+TEST(ContentLayout, PositionsLeftOfTheRingTakeThePictureWrittenRightToLeft) {
+    for (int position = 1; position <= content::ringPositions; ++position)
+        EXPECT_EQ(content::groupPictureVariant(position),
+                  position >= 5 ? content::rightToLeftVariant : content::leftToRightVariant)
+            << "position " << position;
+}
+
+TEST(ContentLayout, APathInTheProgramFolderOpensOnThisPlatform) {
+    const QString path = platform::nativePath(
+        content::inProgramFolder(QStringLiteral("/opt/kavelo"), content::questionFile()));
+    EXPECT_EQ(QDir::fromNativeSeparators(path), QStringLiteral("/opt/kavelo/説明/問題.txt"));
+}
+
+// The checker words its own sentences from the parts; the program's report keeps its form.
+TEST(RuntimeError, CarriesItsPartsAndReportsThemInOneLine) {
+    const struct {
+        platform::RuntimeError error;
+        int number, line;
+        const char *detail, *report;
+    } cases[] = {
+        {platform::RuntimeError::typeMismatch("a.txt", "（3 行目）", 3), 13, 3, "（3 行目）",
+         "実行時エラー '13': 型が一致しません。（3 行目） (a.txt)"},
+        {platform::RuntimeError::overflow("a.txt", "x", 2), 6, 2, "x",
+         "実行時エラー '6': オーバーフローしました。x (a.txt)"},
+        {platform::RuntimeError::fileNotFound("b.gif"), 53, 0, "",
+         "実行時エラー '53': ファイルが見つかりません。 (b.gif)"},
+        {platform::RuntimeError::subscriptOutOfRange("i"), 9, 0, "i",
+         "実行時エラー '9': インデックスが有効範囲にありません。i"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.report);
+        EXPECT_EQ(c.error.number(), c.number);
+        EXPECT_EQ(c.error.line(), c.line);
+        EXPECT_EQ(c.error.detail(), QString::fromUtf8(c.detail));
+        EXPECT_EQ(c.error.report(), QString::fromUtf8(c.report));
+    }
+}
