@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "screens/chart/chart.h"
 #include "screens/drill/answer_rules.h"
+#include "screens/drill/group_formulas.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,15 +49,7 @@ bool folderPresent(const ContentFolder& folder, const QString& name, const QStri
 
 } // namespace
 
-QString groupFormula(int group) {
-    static const char* const formulas[drill_rules::groupCount + 1] = {
-        "-",       "CH3",  "CH2CH3", "CH(CH3)2", "CH=CH2", "CHO",     "CH2OH",
-        "COOCH3",  "COOH", "COONa",  "Cl",       "NH2",    "NHCOCH3", "N2Cl",
-        "NH3+Cl−", "NO2",  "OCOCH3", "ONa",      "OH",     "SO3H",    "SO3Na"};
-    if (group < 0 || group > drill_rules::groupCount)
-        return QStringLiteral("?%1").arg(group);
-    return QString::fromUtf8(formulas[group]);
-}
+QString groupFormula(int group) { return drill_rules::groupFormula(group); }
 
 void checkGroupPictures(const ContentFolder& folder, Findings& findings) {
     if (!folderPresent(folder, QStringLiteral("官能基"), QStringLiteral("官能基の絵"), findings))
