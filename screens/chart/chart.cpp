@@ -17,6 +17,7 @@ void 系統図::wire() {
         f.onClick(closer, [this] { ClosePanel(); });
     f.onClick("Command1", [this] { Command1_Click(); });
     f.onClick("Command2", [this] { Command2_Click(); });
+    wireKeyboard();
 }
 
 void 系統図::Form_Load() {

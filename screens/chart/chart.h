@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/screen.h"
+#include "platform/keyboard_stop.h"
 
 #include <array>
 
@@ -32,4 +33,11 @@ private:
     platform::Image& Image4 = f.image("Image4");
 
     std::array<QString, 25> compoundNames{};
+
+    // The keyboard's way through the letters, and the names screen readers read.
+    void wireKeyboard();
+    void MoveKeyLetter(int letter);
+    void ShowKeyLetter(bool shown);
+    platform::KeyboardStop* letterStop = nullptr;
+    int keyLetter = 1;
 };

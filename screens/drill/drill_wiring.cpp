@@ -43,4 +43,6 @@ void ドリル::wire() {
     f.on("Timer4", Event::Timer, [this](const EventArgs&) { Timer4_Timer(); });
     f.on("Timer5", Event::Timer, [this](const EventArgs&) { Timer5_Timer(); });
     f.on("Timer6", Event::Timer, [this](const EventArgs&) { Timer6_Timer(); });
+
+    wireKeyboardPath();
 }

@@ -18,6 +18,7 @@ void メニュー::wire() {
     for (const char* closer : {"Form", "Image1", "Image3", "Image4", "Label1", "Label2"})
         f.onClick(closer, [this] { ClosePanel(); });
     f.on("Timer1", Event::Timer, [this](const EventArgs&) { Timer1_Timer(); });
+    wireKeyboard();
 }
 
 // Only the first line of the explanation file is the program's; the rest is for authors.
@@ -42,12 +43,14 @@ void メニュー::Command4_Click() {
     Command4.setVisible(false);
     Label1.setVisible(true);
     Label2.setVisible(true);
+    PanelOpened();
 }
 
 void メニュー::ClosePanel() {
     Label1.setVisible(false);
     Label2.setVisible(false);
     Command4.setVisible(true);
+    PanelClosed();
 }
 
 void メニュー::Command1_Click() {
