@@ -27,7 +27,13 @@ KeyboardStop::KeyboardStop(Form& form, QAccessible::Role role, const QString& na
 
 KeyboardStop::~KeyboardStop() { qApp->removeEventFilter(this); }
 
-void KeyboardStop::followInTabOrder(QWidget* previous) { QWidget::setTabOrder(previous, this); }
+// Qt leaves a widget that takes no focus out of any tab order it is given.
+void KeyboardStop::followInTabOrder(QWidget* previous) {
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(previous, this);
+    setFocusPolicy(policy);
+}
 
 bool KeyboardStop::inThisWindow(QObject* object) const {
     if (auto* w = qobject_cast<QWidget*>(object))

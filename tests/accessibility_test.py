@@ -222,7 +222,7 @@ try:
     pump(0.5)
     names = read_lines(os.path.join(folder, "化合物", "名前.txt"))
     if not any(name == names[1] for _, name, _ in events):
-        fail("chart: showing B raised no event naming %r" % names[1])
+        fail("chart: showing B raised no event naming %r; heard %s" % (names[1], events[-12:]))
     else:
         ok("chart: showing B is heard as %s" % names[1])
     key("Escape", "Tab", "Return")  # close; the letters -> 戻る; back to the menu

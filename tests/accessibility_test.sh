@@ -8,14 +8,16 @@ kavelo=${1:?usage: accessibility_test.sh path/to/kavelo [tree-output-file]}
 kavelo=$(readlink -f "$kavelo")
 here=$(cd "$(dirname "$0")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
+# Debian's own Python, where python3-pyatspi installs (not whatever python3 is first on PATH).
+python=/usr/bin/python3
 
 case "${KAVELO_A11Y_STAGE:-}" in
 "")
-  for tool in xvfb-run dbus-run-session xdotool python3; do
+  for tool in xvfb-run dbus-run-session xdotool "$python"; do
     command -v "$tool" >/dev/null || { echo "accessibility: $tool is missing (run scripts/setup)"; exit 1; }
   done
   [ -x "$launcher" ] || { echo "accessibility: $launcher is missing (at-spi2-core; run scripts/setup)"; exit 1; }
-  python3 -c 'import pyatspi' 2>/dev/null || { echo "accessibility: python3-pyatspi is missing (run scripts/setup)"; exit 1; }
+  "$python" -c 'import pyatspi' 2>/dev/null || { echo "accessibility: python3-pyatspi is missing (run scripts/setup)"; exit 1; }
   export KAVELO_A11Y_STAGE=display
   exec timeout 250 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
   ;;
@@ -33,4 +35,4 @@ trap 'kill $launcher_pid 2>/dev/null' EXIT
 # Qt's bridge otherwise waits for a screen reader to announce itself on the bus.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export NO_AT_BRIDGE=0
-python3 "$here/accessibility_test.py" "$kavelo" "${2:-}"
+"$python" "$here/accessibility_test.py" "$kavelo" "${2:-}"

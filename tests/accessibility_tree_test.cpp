@@ -53,7 +53,7 @@ TEST(Accessibility, EveryScreenReadsItsControlsByRoleAndNameAndLeavesDecorationO
 
 TEST(Accessibility, TheDrillNamesButtonsByTheirFacesAndImagesByWhatTheyShowNow) {
     DrillHarness h;
-    h.startDrill({{1, Ring{0, 8, 18}}});
+    h.startDrill(); // OH alone answers every question
     struct Row {
         const char* control;
         int index;
@@ -81,7 +81,7 @@ TEST(Accessibility, TheDrillNamesButtonsByTheirFacesAndImagesByWhatTheyShowNow) 
     h.place(8, 1);
     EXPECT_EQ(accessibleOf(h.image("Image5", 1))->text(QAccessible::Name),
               QStringLiteral("位置1 COOH"));
-    h.place(18, 2);
+    h.place(18, 1);
     h.judge();
     ASSERT_TRUE(h.timers.advanceUntil([&] { return h.drill().streak() == 1; }));
     EXPECT_EQ(accessibleOf(h.control("Image10"))->text(QAccessible::Name),

@@ -2,6 +2,7 @@
 #include "tests/support/drill_play.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTest>
@@ -18,9 +19,14 @@ std::string focusName(Harness& h) {
     return w ? w->objectName().toStdString() : "none";
 }
 
-// Keys go to the window, as the keyboard sends them: to whatever has the focus there.
+// Keys go to the window, as the keyboard sends them: to whatever has the focus there. A
+// keyboard types into the active window, and only there does the focus move with events.
 void press(Harness& h, const QString& keys) {
     for (const QString& name : keys.split(' ', Qt::SkipEmptyParts)) {
+        if (QApplication::activeWindow() != &h.window()) {
+            h.window().activateWindow();
+            QCoreApplication::processEvents();
+        }
         const QKeySequence sequence(name);
         const QKeyCombination combination = sequence[0];
         QTest::keyClick(h.window().windowHandle(), combination.key(),
