@@ -74,6 +74,8 @@ public:
     Label(Form& form, const ControlDef& def, QWidget* parent);
     const QString& text() const { return text_; }
     void setText(const QString& text);
+    // The coloured bars have no font: they never show a text.
+    bool showsText() const { return hasFont_; }
     void paint(QPainter& painter) override;
 
 private:

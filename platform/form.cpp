@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include "core/picture.h"
+#include "platform/accessibility.h"
 #include "platform/control_widget.h"
 #include "platform/twips.h"
 
@@ -33,6 +34,7 @@ int modifierBits(Qt::KeyboardModifiers modifiers) {
 Form::Form(const FormDefinition& definition, Services& services, EventDispatch& dispatch)
     : services_(services), dispatch_(dispatch),
       window_widget_(std::make_unique<FormWindow>(*this)) {
+    installAccessibility();
     build(definition);
 }
 
@@ -195,7 +197,21 @@ void Form::fire(Control* control, Event event, EventArgs args) {
         return;
     args.index = control ? control->index() : -1;
     Handler handler = it->second;
-    dispatch_.run([&] { handler(args); });
+    dispatch_.run([&] {
+        handler(args);
+        if (afterEvent && !shutDown_)
+            afterEvent();
+    });
+}
+
+void Form::deliver(const std::function<void()>& handler) {
+    if (shutDown_)
+        return;
+    dispatch_.run([&] {
+        handler();
+        if (afterEvent && !shutDown_)
+            afterEvent();
+    });
 }
 
 Control* Form::controlAt(const QPoint& windowPosition) const {

@@ -84,6 +84,11 @@ public:
     // release whose pressed widget was hidden while the button was held.
     void pointerReleased(const QPoint& windowPosition, Qt::MouseButton button);
     void keyClicked(Control* control);
+    // A keyboard stop's handler, through the program's dispatch like every other.
+    void deliver(const std::function<void()>& handler);
+    // Runs after every handler: the keyboard path shows again where the focus is when a
+    // handler has redrawn what showed it.
+    std::function<void()> afterEvent;
     void timerTicked(Timer& timer);
     void closeRequested();
 

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include "platform/accessibility.h"
 #include "platform/fonts.h"
 #include "platform/text_fit.h"
 
@@ -21,6 +22,7 @@ void Frame::setCaption(const QString& caption) {
         return;
     caption_ = caption;
     repaint();
+    nameChanged(widget());
 }
 
 void Frame::paint(QPainter& painter) {

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include "platform/accessibility.h"
 #include "platform/fonts.h"
 #include "platform/text_fit.h"
 
@@ -20,8 +21,10 @@ Label::Label(Form& form, const ControlDef& def, QWidget* parent)
 void Label::setText(const QString& text) {
     if (text == text_)
         return;
+    const QString before = text_;
     text_ = text;
     repaint();
+    textChanged(widget(), before, text_);
 }
 
 void Label::paint(QPainter& painter) {

@@ -17,6 +17,7 @@ void 系統図::wire() {
         form().onClick(closer, [this] { ClosePanel(); });
     form().onClick("Command1", [this] { Command1_Click(); });
     form().onClick("Command2", [this] { Command2_Click(); });
+    wireKeyboard();
 }
 
 void 系統図::Form_Load() {

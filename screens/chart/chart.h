@@ -2,6 +2,7 @@
 
 #include "app/screen.h"
 #include "core/content_layout.h"
+#include "platform/keyboard_stop.h"
 
 #include <array>
 
@@ -26,4 +27,11 @@ private:
 
     // Indexed by compound number, 1 to compoundCount.
     std::array<QString, content::compoundCount + 1> compoundNames{};
+
+    // The keyboard's way through the letters, and the names screen readers read.
+    void wireKeyboard();
+    void MoveKeyLetter(int letter);
+    void ShowKeyLetter(bool shown);
+    platform::KeyboardStop* letterStop = nullptr;
+    int keyLetter = 1;
 };

@@ -3,6 +3,7 @@
 #include "app/screen.h"
 #include "app/shared_state.h"
 #include "core/content_layout.h"
+#include "platform/keyboard_stop.h"
 
 #include <array>
 #include <cstdint>
@@ -139,6 +140,33 @@ private:
     std::int32_t hintShownAt = 0, wrongShownAt = 0, blinkStartedAt = 0, correctShownAt = 0,
                  bonusShownAt = 0, finishArmedAt = 0;
     std::int16_t blinkPhase = 0;
+
+    // The keyboard path: after the six buttons, the palette and the ring take the focus;
+    // and what the screen reader calls each control.
+    void wireKeyboardPath();
+    void nameForScreenReaders();
+    QString RingPositionName(int position) const;
+    bool PaletteKey(int key);
+    bool RingKey(int key);
+    void PaletteFocusIn();
+    void PaletteFocusOut();
+    void RingFocusIn();
+    void RingFocusOut();
+    void LightKeyPaletteItem();
+    void MoveKeyRingPosition(int position);
+    void ShowKeyRingPosition();
+    void PickUpKeyGroup();
+    void PlaceKeyGroup();
+    void PutBackKeyGroup();
+    void LeaveKeyPreview();
+    void ShowKeyboardFocusAgain();
+
+    platform::KeyboardStop* paletteStop = nullptr;
+    platform::KeyboardStop* ringStop = nullptr;
+    std::int16_t keyPaletteItem = 1;
+    std::int16_t keyRingPosition = 1;
+    std::int16_t keyPreviewPosition = 0; // the position showing the carried group, or 0
+    bool keyCarrying = false;            // a group picked up from the palette with the keys
 
     friend class DrillProbe; // tests read the state through it
 };

@@ -46,4 +46,6 @@ void ドリル::wire() {
     form().on("Timer4", Event::Timer, [this](const EventArgs&) { Timer4_Timer(); });
     form().on("Timer5", Event::Timer, [this](const EventArgs&) { Timer5_Timer(); });
     form().on("Timer6", Event::Timer, [this](const EventArgs&) { Timer6_Timer(); });
+
+    wireKeyboardPath();
 }

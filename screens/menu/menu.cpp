@@ -19,6 +19,7 @@ void メニュー::wire() {
     for (const char* closer : {"Form", "Image1", "Image3", "Image4", "Label1", "Label2"})
         form().onClick(closer, [this] { ClosePanel(); });
     form().on("Timer1", Event::Timer, [this](const EventArgs&) { Timer1_Timer(); });
+    wireKeyboard();
 }
 
 // Only the first line of the explanation file is the program's; the rest is for authors.
@@ -43,12 +44,14 @@ void メニュー::Command4_Click() {
     Command4.setVisible(false);
     Label1.setVisible(true);
     Label2.setVisible(true);
+    PanelOpened();
 }
 
 void メニュー::ClosePanel() {
     Label1.setVisible(false);
     Label2.setVisible(false);
     Command4.setVisible(true);
+    PanelClosed();
 }
 
 void メニュー::Command1_Click() {

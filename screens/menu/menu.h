@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/screen.h"
+#include "platform/keyboard_stop.h"
 
 #include <cstdint>
 
@@ -32,4 +33,10 @@ private:
     platform::Timer& Timer1 = form().timer("Timer1");
 
     std::int16_t ringPhase = 0;
+
+    // The keyboard's way into the explanation panel, and the names screen readers read.
+    void wireKeyboard();
+    void PanelOpened();
+    void PanelClosed();
+    platform::KeyboardStop* panelStop = nullptr;
 };

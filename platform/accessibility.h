@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+class Control;
+
+// Screen readers (AT-SPI on Linux, UI Automation on Windows) read the controls through
+// Qt's accessibility interfaces: picture buttons as push buttons named by their face,
+// labels as text, meaningful images by what they show. An image given no name is
+// decoration and stays out of the tree. Installed once; every window made later uses it.
+void installAccessibility();
+
+// The name an image is read by. The second form follows the screen's state (a ring
+// position names the group placed there); call nameChanged() when it changes.
+void setAccessibleName(Control& control, const QString& name);
+void setAccessibleName(Control& control, std::function<QString()> name);
+void setAccessibleName(QWidget* widget, std::function<QString()> name);
+void nameChanged(QWidget* widget);
+
+// The item inside a keyboard stop that the arrow keys have reached: it becomes the
+// accessible focus, as a focused control would.
+void setKeyboardItem(QWidget* item);
+QWidget* keyboardItem();
+
+// What a sighted learner sees change on a text: the screen reader hears the new text.
+void textChanged(QWidget* widget, const QString& before, const QString& after);
+
+} // namespace platform

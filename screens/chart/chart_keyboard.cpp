@@ -1,0 +1,67 @@
+#include "screens/chart/chart.h"
+
+#include "platform/accessibility.h"
+
+// The chart from the keyboard: one stop after the two buttons holds the 24 letters. The
+// arrow keys go through them in letter order, the focused letter shows a frame, and Enter
+// shows its compound as a click on the letter does; Escape closes the panel again.
+void 系統図::wireKeyboard() {
+    platform::Form& screen = form();
+    platform::setAccessibleName(screen.button("Command2"), QStringLiteral("戻る"));
+    platform::setAccessibleName(screen.button("Command1"), QStringLiteral("終了"));
+    platform::ControlArray<platform::Image>& letters = screen.images("Image2");
+    for (int n = 1; n <= compoundCount; ++n)
+        platform::setAccessibleName(letters(n), QString(QChar(u'A' + n - 1)));
+    platform::setAccessibleName(screen.image("Image1"), QStringLiteral("Kaveloの系統図"));
+    platform::setAccessibleName(screen.image("Image3"), QStringLiteral("ベンゼン"));
+    platform::setAccessibleName(Image4, [this] {
+        return Frame1.caption().isEmpty() ? QStringLiteral("構造式") : Frame1.caption();
+    });
+
+    // Over the chart picture, where the letters are.
+    letterStop = new platform::KeyboardStop(
+        screen, QAccessible::List, QStringLiteral("化合物（Ａ～Ｘ）"), 135, 195, 13500, 5985);
+    letterStop->setObjectName(QStringLiteral("letters"));
+    letterStop->followInTabOrder(screen.button("Command1").widget());
+    letterStop->onFocusIn = [this] { ShowKeyLetter(true); };
+    letterStop->onFocusOut = [this] { ShowKeyLetter(false); };
+    letterStop->onKey = [this](int key) {
+        switch (key) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            MoveKeyLetter(keyLetter % compoundCount + 1);
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            MoveKeyLetter((keyLetter + compoundCount - 2) % compoundCount + 1);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            Image2_Click(keyLetter);
+            return true;
+        case Qt::Key_Escape:
+            ClosePanel();
+            return true;
+        default:
+            if (key >= Qt::Key_A && key < Qt::Key_A + compoundCount) {
+                MoveKeyLetter(key - Qt::Key_A + 1);
+                return true;
+            }
+            return false;
+        }
+    };
+}
+
+void 系統図::MoveKeyLetter(int letter) {
+    ShowKeyLetter(false);
+    keyLetter = letter;
+    ShowKeyLetter(true);
+}
+
+// The focused letter's zone draws the light frame of an image's border.
+void 系統図::ShowKeyLetter(bool shown) {
+    platform::Image& zone = form().images("Image2")(keyLetter);
+    zone.setBorderStyle(shown ? 1 : 0);
+    platform::setKeyboardItem(shown ? zone.widget() : nullptr);
+}

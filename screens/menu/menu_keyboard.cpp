@@ -1,0 +1,48 @@
+#include "screens/menu/menu.h"
+
+#include "platform/accessibility.h"
+
+// The menu from the keyboard: the explanation opens from its button, as a click opens it,
+// and the focus goes into the panel, which Escape or Enter closes as a click does; the
+// focus then returns to the button.
+void メニュー::wireKeyboard() {
+    platform::Form& screen = form();
+    const struct {
+        const char* button;
+        const char* face;
+    } faces[] = {{"Command1", "Kaveloドリル"},
+                 {"Command2", "Kavelo系統図"},
+                 {"Command3", "終了"},
+                 {"Command4", "説明"}};
+    for (const auto& b : faces)
+        platform::setAccessibleName(screen.button(b.button), QString::fromUtf8(b.face));
+
+    panelStop = new platform::KeyboardStop(screen, QAccessible::StaticText, QString(), 180, 4035,
+                                           6855, 4230);
+    panelStop->setObjectName(QStringLiteral("explanation"));
+    platform::setAccessibleName(panelStop, [this] { return Label2.text(); });
+    panelStop->followInTabOrder(Command4.widget());
+    panelStop->setVisible(false);
+    panelStop->onKey = [this](int key) {
+        if (key != Qt::Key_Escape && key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        ClosePanel();
+        return true;
+    };
+}
+
+// The button hid itself, and the focus went on to the next button: a learner on the
+// keyboard reads the explanation next.
+void メニュー::PanelOpened() {
+    panelStop->setVisible(true);
+    if (panelStop->keyboardInUse())
+        panelStop->setFocus(Qt::OtherFocusReason);
+}
+
+// The panel's stop goes with the panel; the focus it held goes back to the button.
+void メニュー::PanelClosed() {
+    const bool focused = form().window().focusWidget() == panelStop;
+    if (focused)
+        Command4.widget()->setFocus(Qt::OtherFocusReason);
+    panelStop->setVisible(false);
+}

@@ -1,0 +1,108 @@
+#include "platform/control_widget.h"
+#include "tests/support/drill_play.h"
+
+#include <QAccessible>
+#include <QTest>
+#include <QWindow>
+
+using namespace testing_support;
+
+namespace {
+
+QAccessibleInterface* accessibleOf(platform::Control& control) {
+    return QAccessible::queryAccessibleInterface(control.widget());
+}
+
+} // namespace
+
+// On every screen: no control is read as the anonymous client area a plain widget is;
+// whatever takes the focus has a name and a role; labels give their text through the text
+// interface; the decoration is not among the window's children.
+TEST(Accessibility, EveryScreenReadsItsControlsByRoleAndNameAndLeavesDecorationOut) {
+    const std::vector<std::tuple<app::ScreenId, const char*, const char*, int>> screens{
+        {app::ScreenId::Menu, "メニュー", "Image2", 4},
+        {app::ScreenId::Drill, "ドリル", "Image2", 6},
+        {app::ScreenId::Chart, "系統図", "Label1", 2}};
+    for (const auto& [id, caption, decoration, buttons] : screens) {
+        SCOPED_TRACE(caption);
+        Harness h;
+        h.startOn(id);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&h.window());
+        EXPECT_EQ(window->role(), QAccessible::Window);
+        EXPECT_EQ(window->text(QAccessible::Name), QString::fromUtf8(caption));
+        int pushButtons = 0;
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface* child = window->child(i);
+            ASSERT_NE(child, nullptr);
+            EXPECT_EQ(window->indexOfChild(child), i);
+            EXPECT_NE(child->role(), QAccessible::Client)
+                << child->object()->objectName().toStdString();
+            if (child->state().focusable) {
+                EXPECT_FALSE(child->text(QAccessible::Name).isEmpty());
+                pushButtons += child->role() == QAccessible::Button;
+            }
+            if (child->role() == QAccessible::StaticText && child->textInterface()) {
+                QAccessibleTextInterface* text = child->textInterface();
+                EXPECT_EQ(text->text(0, text->characterCount()), child->text(QAccessible::Name));
+            }
+        }
+        EXPECT_EQ(pushButtons, buttons);
+        EXPECT_EQ(window->indexOfChild(accessibleOf(h.control(decoration))), -1);
+    }
+}
+
+TEST(Accessibility, TheDrillNamesButtonsByTheirFacesAndImagesByWhatTheyShowNow) {
+    DrillHarness h;
+    h.startDrill(); // OH alone answers every question
+    struct Row {
+        const char* control;
+        int index;
+        QAccessible::Role role;
+        const char* name;
+    };
+    const std::vector<Row> rows{
+        {"Command4", -1, QAccessible::Button, "戻る"},
+        {"Command5", -1, QAccessible::Button, "判定"},
+        {"Command6", -1, QAccessible::Button, "再挑戦"},
+        {"Image3", 14, QAccessible::Graphic, "NH3+Cl−"},
+        {"Image3", 3, QAccessible::Graphic, "CH(CH3)2"},
+        {"Image5", 4, QAccessible::Graphic, "位置4 空き"},
+        {"Image10", -1, QAccessible::Graphic, "連続正解数 0"},
+        {"Image11", -1, QAccessible::Graphic, "金メダル"},
+        {"Label4", -1, QAccessible::StaticText, "官能基をドラッグして化学式を作って下さい"},
+        {"Label6", -1, QAccessible::StaticText, "第"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.control);
+        QAccessibleInterface* a = accessibleOf(h.control(row.control, row.index));
+        EXPECT_EQ(a->role(), row.role);
+        EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(row.name));
+    }
+    h.place(8, 1);
+    EXPECT_EQ(accessibleOf(h.image("Image5", 1))->text(QAccessible::Name),
+              QStringLiteral("位置1 COOH"));
+    h.place(18, 1);
+    h.judge();
+    ASSERT_TRUE(h.timers.advanceUntil([&] { return h.drill().streak() == 1; }));
+    EXPECT_EQ(accessibleOf(h.control("Image10"))->text(QAccessible::Name),
+              QStringLiteral("連続正解数 1"));
+    EXPECT_EQ(accessibleOf(h.control("Label13"))->text(QAccessible::Name), QStringLiteral("100"));
+}
+
+// A screen reader can press a picture button as the keyboard does, never a hidden one.
+TEST(Accessibility, ThePressActionOfAPictureButtonClicksItOnlyWhileItIsShown) {
+    DrillHarness h;
+    h.startDrill();
+    h.place(20, 1);
+    QAccessibleActionInterface* judge = accessibleOf(h.control("Command5"))->actionInterface();
+    ASSERT_NE(judge, nullptr);
+    ASSERT_TRUE(judge->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    judge->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(h.label("Label1").text(), QStringLiteral("化学式に誤りがあります"));
+    const int score = h.drill().score();
+    accessibleOf(h.control("Command6"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(h.drill().score(), score);
+    EXPECT_EQ(h.drill().askedCount(), 1); // 再挑戦 is hidden: the drill did not start over
+}

@@ -1,0 +1,268 @@
+#include "platform/control_widget.h"
+#include "tests/support/drill_play.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTest>
+#include <QWindow>
+
+using namespace testing_support;
+
+namespace {
+
+std::string focusName(Harness& h) {
+    QWidget* w = h.window().focusWidget();
+    if (auto* cw = dynamic_cast<platform::ControlWidget*>(w); cw && cw->control())
+        return cw->control()->displayName().toStdString();
+    return w ? w->objectName().toStdString() : "none";
+}
+
+// Keys go to the window, as the keyboard sends them: to whatever has the focus there. A
+// keyboard types into the active window, and only there does the focus move with events.
+void press(Harness& h, const QString& keys) {
+    for (const QString& name : keys.split(' ', Qt::SkipEmptyParts)) {
+        if (QApplication::activeWindow() != &h.window()) {
+            h.window().activateWindow();
+            QCoreApplication::processEvents();
+        }
+        const QKeySequence sequence(name);
+        const QKeyCombination combination = sequence[0];
+        QTest::keyClick(h.window().windowHandle(), combination.key(),
+                        combination.keyboardModifiers());
+    }
+}
+
+// The palette cells that show a picture: the lit ones.
+std::vector<int> litCells(Harness& h) {
+    std::vector<int> lit;
+    for (int n = 1; n <= 20; ++n)
+        if (h.image("Image3", n).hasPicture())
+            lit.push_back(n);
+    return lit;
+}
+
+// From the lit palette cell to `group`: rows first, then along the row.
+QString pathTo(int from, int group) {
+    QStringList keys;
+    const int rows = (group - 1) / 5 - (from - 1) / 5, columns = (group - 1) % 5 - (from - 1) % 5;
+    for (int i = 0; i < std::abs(rows); ++i)
+        keys << (rows > 0 ? "Down" : "Up");
+    for (int i = 0; i < std::abs(columns); ++i)
+        keys << (columns > 0 ? "Right" : "Left");
+    return keys.join(' ');
+}
+
+// Places `group` at `position` from the palette and comes back to it.
+void placeByKeys(DrillHarness& h, int group, int position) {
+    ASSERT_EQ(focusName(h), "palette");
+    ASSERT_EQ(litCells(h).size(), 1u);
+    press(h, pathTo(litCells(h).front(), group));
+    press(h, QStringLiteral("Return %1 Return").arg(position));
+}
+
+} // namespace
+
+TEST(KeyboardPath, AWholeDrillFromTheMenuToTheMedalWithKeysAloneAndTryAgain) {
+    DrillHarness h;
+    h.start();
+    press(h, "Tab Return"); // Kavelo系統図 -> Kaveloドリル, opened
+    ASSERT_EQ(h.window().windowTitle(), QStringLiteral("ドリル"));
+    const QStringList fields = QString::fromLatin1(h.content.read(QStringLiteral("説明/正解.txt")))
+                                   .split(QRegularExpression("[,\\s]+"), Qt::SkipEmptyParts);
+    press(h, "Tab Tab Tab Tab Tab"); // 全削除 … 判定, then the palette
+    int questions = 0;
+    while (h.drill().drillFinished() == 0 && questions < 40) {
+        ASSERT_EQ(h.label("Label7").text(), QString::number(++questions));
+        const int q = h.drill().currentQuestion();
+        for (int p = 1; p <= 6; ++p)
+            if (const int group = fields.at((q - 1) * 6 + p - 1).toInt())
+                placeByKeys(h, group, (p - 1 + questions) % 6 + 1);
+        press(h, "Shift+Tab");
+        ASSERT_EQ(focusName(h), "Command5");
+        press(h, "Return");
+        ASSERT_EQ(h.drill().matchFound(), 1) << "question " << q;
+        // 判定 hid itself: the focus went on to the palette.
+        ASSERT_EQ(focusName(h), "palette");
+        ASSERT_TRUE(h.timers.advanceUntil(
+            [&] { return h.drill().drillFinished() == 1 || h.drill().askedCount() != questions; }));
+    }
+    EXPECT_EQ(questions, 35);
+    EXPECT_EQ(h.label("Label13").text(), QStringLiteral("10500"));
+    EXPECT_TRUE(h.visible("Image11") && h.visible("Command6") && !h.visible("Command5"));
+    EXPECT_EQ(h.sound.played.last(), h.content.path() + QStringLiteral("\\音\\gokaku.wav"));
+    press(h, "Shift+Tab");
+    EXPECT_EQ(focusName(h), "Command6");
+    press(h, "Space");
+    EXPECT_EQ(h.label("Label7").text(), QStringLiteral("1"));
+    EXPECT_EQ(focusName(h), "palette"); // 再挑戦 hid itself
+}
+
+TEST(KeyboardPath, TabReachesThePaletteAndTheRingAfterTheButtonsAndShiftTabGoesBack) {
+    DrillHarness h;
+    h.startDrill();
+    std::string order = focusName(h);
+    for (int i = 0; i < 7; ++i) {
+        press(h, "Tab");
+        order += ' ' + focusName(h);
+    }
+    for (int i = 0; i < 3; ++i) {
+        press(h, "Shift+Tab");
+        order += ' ' + focusName(h);
+    }
+    EXPECT_EQ(order, "Command1 Command2 Command3 Command4 Command5 palette ring Command1 ring "
+                     "palette Command5");
+}
+
+// Each row: the keys pressed on the palette, the one cell lit after them.
+TEST(KeyboardPath, TheArrowKeysLightOneGroupWithTheHoverPicture) {
+    DrillHarness h;
+    h.startDrill();
+    press(h, "Tab Tab Tab Tab Tab");
+    const std::vector<std::pair<const char*, int>> rows{
+        {"", 1},           {"Right", 2},      {"Left Left", 20}, {"Right", 1},      {"Up", 1},
+        {"Down Down", 11}, {"Down Down", 16}, {"Down", 16},      {"Left Up Up", 5}, {"Right", 6}};
+    for (const auto& [keys, lit] : rows) {
+        SCOPED_TRACE(keys);
+        press(h, keys);
+        EXPECT_EQ(litCells(h), std::vector<int>{lit});
+        EXPECT_TRUE(
+            h.image("Image3", lit).picturePath().endsWith(QStringLiteral("ki2(%1).gif").arg(lit)));
+        EXPECT_EQ(h.drill().litPaletteItem(), lit);
+    }
+    press(h, "Shift+Tab"); // leaving the palette puts the light out, as the bare screen does
+    EXPECT_TRUE(litCells(h).empty());
+}
+
+// The same groups placed by the keys on one drill and dragged on another leave the same
+// pictures, bonds, frames, ring and instruction bar.
+TEST(KeyboardPath, EnterOnTheRingPlacesTheGroupExactlyAsADropDoes) {
+    DrillHarness keys, mouse;
+    keys.startDrill();
+    mouse.startDrill();
+    press(keys, "Tab Tab Tab Tab Tab");
+    const std::vector<std::pair<int, int>> rows{{8, 2}, {18, 2}, {15, 5}, {14, 1}, {1, 6}};
+    for (const auto& [group, position] : rows) {
+        SCOPED_TRACE(group * 10 + position);
+        placeByKeys(keys, group, position);
+        mouse.place(group, position);
+        EXPECT_EQ(keys.ringView(), mouse.ringView());
+        EXPECT_EQ(keys.drill().ring(), mouse.drill().ring());
+        EXPECT_EQ(keys.visible("Label4"), mouse.visible("Label4"));
+    }
+    EXPECT_EQ(keys.ringView(), "ki(14,1).gif+ ki(18,1).gif+ - - ki(15,2).gif+ ki(1,2).gif+");
+}
+
+// Each row: keys, then the ring as seen and where the focus is. The focused position shows
+// the selection frame, also when it is empty; a carried group previews where it would go.
+TEST(KeyboardPath, OnTheRingArrowsAndDigitsChooseEnterPlacesDeleteRemovesEscapePutsBack) {
+    DrillHarness h;
+    h.startDrill();
+    press(h, "Tab Tab Tab Tab Tab Tab");
+    struct Row {
+        const char* keys;
+        const char* ring;
+        const char* focus;
+    };
+    const std::vector<Row> rows{
+        {"", "-# - - - - -", "ring"},
+        {"3", "- - -# - - -", "ring"},
+        {"Left", "- -# - - - -", "ring"},
+        {"Up Left", "- - - - - -#", "ring"},
+        {"Down", "-# - - - - -", "ring"},
+        {"Shift+Tab", "- - - - - -", "palette"},
+        {"Return", "ki(1,1).gif+# - - - - -", "ring"},
+        {"Right", "- ki(1,1).gif+# - - - -", "ring"},
+        {"Escape", "- - - - - -", "palette"},
+        {"Return 2 Return", "- ki(1,1).gif+ - - - -", "palette"},
+        {"Tab", "- ki(1,1).gif+# - - - -", "ring"},
+        {"Delete", "- -# - - - -", "ring"},
+        {"Shift+Tab Right Return 6 Return", "- - - - - ki(2,2).gif+", "palette"},
+        {"Return Tab", "- - - - - ki(2,2).gif+", "Command1"}, // Tab puts a carried group back
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.keys);
+        press(h, row.keys);
+        EXPECT_EQ(h.ringView(), row.ring);
+        EXPECT_EQ(focusName(h), row.focus);
+    }
+    EXPECT_EQ(h.drill().ring(), (Ring{0, 0, 0, 0, 0, 0, 2}));
+    EXPECT_TRUE(litCells(h).empty());
+}
+
+// 判定 hides while its verdict is up. From the keyboard the focus goes on to the palette and
+// comes back to 判定 once it shows; a mouse user's focus moves as it always has.
+TEST(KeyboardPath, WhenTheJudgeButtonHidesTheFocusGoesToTheNextStopOnlyForTheKeyboard) {
+    for (bool keyboard : {true, false}) {
+        SCOPED_TRACE(keyboard);
+        DrillHarness h;
+        h.startDrill();
+        h.place(20, 1);
+        if (keyboard)
+            press(h, "Tab Tab Tab Tab Return");
+        else
+            h.judge();
+        EXPECT_FALSE(h.visible("Command5"));
+        EXPECT_EQ(focusName(h), keyboard ? "palette" : "Command1");
+        EXPECT_EQ(litCells(h).size(), keyboard ? 1u : 0u);
+        ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible("Command5"); }));
+        if (keyboard) {
+            press(h, "Shift+Tab");
+            EXPECT_EQ(focusName(h), "Command5");
+        }
+    }
+}
+
+TEST(KeyboardPath, TheMenuExplanationOpensFromItsButtonAndClosesWithEscapeOrEnter) {
+    Harness h;
+    h.start();
+    press(h, "Shift+Tab");
+    ASSERT_EQ(focusName(h), "Command4");
+    for (const char* closer : {"Escape", "Return"}) {
+        SCOPED_TRACE(closer);
+        press(h, "Space");
+        EXPECT_TRUE(h.control("Label2").visible());
+        EXPECT_EQ(focusName(h), "explanation");
+        press(h, closer);
+        EXPECT_FALSE(h.control("Label2").visible());
+        EXPECT_EQ(focusName(h), "Command4");
+    }
+    h.click(h.control("Command4")); // the mouse's way is as before
+    EXPECT_TRUE(h.control("Label2").visible());
+    EXPECT_EQ(focusName(h), "Command2");
+}
+
+TEST(KeyboardPath, OnTheChartTheArrowsGoThroughTheLettersAndEnterShowsTheCompound) {
+    Harness h;
+    h.startOn(app::ScreenId::Chart);
+    auto framed = [&] {
+        std::vector<int> letters;
+        for (int n = 1; n <= 24; ++n)
+            if (h.image("Image2", n).borderStyle() == 1)
+                letters.push_back(n);
+        return letters;
+    };
+    auto& frame = h.control<platform::Frame>("Frame1");
+    QStringDecoder cp932("windows-31j");
+    const QStringList names = QString(cp932(h.content.read(QStringLiteral("化合物/名前.txt"))))
+                                  .remove('"')
+                                  .split(QRegularExpression("[\\r\\n]+"), Qt::SkipEmptyParts);
+    ASSERT_EQ(names.size(), 24);
+    EXPECT_TRUE(framed().empty());
+    // Each row: keys, the framed letter, the panel's caption or "" when it is closed.
+    const std::vector<std::tuple<const char*, int, int>> rows{
+        {"Tab Tab", 1, 0},  {"Right Return", 2, 2}, {"Left Left", 24, 2},
+        {"Return", 24, 24}, {"Escape", 24, 0},      {"Down Down", 2, 0}};
+    for (const auto& [keys, letter, shown] : rows) {
+        SCOPED_TRACE(keys);
+        press(h, keys);
+        EXPECT_EQ(focusName(h), "letters");
+        EXPECT_EQ(framed(), std::vector<int>{letter});
+        EXPECT_EQ(frame.visible(), shown != 0);
+        if (shown)
+            EXPECT_EQ(frame.caption(), names.at(shown - 1));
+    }
+    press(h, "Tab");
+    EXPECT_TRUE(framed().empty());
+}
