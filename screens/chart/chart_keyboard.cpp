@@ -10,7 +10,7 @@ void 系統図::wireKeyboard() {
     platform::setAccessibleName(screen.button("Command2"), QStringLiteral("戻る"));
     platform::setAccessibleName(screen.button("Command1"), QStringLiteral("終了"));
     platform::ControlArray<platform::Image>& letters = screen.images("Image2");
-    for (int n = 1; n <= compoundCount; ++n)
+    for (int n = 1; n <= content::compoundCount; ++n)
         platform::setAccessibleName(letters(n), QString(QChar(u'A' + n - 1)));
     platform::setAccessibleName(screen.image("Image1"), QStringLiteral("Kaveloの系統図"));
     platform::setAccessibleName(screen.image("Image3"), QStringLiteral("ベンゼン"));
@@ -29,11 +29,11 @@ void 系統図::wireKeyboard() {
         switch (key) {
         case Qt::Key_Right:
         case Qt::Key_Down:
-            MoveKeyLetter(keyLetter % compoundCount + 1);
+            MoveKeyLetter(keyLetter % content::compoundCount + 1);
             return true;
         case Qt::Key_Left:
         case Qt::Key_Up:
-            MoveKeyLetter((keyLetter + compoundCount - 2) % compoundCount + 1);
+            MoveKeyLetter((keyLetter + content::compoundCount - 2) % content::compoundCount + 1);
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -44,7 +44,7 @@ void 系統図::wireKeyboard() {
             ClosePanel();
             return true;
         default:
-            if (key >= Qt::Key_A && key < Qt::Key_A + compoundCount) {
+            if (key >= Qt::Key_A && key < Qt::Key_A + content::compoundCount) {
                 MoveKeyLetter(key - Qt::Key_A + 1);
                 return true;
             }

@@ -72,7 +72,7 @@ void ドリル::LightKeyPaletteItem() {
         Image3(litPaletteItem).clearPicture();
     hoverPaletteItem = litPaletteItem = keyPaletteItem;
     dragGroupText = QString::number(keyPaletteItem);
-    Image3(keyPaletteItem).loadPicture(highlightPicturePath(dragGroupText));
+    Image3(keyPaletteItem).loadPicture(highlightPicturePath(keyPaletteItem));
     platform::setKeyboardItem(Image3(keyPaletteItem).widget());
 }
 
@@ -102,7 +102,7 @@ void ドリル::PickUpKeyGroup() {
     dragGroup = keyPaletteItem;
     selectedPosition = 0;
     dragGroupText = QString::number(dragGroup);
-    Image3(dragGroup).loadPicture(highlightPicturePath(dragGroupText));
+    Image3(dragGroup).loadPicture(highlightPicturePath(dragGroup));
     keyCarrying = true;
     ringStop->setFocus(Qt::OtherFocusReason);
 }
