@@ -194,8 +194,12 @@ void Soak::checkDrill() {
     score_ = score;
     finished_ = drill.drillFinished() == 1;
 
+    // The keyboard's focus on the ring shows the frame on its position, empty or not.
+    QWidget* focus = h_->window().focusWidget();
+    const bool ringFocused = focus && focus->objectName() == QLatin1String("ring");
     for (int p = 1; p <= 6; ++p)
-        if (cells_[p]->visible() && cells_[p]->borderStyle() == 1 && !cells_[p]->hasPicture())
+        if (cells_[p]->visible() && cells_[p]->borderStyle() == 1 && !cells_[p]->hasPicture() &&
+            !(ringFocused && drill.selectedPosition() == p))
             return fail("a frame around the empty cell " + std::to_string(p));
 
     bool verdict = false;
