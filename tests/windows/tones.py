@@ -3,7 +3,8 @@ becomes a pure tone of its own pitch, so that a recording of the sound card tell
 which ones played, and in which order.
 
   tones.py write FOLDER     writes o.wav, x.wav and gokaku.wav (PCM WAV) into FOLDER
-  tones.py identify RAW     names the tones in a recording (signed 16-bit, 8000 Hz, mono)
+  tones.py identify RAW     names the sounds in a recording, in order (signed 16-bit,
+                            8000 Hz, mono)
 """
 
 import array
@@ -28,23 +29,43 @@ def write(folder):
             out.writeframes(frames.tobytes())
 
 
+def amplitudes(window):
+    """The amplitude of each test tone in a 50 ms window (Goertzel): two sounds that
+    overlap for a moment are both seen, and a gap in the playback only lowers them."""
+    found = {}
+    for name, pitch in TONES.items():
+        coefficient = 2 * math.cos(2 * math.pi * pitch / RATE)
+        previous = before = 0.0
+        for sample in window:
+            previous, before = sample + coefficient * previous - before, previous
+        power = previous * previous + before * before - coefficient * previous * before
+        found[name] = 2 * math.sqrt(max(power, 0.0)) / len(window)
+    return found
+
+
 def identify(raw):
+    """Each sound played is one event: at least 150 ms of its pitch, with the gaps of up
+    to 200 ms that a loaded machine leaves in the playback bridged. Prints the events in
+    the order they began, e.g. "x o o gokaku"."""
     data = pathlib.Path(raw).read_bytes()
     samples = array.array("h")
     samples.frombytes(data[: len(data) // 2 * 2])
-    heard = []
-    for start in range(0, len(samples) - WINDOW, WINDOW):
-        window = samples[start:start + WINDOW]
-        if math.sqrt(sum(s * s for s in window) / WINDOW) < 500:
-            continue
-        crossings = sum(1 for a, b in zip(window, window[1:]) if (a < 0) != (b < 0))
-        pitch = crossings * RATE / (2 * WINDOW)
-        name = min(TONES, key=lambda n: abs(TONES[n] - pitch))
-        if abs(TONES[name] - pitch) > 0.15 * TONES[name]:
-            continue
-        if not heard or heard[-1] != name:
-            heard.append(name)
-    print(" ".join(heard) if heard else "silence")
+    windows = [amplitudes(samples[i:i + WINDOW]) for i in range(0, len(samples) - WINDOW, WINDOW)]
+    events = []
+    for name in TONES:
+        on = [w[name] >= 1500 for w in windows] + [False] * 6
+        start, gap = None, 0
+        for i, lit in enumerate(on):
+            if lit:
+                start = i if start is None else start
+                gap = 0
+            elif start is not None:
+                gap += 1
+                if gap > 4:
+                    if i - gap + 1 - start >= 3:
+                        events.append((start, name))
+                    start, gap = None, 0
+    print(" ".join(name for _, name in sorted(events)) or "silence")
 
 
 if __name__ == "__main__":
