@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/definition.h"
+#include "platform/scaled_picture.h"
 
 #include <QFont>
 #include <QImage>
@@ -15,6 +16,7 @@ namespace platform {
 
 class Form;
 class ControlWidget;
+class RuntimeError;
 class TimerHandle;
 
 // A control of a screen: a name (and an index inside a control array), a rectangle in
@@ -53,6 +55,11 @@ protected:
     void createWidget(QWidget* parent, const char* tip);
     void resize(double width, double height);
     void repaint();
+    // The device pixel ratio of the display the control is on.
+    double pixelRatio() const;
+    // A content fault met while painting (a finer picture read for a window moved to
+    // another display) goes out as any handler's error, once the painting is over.
+    void reportAfterPainting(const RuntimeError& error);
 
 private:
     void placeWidget();
@@ -95,6 +102,9 @@ public:
     void loadPicture(const QString& contentPath);
     void clearPicture();
     bool hasPicture() const { return !picture_.isNull(); }
+    // The picture as loaded (1x); what a finer display shows of it.
+    const QImage& picture() const { return picture_.image(); }
+    const QImage& pixelsAt(double ratio) { return picture_.pixelsFor(ratio); }
     // The path of the picture on view, empty when there is none.
     const QString& picturePath() const { return picturePath_; }
 
@@ -104,7 +114,7 @@ public:
     void paint(QPainter& painter) override;
 
 private:
-    QImage picture_;
+    ScaledPicture picture_;
     QString picturePath_;
     bool stretch_;
     int borderStyle_ = 0;
@@ -119,7 +129,7 @@ public:
     void paint(QPainter& painter) override;
 
 private:
-    QImage face_;
+    ScaledPicture face_;
     QString picturePath_;
 };
 

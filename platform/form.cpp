@@ -2,6 +2,7 @@
 
 #include "platform/control_widget.h"
 #include "platform/picture.h"
+#include "platform/runtime_error.h"
 #include "platform/twips.h"
 
 #include <QGuiApplication>
@@ -189,6 +190,10 @@ void Form::onClick(const char* control, std::function<void()> handler) {
 bool Form::wired(const Control* control, Event event) const {
     const QString name = control ? control->name() : QString::fromUtf8(windowName);
     return handlers_.count({name, event}) != 0;
+}
+
+void Form::report(const RuntimeError& error) {
+    dispatch_.run([&error] { throw error; });
 }
 
 void Form::fire(Control* control, Event event, EventArgs args) {

@@ -72,6 +72,8 @@ public:
     // A click handler that needs none of the event's arguments.
     void onClick(const char* control, std::function<void()> handler);
     bool wired(const Control* control, Event event) const;
+    // Ends the program with a run-time error met outside any handler, as a handler's would.
+    void report(const RuntimeError& error);
 
     // Starts a manual drag of `source` from inside its MouseDown handler; the drag lasts
     // until the button that started it is released.
