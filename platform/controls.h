@@ -102,9 +102,6 @@ public:
     void loadPicture(const QString& contentPath);
     void clearPicture();
     bool hasPicture() const { return !picture_.isNull(); }
-    // The picture as loaded (1x); what a finer display shows of it.
-    const QImage& picture() const { return picture_.image(); }
-    const QImage& pixelsAt(double ratio) { return picture_.pixelsFor(ratio); }
     // The path of the picture on view, empty when there is none.
     const QString& picturePath() const { return picturePath_; }
 
