@@ -1,5 +1,6 @@
 #include "checker/check_folder.h"
 
+#include "checker/companions.h"
 #include "checker/pictures.h"
 #include "checker/sounds.h"
 #include "checker/text_files.h"
@@ -36,6 +37,7 @@ Findings checkFolder(const ContentFolder& folder) {
     const auto names = guarded(nameFile, findings, [&] { return checkNames(folder, findings); });
     checkNameWidths(names, findings);
     checkCompoundPictures(folder, findings);
+    checkCompanions(folder, findings);
     return findings;
 }
 

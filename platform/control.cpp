@@ -1,7 +1,11 @@
 #include "platform/controls.h"
 
 #include "platform/control_widget.h"
+#include "platform/form.h"
+#include "core/runtime_error.h"
 #include "platform/twips.h"
+
+#include <QTimer>
 
 namespace platform {
 
@@ -53,6 +57,17 @@ void Control::setVisible(bool visible) {
 void Control::repaint() {
     if (widget_)
         widget_->update();
+}
+
+double Control::pixelRatio() const { return widget_ ? widget_->devicePixelRatioF() : 1.0; }
+
+void Control::reportAfterPainting(const RuntimeError& error) {
+    // A widget whose control has gone (its screen unloaded meanwhile) reports nothing.
+    QPointer<ControlWidget> widget = widget_;
+    QTimer::singleShot(0, widget_.data(), [widget, error] {
+        if (widget && widget->control())
+            widget->control()->form().report(error);
+    });
 }
 
 void Control::placeWidget() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/definition.h"
+#include "platform/scaled_picture.h"
 
 #include <QFont>
 #include <QImage>
@@ -15,6 +16,7 @@ namespace platform {
 
 class Form;
 class ControlWidget;
+class RuntimeError;
 class TimerHandle;
 
 // A control of a screen: a name (and an index inside a control array), a rectangle in
@@ -53,6 +55,11 @@ protected:
     void createWidget(QWidget* parent, const char* tip);
     void resize(double width, double height);
     void repaint();
+    // The device pixel ratio of the display the control is on.
+    double pixelRatio() const;
+    // A content fault met while painting (a finer picture read for a window moved to
+    // another display) goes out as any handler's error, once the painting is over.
+    void reportAfterPainting(const RuntimeError& error);
 
 private:
     void placeWidget();
@@ -106,7 +113,7 @@ public:
     void paint(QPainter& painter) override;
 
 private:
-    QImage picture_;
+    ScaledPicture picture_;
     QString picturePath_;
     bool stretch_;
     int borderStyle_ = 0;
@@ -121,7 +128,7 @@ public:
     void paint(QPainter& painter) override;
 
 private:
-    QImage face_;
+    ScaledPicture face_;
     QString picturePath_;
 };
 

@@ -3,6 +3,7 @@
 #include "core/picture.h"
 #include "platform/accessibility.h"
 #include "platform/control_widget.h"
+#include "core/runtime_error.h"
 #include "platform/twips.h"
 
 #include <QGuiApplication>
@@ -186,6 +187,10 @@ void Form::on(const char* control, Event event, Handler handler) {
 
 void Form::onClick(const char* control, std::function<void()> handler) {
     on(control, Event::Click, [handler = std::move(handler)](const EventArgs&) { handler(); });
+}
+
+void Form::report(const RuntimeError& error) {
+    dispatch_.run([&error] { throw error; });
 }
 
 void Form::fire(Control* control, Event event, EventArgs args) {

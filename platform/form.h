@@ -71,6 +71,8 @@ public:
     void on(const char* control, Event event, Handler handler);
     // A click handler that needs none of the event's arguments.
     void onClick(const char* control, std::function<void()> handler);
+    // Ends the program with a run-time error met outside any handler, as a handler's would.
+    void report(const RuntimeError& error);
 
     // Starts a manual drag of `source` from inside its MouseDown handler; the drag lasts
     // until the button that started it is released.

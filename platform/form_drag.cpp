@@ -2,11 +2,15 @@
 
 #include "core/picture.h"
 #include "platform/control_widget.h"
+#include "core/picture.h"
+#include "platform/picture_scale.h"
 #include "platform/twips.h"
 
 #include <QCursor>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <cmath>
 
 namespace platform {
 
@@ -15,11 +19,24 @@ namespace {
 // The drag icons point with the top-left of their lens.
 constexpr int dragIconHotspot = 10;
 
-QCursor dragCursor(const Control& source) {
+// On a finer display the icon drawn for it is used, at the display's own pixels, so that
+// it keeps its size on the screen. The hotspot must then move with the lens: X11 takes a
+// cursor's pixels and hotspot as they are, while Windows scales the hotspot itself by the
+// display's ratio and the pixels by the ratio the pixmap says it has.
+QCursor dragCursor(const Control& source, double ratio) {
     if (!source.dragIcon())
         return QCursor(Qt::DragMoveCursor);
-    const QImage icon = loadPicture(QString::fromUtf8(source.dragIcon()));
-    return QCursor(QPixmap::fromImage(icon), dragIconHotspot, dragIconHotspot);
+    const QString path = QString::fromUtf8(source.dragIcon());
+    const QImage icon = loadPicture(path);
+    if (ratio <= 1.0)
+        return QCursor(QPixmap::fromImage(icon), dragIconHotspot, dragIconHotspot);
+    const QString finer = scaledName(path, artworkScaleFor(ratio));
+    QPixmap pixmap = QPixmap::fromImage(
+        pixelsAtRatio(QFileInfo::exists(finer) ? loadPicture(finer) : icon, icon.size(), ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    const bool scalesHotspot = QGuiApplication::platformName() == QLatin1String("windows");
+    const int hotspot = scalesHotspot ? dragIconHotspot : int(std::lround(dragIconHotspot * ratio));
+    return QCursor(pixmap, hotspot, hotspot);
 }
 
 } // namespace
@@ -27,7 +44,7 @@ QCursor dragCursor(const Control& source) {
 void Form::beginDrag(Control& source) {
     if (dragging())
         return;
-    QGuiApplication::setOverrideCursor(dragCursor(source));
+    QGuiApplication::setOverrideCursor(dragCursor(source, window_widget_->devicePixelRatioF()));
     dragSource_ = &source;
     dragButton_ = lastPressButton_;
     dragUnder_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/paths.h"
 #include "core/picture.h"
+#include "core/runtime_error.h"
 #include "platform/twips.h"
 
 #include <QPainter>
@@ -17,7 +18,7 @@ Image::Image(Form& form, const ControlDef& def, QWidget* parent)
 }
 
 void Image::loadPicture(const QString& contentPath) {
-    picture_ = platform::loadPicture(contentPath);
+    picture_.load(contentPath, pixelRatio());
     picturePath_ = nativePath(contentPath);
     if (!stretch_)
         resize(toTwips(picture_.width()), toTwips(picture_.height()));
@@ -25,7 +26,7 @@ void Image::loadPicture(const QString& contentPath) {
 }
 
 void Image::clearPicture() {
-    picture_ = QImage();
+    picture_.clear();
     picturePath_.clear();
     repaint();
 }
@@ -40,10 +41,14 @@ void Image::setBorderStyle(int style) {
 void Image::paint(QPainter& painter) {
     const QRect area(QPoint(0, 0), widget()->size());
     if (!picture_.isNull()) {
-        if (stretch_)
-            painter.drawImage(area, picture_);
-        else
-            painter.drawImage(QPoint(0, 0), picture_);
+        try {
+            if (stretch_)
+                picture_.drawStretched(painter, area);
+            else
+                picture_.draw(painter, QPoint(0, 0));
+        } catch (const RuntimeError& error) {
+            reportAfterPainting(error);
+        }
     }
     if (borderStyle_ == 1) {
         // A light line: every screen is black, and a black frame would not be seen.

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include "core/picture.h"
+#include "core/runtime_error.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -9,11 +10,12 @@ namespace platform {
 
 PictureButton::PictureButton(Form& form, const ControlDef& def, QWidget* parent)
     : Control(form, def) {
+    // The widget first: it knows the display the face is drawn for.
+    createWidget(parent, def.tip);
     if (def.picture) {
         picturePath_ = QString::fromUtf8(def.picture);
-        face_ = loadPicture(picturePath_);
+        face_.load(picturePath_, pixelRatio());
     }
-    createWidget(parent, def.tip);
     // The form gives the focus on a press of the primary button; other buttons leave it.
     widget()->setFocusPolicy(Qt::TabFocus);
 }
@@ -27,7 +29,11 @@ void PictureButton::paint(QPainter& painter) {
         QPoint corner((area.width() - face_.width()) / 2, (area.height() - face_.height()) / 2);
         if (pressed)
             corner += QPoint(1, 1);
-        painter.drawImage(corner, face_);
+        try {
+            face_.draw(painter, corner);
+        } catch (const RuntimeError& error) {
+            reportAfterPainting(error);
+        }
     }
     painter.setClipping(false);
     const QColor light(Qt::white), dark(0x40, 0x40, 0x40);

@@ -47,8 +47,45 @@ TEST(Artwork, EveryPictureDecodesWithTheFormatSizeAndLookOfItsKind) {
         for (QDirIterator it(root, {"*.gif", "*.bmp", "*.ico", "*.jpg"}, QDir::Files,
                              QDirIterator::Subdirectories);
              it.hasNext();)
-            seen << describe(it.next());
+            if (const QString path = it.next(); !path.contains(QLatin1Char('@')))
+                seen << describe(path);
     for (const QString& picture : seen)
         EXPECT_TRUE(known.match(picture).hasMatch()) << picture.toStdString();
     EXPECT_EQ(seen.size(), 35 + 84) << "the pictures compiled in and those of the default content";
+}
+
+// Every picture the screens show has its finer drawings: the artwork at 2x and 3x, the
+// default content's pictures a companion at 2x; each in its picture's format at exactly
+// that multiple of its size. Only the window icon has none (the system scales it).
+TEST(Artwork, EveryPictureHasItsFinerDrawingsAtExactMultiplesOfItsSize) {
+    const QRegularExpression scaled(QStringLiteral("^(.*)@([23])x(\\.[a-z]+)$"));
+    QStringList pictures, variants;
+    for (const QString& root :
+         {QStringLiteral(":/"), testing_support::ContentFolder::defaultContent()})
+        for (QDirIterator it(root, {"*.gif", "*.bmp", "*.ico", "*.jpg"}, QDir::Files,
+                             QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const QString path = it.next();
+            (path.contains(QLatin1Char('@')) ? variants : pictures) << path;
+        }
+    QStringList expected;
+    for (const QString& picture : pictures) {
+        if (picture == QStringLiteral(":/icon.ico"))
+            continue;
+        const qsizetype dot = picture.lastIndexOf(QLatin1Char('.'));
+        for (int scale = 2; scale <= (picture.startsWith(QLatin1Char(':')) ? 3 : 2); ++scale)
+            expected << picture.left(dot) + QStringLiteral("@%1x").arg(scale) + picture.mid(dot);
+    }
+    expected.sort();
+    variants.sort();
+    EXPECT_EQ(variants, expected);
+    for (const QString& variant : variants) {
+        SCOPED_TRACE(variant.toStdString());
+        const auto match = scaled.match(variant);
+        ASSERT_TRUE(match.hasMatch());
+        QImageReader original(match.captured(1) + match.captured(3)), finer(variant);
+        const int scale = match.captured(2).toInt();
+        EXPECT_EQ(finer.format(), original.format());
+        EXPECT_EQ(finer.read().size(), original.read().size() * scale);
+    }
 }

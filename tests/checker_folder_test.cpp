@@ -199,7 +199,10 @@ const std::vector<Fault>& faults() {
          "絵として読めません",
          true},
         {"group picture of the wrong size",
-         [](ContentFolder& c) { c.writeBytes("官能基/ki(9,1).gif", bmp(100, 20)); },
+         [](ContentFolder& c) {
+             c.writeBytes("官能基/ki(9,1).gif", bmp(100, 20));
+             c.writeBytes("官能基/ki(9,1)@2x.gif", bmp(200, 40)); // drawn with it
+         },
          {"W 官能基/ki(9,1).gif 基 9 COONa（位置 1～4 用）"},
          "100 × 20 画素.*140 × 28",
          true},
@@ -219,12 +222,18 @@ const std::vector<Fault>& faults() {
          "絵として読めません",
          true},
         {"compound picture larger than the panel",
-         [](ContentFolder& c) { c.writeBytes("化合物/b(2).gif", bmp(226, 100)); },
+         [](ContentFolder& c) {
+             c.writeBytes("化合物/b(2).gif", bmp(226, 100));
+             c.writeBytes("化合物/b(2)@2x.gif", bmp(452, 200));
+         },
          {"W 化合物/b(2).gif B（2 番目）"},
          "226 × 100 画素は.*225 × 125",
          true},
         {"compound picture as tall as the panel",
-         [](ContentFolder& c) { c.writeBytes("化合物/b(3).gif", bmp(225, 125)); },
+         [](ContentFolder& c) {
+             c.writeBytes("化合物/b(3).gif", bmp(225, 125));
+             c.writeBytes("化合物/b(3)@2x.gif", bmp(450, 250));
+         },
          {},
          "",
          false},

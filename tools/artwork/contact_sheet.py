@@ -20,7 +20,9 @@ def pictures(repo_root):
     for top in ("assets", "content"):
         base = repo_root / top
         if base.is_dir():
-            found += sorted(p for p in base.rglob("*") if p.suffix.lower() in PICTURE_SUFFIXES)
+            # the 2x and 3x drawings are the same pictures again, only finer
+            found += sorted(p for p in base.rglob("*")
+                            if p.suffix.lower() in PICTURE_SUFFIXES and "@" not in p.stem)
     return found
 
 

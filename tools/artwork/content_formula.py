@@ -66,10 +66,10 @@ def _font(px: int) -> ImageFont.FreeTypeFont:
     return _fonts[px]
 
 
-def _paren_shift(ch: str) -> float:
+def _paren_shift(ch: str, k: int = 1) -> float:
     """Baseline offset that centres a smaller parenthesis on the capitals."""
-    cap = _font(MAIN_PX).getbbox("H", anchor="ls")
-    par = _font(PAREN_PX).getbbox(ch, anchor="ls")
+    cap = _font(MAIN_PX * k).getbbox("H", anchor="ls")
+    par = _font(PAREN_PX * k).getbbox(ch, anchor="ls")
     return (cap[1] + cap[3]) / 2 - (par[1] + par[3]) / 2
 
 
@@ -92,25 +92,28 @@ def tokens(formula: str):
 
 class Typeset:
     """A formula laid out in supersampled pixels, baseline at y = 0, pen
-    starting at x = 0. `glyphs` holds (text, font, x, y) per glyph."""
+    starting at x = 0. `glyphs` holds (text, font, x, y) per glyph.
+    With k = 2 or 3 the same formula is set k times larger, for the
+    companions that finer displays show in the same place."""
 
-    def __init__(self, formula: str):
+    def __init__(self, formula: str, k: int = 1):
         self.formula = formula
+        self.k = k
         self.glyphs = []
         x = 0.0
         for text, kind in tokens(formula):
             if kind == "main":
-                font, y = _font(MAIN_PX), 0.0
+                font, y = _font(MAIN_PX * k), 0.0
             elif kind == "sub":
-                font, y = _font(SMALL_PX), SUB_DROP * SCALE
+                font, y = _font(SMALL_PX * k), SUB_DROP * SCALE * k
             else:
-                font, y = _font(SMALL_PX), -SUP_RISE * SCALE
+                font, y = _font(SMALL_PX * k), -SUP_RISE * SCALE * k
             # Charges follow the subscript instead of stacking over it: at
             # this size a stacked "+" runs into the letter before it.
             for ch in text:
                 glyph_font, glyph_y = font, y
                 if ch in "()":
-                    glyph_font, glyph_y = _font(PAREN_PX), _paren_shift(ch)
+                    glyph_font, glyph_y = _font(PAREN_PX * k), _paren_shift(ch, k)
                 self.glyphs.append((ch, glyph_font, x, glyph_y))
                 x += glyph_font.getlength(ch)
 
@@ -120,14 +123,14 @@ class Typeset:
         chosen = self.glyphs if index is None else [self.glyphs[index]]
         boxes = []
         for ch, font, x, y in chosen:
-            b = font.getbbox(ch, anchor="ls", stroke_width=BOLD)
+            b = font.getbbox(ch, anchor="ls", stroke_width=BOLD * self.k)
             boxes.append((b[0] + x, b[1] + y, b[2] + x, b[3] + y))
         return (min(b[0] for b in boxes), min(b[1] for b in boxes),
                 max(b[2] for b in boxes), max(b[3] for b in boxes))
 
     def cap_centre(self) -> float:
         """Height of the middle of a capital, relative to the baseline."""
-        b = _font(MAIN_PX).getbbox("H", anchor="ls")
+        b = _font(MAIN_PX * self.k).getbbox("H", anchor="ls")
         return (b[1] + b[3]) / 2
 
     def coverage(self, width: int, height: int, dx: int, dy: int) -> np.ndarray:
@@ -137,7 +140,7 @@ class Typeset:
         draw = ImageDraw.Draw(big)
         for ch, font, x, y in self.glyphs:
             draw.text((x + dx * SCALE, y + dy * SCALE), ch, font=font, fill=255,
-                      anchor="ls", stroke_width=BOLD, stroke_fill=255)
+                      anchor="ls", stroke_width=BOLD * self.k, stroke_fill=255)
         small = big.resize((width, height), Image.BOX)
         return np.asarray(small, dtype=np.float64) / 255.0
 
@@ -185,47 +188,68 @@ def cell_position(n: int):
     return 1 + PITCH_X * ((n - 1) % 5), 1 + PITCH_Y * ((n - 1) // 5)
 
 
-def group_cell(n: int, variant: int) -> Image.Image:
-    """ki(n,variant): the formula on a transparent 140 x 28 cell."""
-    ts = Typeset(RIGHT_HAND[n - 1] if variant == 1 else LEFT_HAND[n - 1])
-    origin = right_hand_origin(ts) if variant == 1 else left_hand_origin(ts)
-    cov = ts.coverage(CELL_W, CELL_H, *origin)
-    return content_gif.ink_on_transparent(cov, YELLOW)
+def _coverage(formula: str, origin_of, k: int, width=CELL_W, height=CELL_H):
+    """A formula's ink in a cell drawn k times finer. The pen origin is the 1x
+    one times k, so every variant puts the formula where the 1x picture has it."""
+    dx, dy = origin_of(Typeset(formula))
+    return Typeset(formula, k).coverage(width * k, height * k, dx * k, dy * k)
 
 
-def highlight_cell(n: int) -> Image.Image:
+def _edges(h: int, w: int, k: int, rows, cols) -> np.ndarray:
+    """1-pixel lines of a 1x picture at rows and columns, k pixels wide at k."""
+    lines = np.zeros((h * k, w * k), dtype=bool)
+    for r in rows:
+        r = r % h
+        lines[r * k:(r + 1) * k, :] = True
+    for c in cols:
+        c = c % w
+        lines[:, c * k:(c + 1) * k] = True
+    return lines
+
+
+def group_cell(n: int, variant: int, k: int = 1) -> Image.Image:
+    """ki(n,variant): the formula on a transparent 140 x 28 cell (k times that)."""
+    formula = RIGHT_HAND[n - 1] if variant == 1 else LEFT_HAND[n - 1]
+    origin = right_hand_origin if variant == 1 else left_hand_origin
+    return content_gif.ink_on_transparent(_coverage(formula, origin, k), YELLOW)
+
+
+def highlight_cell(n: int, k: int = 1) -> Image.Image:
     """ki2(n): palette cell n lit, the formula exactly where the palette has it."""
-    ts = Typeset(RIGHT_HAND[n - 1])
-    cov = ts.coverage(CELL_W, CELL_H, *palette_origin(ts))
-    frame = np.zeros((CELL_H, CELL_W), dtype=bool)
-    frame[[0, -1], :] = True
-    frame[:, [0, -1]] = True
+    cov = _coverage(RIGHT_HAND[n - 1], palette_origin, k)
+    frame = _edges(CELL_H, CELL_W, k, (0, -1), (0, -1))
     return content_gif.ink_on_fill(cov, YELLOW, HIGHLIGHT_FILL,
                                    edge=frame, edge_colour=HIGHLIGHT_EDGE)
 
 
-def palette_picture() -> Image.Image:
+def palette_picture(k: int = 1) -> Image.Image:
     """The 5 x 4 palette table: white grid lines, yellow formulas."""
-    cov = np.zeros((PALETTE_H, PALETTE_W))
+    cov = np.zeros((PALETTE_H * k, PALETTE_W * k))
     for n in range(1, 21):
-        ts = Typeset(RIGHT_HAND[n - 1])
         left, top = cell_position(n)
-        cov[top:top + CELL_H, left:left + CELL_W] = ts.coverage(
-            CELL_W, CELL_H, *palette_origin(ts))
-    grid = np.zeros((PALETTE_H, PALETTE_W), dtype=bool)
-    grid[:, [0, 141, 282, 423, 564, 705]] = True
-    grid[[0, 29, 58, 87, 116], :] = True
+        cov[top * k:(top + CELL_H) * k, left * k:(left + CELL_W) * k] = _coverage(
+            RIGHT_HAND[n - 1], palette_origin, k)
+    grid = _edges(PALETTE_H, PALETTE_W, k, (0, 29, 58, 87, 116), (0, 141, 282, 423, 564, 705))
     return content_gif.ink_on_transparent(cov, YELLOW, lines=grid,
                                           line_colour=WHITE)
+
+
+def companion(path: pathlib.Path, k: int) -> pathlib.Path:
+    """ki(1,1).gif's companion drawn k times larger: ki(1,1)@2x.gif."""
+    return path.with_name("%s@%dx%s" % (path.stem, k, path.suffix))
 
 
 def build(content_root: pathlib.Path, assets_root: pathlib.Path) -> None:
     folder = content_root / "官能基"
     folder.mkdir(parents=True, exist_ok=True)
     for n in range(1, 21):
-        content_gif.save(group_cell(n, 1), folder / f"ki({n},1).gif")
-        content_gif.save(group_cell(n, 2), folder / f"ki({n},2).gif")
-        content_gif.save(highlight_cell(n), folder / f"ki2({n}).gif")
+        for k in (1, 2):
+            at = (lambda p: p) if k == 1 else (lambda p: companion(p, k))
+            content_gif.save(group_cell(n, 1, k), at(folder / f"ki({n},1).gif"))
+            content_gif.save(group_cell(n, 2, k), at(folder / f"ki({n},2).gif"))
+            content_gif.save(highlight_cell(n, k), at(folder / f"ki2({n}).gif"))
     drill = assets_root / "drill"
     drill.mkdir(parents=True, exist_ok=True)
-    content_gif.save(palette_picture(), drill / "Image2.gif")
+    for k in (1, 2, 3):
+        path = drill / "Image2.gif"
+        content_gif.save(palette_picture(k), path if k == 1 else companion(path, k))

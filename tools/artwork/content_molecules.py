@@ -68,16 +68,18 @@ def _unit(rgb):
     return tuple(c / 255 for c in rgb)
 
 
-def _draw(mol, rotation: int):
-    drawer = rdMolDraw2D.MolDraw2DCairo(MAX_W, MAX_H)
+def _draw(mol, rotation: int, k: int = 1):
+    """One drawing on the largest canvas allowed, k times finer for a companion:
+    every length the drawing sets is k times as long, so it is the same picture."""
+    drawer = rdMolDraw2D.MolDraw2DCairo(MAX_W * k, MAX_H * k)
     opts = drawer.drawOptions()
     opts.setBackgroundColour(_unit(NAVY) + (1.0,))
     opts.updateAtomPalette({z: _unit(c) for z, c in ELEMENT_COLOURS.items()})
     opts.setSymbolColour(_unit(ELEMENT_COLOURS[6]) + (1.0,))
-    opts.fixedBondLength = 28
-    opts.bondLineWidth = 2
-    opts.minFontSize = 12
-    opts.maxFontSize = 16
+    opts.fixedBondLength = 28 * k
+    opts.bondLineWidth = 2 * k
+    opts.minFontSize = 12 * k
+    opts.maxFontSize = 16 * k
     opts.padding = 0.04
     opts.rotate = rotation
     opts.includeMetadata = False
@@ -89,8 +91,9 @@ def _draw(mol, rotation: int):
     return drawer, ((a.x - b.x) ** 2 + (a.y - b.y) ** 2) ** 0.5
 
 
-def render_rgb(smiles: str) -> np.ndarray:
-    """Draw one compound on the largest canvas allowed, return RGB pixels.
+def render_rgb(smiles: str, k: int = 1) -> np.ndarray:
+    """Draw one compound on the largest canvas allowed, return RGB pixels
+    (k times finer for a companion, turned as the 1x drawing is).
 
     Of the turns by multiples of 60 degrees (they keep the ring's flat top)
     the one that lets the drawing come out largest wins; on a tie the least
@@ -107,29 +110,48 @@ def render_rgb(smiles: str) -> np.ndarray:
     rdDepictor.Compute2DCoords(mol)
     if mol.GetNumBonds() == 0:
         raise ValueError(f"nothing to draw: {smiles}")
-    best, best_len = None, 0.0
+    best, best_len, best_rotation = None, 0.0, 0
     for rotation in range(0, 360, 60):
         drawer, length = _draw(mol, rotation)
         if length > best_len + 0.5:
-            best, best_len = drawer, length
+            best, best_len, best_rotation = drawer, length, rotation
+    if k != 1:
+        best, _ = _draw(mol, best_rotation, k)
     img = Image.open(io.BytesIO(best.GetDrawingText())).convert("RGB")
     return np.asarray(img)
 
 
-def crop(rgb: np.ndarray) -> np.ndarray:
-    """Trim the navy surround down to PAD pixels on each side."""
+def crop_box(rgb: np.ndarray):
+    """Where to trim the navy surround down to PAD pixels on each side:
+    (top, bottom, left, right), bottom and right exclusive."""
     ink = np.any(np.abs(rgb.astype(int) - NAVY) > 12, axis=2)
     rows, cols = np.nonzero(ink.any(axis=1))[0], np.nonzero(ink.any(axis=0))[0]
     if len(rows) == 0:
         raise ValueError("empty drawing")
     top, bottom = max(rows[0] - PAD, 0), min(rows[-1] + PAD + 1, rgb.shape[0])
     left, right = max(cols[0] - PAD, 0), min(cols[-1] + PAD + 1, rgb.shape[1])
+    return top, bottom, left, right
+
+
+def crop(rgb: np.ndarray) -> np.ndarray:
+    top, bottom, left, right = crop_box(rgb)
     return rgb[top:bottom, left:right]
 
 
-def compound_picture(smiles: str) -> Image.Image:
-    rgb = crop(render_rgb(smiles))
+def _quantised(rgb: np.ndarray) -> Image.Image:
     return content_gif.quantise(rgb, NAVY, list(dict.fromkeys(ELEMENT_COLOURS.values())))
+
+
+def compound_picture(smiles: str) -> Image.Image:
+    return _quantised(crop(render_rgb(smiles)))
+
+
+def compound_companion(smiles: str, k: int = 2) -> Image.Image:
+    """b(n)@2x.gif: the compound drawn twice as fine, trimmed where the 1x
+    picture is trimmed, so it is exactly twice that picture's size."""
+    top, bottom, left, right = crop_box(render_rgb(smiles))
+    rgb = render_rgb(smiles, k)
+    return _quantised(rgb[top * k:bottom * k, left * k:right * k])
 
 
 def build(content_root: pathlib.Path) -> None:
@@ -137,3 +159,4 @@ def build(content_root: pathlib.Path) -> None:
     folder.mkdir(parents=True, exist_ok=True)
     for k, smiles in enumerate(COMPOUND_SMILES, start=1):
         content_gif.save(compound_picture(smiles), folder / f"b({k}).gif")
+        content_gif.save(compound_companion(smiles), folder / f"b({k})@2x.gif")

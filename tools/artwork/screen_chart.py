@@ -123,44 +123,46 @@ def _runs(text):
     return runs
 
 
-def label_extent(text, size=LABEL_PX):
-    """Advance width of a label in pixels, subscripts included."""
+def label_extent(text, size=LABEL_PX, unit=SS):
+    """Advance width of a label in 1x pixels, subscripts included, as measured
+    in the type drawn at `unit` supersampled pixels per 1x pixel."""
     total = 0.0
     for s, sub in _runs(text):
-        total += font(LABEL_FONT, round((size * 0.72 if sub else size) * SS)).getlength(s) / SS
+        total += font(LABEL_FONT, round((size * 0.72 if sub else size) * unit)).getlength(s) / unit
     return total
 
 
 def draw_label(c, text, x, cy, align, size=LABEL_PX, colour=WHITE):
     """Draw a label; returns its ink box (x0, y0, x1, y1) in pixels."""
-    width = label_extent(text, size)
+    u = c.unit
+    width = label_extent(text, size, u)
     left = {"c": x - width / 2, "l": x, "r": x - width}[align]
-    main = font(LABEL_FONT, size * SS)
+    main = font(LABEL_FONT, size * u)
     # the vertical centre of the main text's ink, taken from a full-height glyph
     top_off, bottom_off = main.getbbox("漢")[1], main.getbbox("漢")[3]
-    baseline_y = cy * SS - (top_off + bottom_off) / 2
-    pen = left * SS
+    baseline_y = cy * u - (top_off + bottom_off) / 2
+    pen = left * u
     boxes = []
     for s, sub in _runs(text):
         if sub:
-            f = font(LABEL_FONT, round(size * 0.72 * SS))
-            y = baseline_y + size * 0.42 * SS
+            f = font(LABEL_FONT, round(size * 0.72 * u))
+            y = baseline_y + size * 0.42 * u
         else:
             f, y = main, baseline_y
         l, t, r, b = c.draw.textbbox((pen, y), s, font=f)
         if r > l:
             boxes.append((l, t, r, b))
-        stroke = 1 if not sub else 0
+        stroke = c.scale if not sub else 0
         layer_box = (math.floor(l) - 4, math.floor(t) - 4)
         mask = Image.new("L", (math.ceil(r - l) + 9, math.ceil(b - t) + 9), 0)
         ImageDraw.Draw(mask).text((pen - layer_box[0], y - layer_box[1]), s, font=f, fill=255,
                                   stroke_width=stroke, stroke_fill=255)
         c.composite_mask(mask, layer_box, colour)
         pen += f.getlength(s)
-    x0 = min(b[0] for b in boxes) / SS
-    y0 = min(b[1] for b in boxes) / SS
-    x1 = max(b[2] for b in boxes) / SS
-    y1 = max(b[3] for b in boxes) / SS
+    x0 = min(b[0] for b in boxes) / u
+    y0 = min(b[1] for b in boxes) / u
+    x1 = max(b[2] for b in boxes) / u
+    y1 = max(b[3] for b in boxes) / u
     return (x0, y0, x1, y1)
 
 

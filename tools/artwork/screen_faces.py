@@ -6,7 +6,7 @@ import math
 import numpy as np
 from PIL import Image
 
-from screen_raster import MINCHO, PMINCHO, SS, Canvas, hexrgb
+from screen_raster import MINCHO, PMINCHO, Canvas, hexrgb
 
 RED_FACE = ("#F03A2E", "#C40F0F", "#7A0000", "#FF8A7A")   # top, bottom, dark rim, light rim
 BLUE_FACE = ("#3A64F0", "#0F22C4", "#00107A", "#8AA8FF")
@@ -119,7 +119,7 @@ def recolour_rows(layer, colour_of_row):
     shape with bands or a gradient."""
     a = np.array(layer.img)
     for row in range(a.shape[0]):
-        a[row, :, :3] = colour_of_row(row / SS)
+        a[row, :, :3] = colour_of_row(row / layer.unit)
     layer.img = Image.fromarray(a, "RGBA")
     return layer
 

@@ -117,23 +117,37 @@ VGA16 = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 
 BLACK, DKGREEN, DKCYAN, LTGREY, GREY, GREEN, CYAN, WHITE = 0, 2, 6, 7, 8, 10, 14, 15
 
 
-def magnifier_icon():
+def magnifier_icon(scale=1):
     """32 x 32 in the 16 standard colours, drawn pixel by pixel as such icons
     are: a lens at the upper left (centre (11, 11)) so that a hotspot near
     (10, 10) sits in the glass, and a green handle to the lower right.
+    At a larger scale the same shapes are drawn on a scale times finer grid
+    (the hotspot then lies at scale times (10, 10)).
     Returns (indices, palette, mask) with mask True where transparent."""
-    img = Image.new("P", (32, 32), 255)
+    k = scale
+    size = 32 * k
+    img = Image.new("P", (size, size), 255)
     d = ImageDraw.Draw(img)
+
+    def line(x0, y0, x1, y1, fill, width):
+        # through the centres of the pixels that stand for (x0, y0) and (x1, y1)
+        c = (k - 1) / 2 if k > 1 else 0
+        d.line((x0 * k + c, y0 * k + c, x1 * k + c, y1 * k + c), fill=fill, width=width * k)
+
+    def box(x0, y0, x1, y1):
+        # PIL's boxes include their last pixel: at scale k that pixel is k wide
+        return (x0 * k, y0 * k, x1 * k + k - 1, y1 * k + k - 1)
+
     # handle first, so the rim overlaps its end
-    d.line((17, 17, 29, 29), fill=BLACK, width=7)
-    d.line((17, 17, 28, 28), fill=DKGREEN, width=5)
-    d.line((17, 16, 28, 27), fill=GREEN, width=2)
-    d.ellipse((1, 1, 21, 21), fill=BLACK)
-    d.ellipse((2, 2, 20, 20), fill=GREY)
-    d.ellipse((3, 3, 19, 19), fill=LTGREY)
-    d.ellipse((5, 5, 17, 17), fill=DKCYAN)
-    d.ellipse((5, 5, 16, 16), fill=CYAN)
-    d.arc((7, 7, 15, 15), 190, 260, fill=WHITE, width=2)
+    line(17, 17, 29, 29, BLACK, 7)
+    line(17, 17, 28, 28, DKGREEN, 5)
+    line(17, 16, 28, 27, GREEN, 2)
+    d.ellipse(box(1, 1, 21, 21), fill=BLACK)
+    d.ellipse(box(2, 2, 20, 20), fill=GREY)
+    d.ellipse(box(3, 3, 19, 19), fill=LTGREY)
+    d.ellipse(box(5, 5, 17, 17), fill=DKCYAN)
+    d.ellipse(box(5, 5, 16, 16), fill=CYAN)
+    d.arc(box(7, 7, 15, 15), 190, 260, fill=WHITE, width=2 * k)
     a = np.asarray(img)
     mask = a == 255
     return np.where(mask, 0, a).astype(np.uint8), VGA16, mask

@@ -7,6 +7,7 @@ screens load: GIF with an explicit palette, 8-bit and 24-bit BMP, JPEG, and
 Windows icons written byte by byte.
 """
 
+import contextlib
 import math
 import pathlib
 import struct
@@ -22,6 +23,26 @@ PGOTHIC = "/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf"
 SS = 4  # supersampling factor of every canvas
 
 _font_cache = {}
+
+# The scale new canvases are drawn at: 1 for the pictures the screens show at 96 dpi,
+# 2 and 3 for their companions on finer displays. The drawing code stays in 1x pixels
+# throughout; only the canvas under it grows, so every variant is the same drawing.
+_drawing_scale = [1]
+
+
+@contextlib.contextmanager
+def drawn_at(scale):
+    """Canvases made inside the block are drawn at scale times the pixels."""
+    saved = _drawing_scale[0]
+    _drawing_scale[0] = scale
+    try:
+        yield
+    finally:
+        _drawing_scale[0] = saved
+
+
+def drawing_scale():
+    return _drawing_scale[0]
 
 
 def font(path, size_px):
@@ -45,7 +66,8 @@ def rgba(colour, alpha=255):
 
 
 class Canvas:
-    """An RGBA picture of w x h pixels drawn at SS times the resolution.
+    """An RGBA picture of w x h pixels drawn at SS times the resolution (and
+    times the drawing scale for a finer display's variant).
 
     All coordinates are in output pixels, measured at pixel edges: the pixel
     (x, y) covers [x, x+1) x [y, y+1), so a rectangle from 3 to 5 fills
@@ -54,19 +76,22 @@ class Canvas:
 
     def __init__(self, w, h, background=(0, 0, 0, 0)):
         self.w, self.h = w, h
-        self.img = Image.new("RGBA", (w * SS, h * SS), rgba(background))
+        self.scale = drawing_scale()
+        # supersampled pixels per 1x pixel
+        self.unit = SS * self.scale
+        self.img = Image.new("RGBA", (w * self.unit, h * self.unit), rgba(background))
         self.draw = ImageDraw.Draw(self.img)
 
-    @staticmethod
-    def _p(x, y):
-        return (x * SS, y * SS)
+    def _p(self, x, y):
+        return (x * self.unit, y * self.unit)
 
     def rect(self, x0, y0, x1, y1, colour):
         """Fill [x0, x1) x [y0, y1)."""
         if x1 <= x0 or y1 <= y0:
             return
         self.draw.rectangle(
-            (round(x0 * SS), round(y0 * SS), round(x1 * SS) - 1, round(y1 * SS) - 1),
+            (round(x0 * self.unit), round(y0 * self.unit), round(x1 * self.unit) - 1,
+             round(y1 * self.unit) - 1),
             fill=rgba(colour))
 
     def frame(self, x0, y0, x1, y1, width, colour):
@@ -80,19 +105,20 @@ class Canvas:
         self.draw.polygon([self._p(x, y) for x, y in points], fill=rgba(colour))
 
     def ellipse(self, x0, y0, x1, y1, colour):
-        self.draw.ellipse((x0 * SS, y0 * SS, x1 * SS - 1, y1 * SS - 1), fill=rgba(colour))
+        self.draw.ellipse((x0 * self.unit, y0 * self.unit, x1 * self.unit - 1, y1 * self.unit - 1), fill=rgba(colour))
 
     def stroke_ellipse(self, x0, y0, x1, y1, width, colour):
         layer = Image.new("L", self.img.size, 0)
         d = ImageDraw.Draw(layer)
-        d.ellipse((x0 * SS, y0 * SS, x1 * SS - 1, y1 * SS - 1), fill=255)
-        w = width * SS
-        d.ellipse((x0 * SS + w, y0 * SS + w, x1 * SS - 1 - w, y1 * SS - 1 - w), fill=0)
+        d.ellipse((x0 * self.unit, y0 * self.unit, x1 * self.unit - 1, y1 * self.unit - 1), fill=255)
+        w = width * self.unit
+        u = self.unit
+        d.ellipse((x0 * u + w, y0 * u + w, x1 * u - 1 - w, y1 * u - 1 - w), fill=0)
         self.composite_mask(layer, (0, 0), colour)
 
     def rounded(self, x0, y0, x1, y1, radius, colour):
         self.draw.rounded_rectangle(
-            (x0 * SS, y0 * SS, x1 * SS - 1, y1 * SS - 1), radius=radius * SS,
+            (x0 * self.unit, y0 * self.unit, x1 * self.unit - 1, y1 * self.unit - 1), radius=radius * self.unit,
             fill=rgba(colour))
 
     def segment(self, p, q, width, colour):
@@ -150,33 +176,35 @@ class Canvas:
         Bold is the emboldening a Mincho face gets when no bold design exists:
         the outline is widened a little in every direction.
         """
-        f = font(font_path, size_px * SS)
-        stroke = bold_stroke(size_px) if bold else 0
+        f = font(font_path, size_px * self.unit)
+        stroke = bold_stroke(size_px * self.scale) if bold else 0
         left, top, right, bottom = self.draw.textbbox((0, 0), text, font=f, stroke_width=stroke)
         if cx is not None:
-            px = cx * SS - (left + right) / 2
+            px = cx * self.unit - (left + right) / 2
         else:
-            px = x * SS - (left if anchor_ink else 0)
+            px = x * self.unit - (left if anchor_ink else 0)
         if cy is not None:
-            py = cy * SS - (top + bottom) / 2
+            py = cy * self.unit - (top + bottom) / 2
         else:
-            py = y * SS - (top if anchor_ink else 0)
+            py = y * self.unit - (top if anchor_ink else 0)
         ox, oy = math.floor(px + left) - 2, math.floor(py + top) - 2
         mask = Image.new("L", (math.ceil(right - left) + 5, math.ceil(bottom - top) + 5), 0)
         ImageDraw.Draw(mask).text((px - ox, py - oy), text, font=f, fill=255,
                                   stroke_width=stroke, stroke_fill=255)
         self.composite_mask(mask, (ox, oy), colour)
-        return ((px + left) / SS, (py + top) / SS, (px + right) / SS, (py + bottom) / SS)
+        u = self.unit
+        return ((px + left) / u, (py + top) / u, (px + right) / u, (py + bottom) / u)
 
     def paste(self, other, x, y):
         """Composite another canvas over this one at pixel (x, y)."""
-        self.img.alpha_composite(other.img, (round(x * SS), round(y * SS)))
+        self.img.alpha_composite(other.img, (round(x * self.unit), round(y * self.unit)))
 
     def pixels(self):
-        """The w x h picture as float RGBA (colour premultiplied by alpha)."""
+        """The picture as float RGBA (colour premultiplied by alpha), w x h pixels
+        times the scale it was drawn at."""
         a = np.asarray(self.img, dtype=np.float64) / 255.0
         a[..., :3] *= a[..., 3:4]
-        a = a.reshape(self.h, SS, self.w, SS, 4).mean(axis=(1, 3))
+        a = a.reshape(self.h * self.scale, SS, self.w * self.scale, SS, 4).mean(axis=(1, 3))
         return a
 
 

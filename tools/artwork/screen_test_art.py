@@ -348,6 +348,41 @@ class Sheet(unittest.TestCase):
                 self.assertFalse(a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3])
 
 
+class Variants(unittest.TestCase):
+    """The 2x and 3x pictures are the 1x drawing with more pixels."""
+
+    def pairs(self):
+        for path in sorted((built() / "assets").rglob("*@*x.*")):
+            stem, scale = path.stem.rsplit("@", 1)
+            yield path.with_name(stem + path.suffix), path, int(scale[:-1])
+
+    def test_each_variant_is_its_scale_times_the_picture_in_the_same_format(self):
+        count = 0
+        for one, finer, k in self.pairs():
+            with self.subTest(finer.name):
+                a, b = load(one), load(finer)
+                self.assertEqual(b.format, a.format)
+                self.assertEqual(b.size, (a.width * k, a.height * k))
+                count += 1
+        self.assertEqual(count, 2 * 33)
+
+    def test_each_variant_boxed_down_looks_like_the_picture(self):
+        for one, finer, k in self.pairs():
+            with self.subTest(finer.name):
+                a = np.asarray(load(one).convert("RGB"), dtype=np.float64)
+                b = np.asarray(load(finer).convert("RGB"), dtype=np.float64)
+                b = b.reshape(a.shape[0], k, a.shape[1], k, 3).mean(axis=(1, 3))
+                # edges move by a fraction of a pixel, flat areas must agree
+                self.assertLess(np.abs(a - b).mean(), 12.0)
+
+    def test_drag_icon_hotspot_lies_in_the_glass_at_every_scale(self):
+        for k in (2, 3):
+            a = np.asarray(load(built() / ("assets/drill/Image3@%dx.ico" % k)).convert("RGBA"))
+            lens = a[10 * k, 10 * k]
+            self.assertTrue(lens[3] == 255 and lens[2] > 100 and lens[0] < 80, (k, lens))
+            self.assertEqual(a[0, 32 * k - 1, 3], 0)
+
+
 class Determinism(unittest.TestCase):
     def test_two_builds_give_identical_files(self):
         def digest(root):
@@ -357,7 +392,7 @@ class Determinism(unittest.TestCase):
             screen_art.build(pathlib.Path(d))
             again = digest(pathlib.Path(d))
         first = digest(built())
-        self.assertEqual(len(first), 34)
+        self.assertEqual(len(first), 34 + 2 * 33)   # every picture but icon.ico at 2x, 3x
         self.assertEqual(first, again)
 
 

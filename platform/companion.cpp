@@ -1,0 +1,36 @@
+#include "platform/companion.h"
+
+#include "core/paths.h"
+#include "core/picture.h"
+#include "platform/picture_scale.h"
+#include "core/runtime_error.h"
+
+#include <QFileInfo>
+
+namespace platform {
+
+QString companionPath(const QString& contentPath) {
+    return scaledName(nativePath(contentPath), companionScale);
+}
+
+bool hasCompanion(const QString& contentPath) {
+    return QFileInfo(companionPath(contentPath)).isFile();
+}
+
+QImage loadCompanion(const QString& contentPath, QSize pictureSize) {
+    if (!hasCompanion(contentPath))
+        return {};
+    const QString path = companionPath(contentPath);
+    QImage companion = loadPicture(path);
+    if (companion.size() != pictureSize * companionScale)
+        throw RuntimeError::invalidPicture(
+            path, QStringLiteral(
+                      "%1 × %2 画素です。%3 × %4 画素（元の絵のちょうど 2 倍）で作って下さい。")
+                      .arg(companion.width())
+                      .arg(companion.height())
+                      .arg(pictureSize.width() * companionScale)
+                      .arg(pictureSize.height() * companionScale));
+    return companion;
+}
+
+} // namespace platform

@@ -1,0 +1,77 @@
+#include "checker/check_folder.h"
+#include "tests/support/content_faults.h"
+#include "tests/support/content_folder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using testing_support::ContentFolder;
+
+namespace {
+
+// "E file" or "W file" per finding, in the order found.
+QString briefs(const ContentFolder& content) {
+    QStringList out;
+    const checker::Findings findings = checker::checkFolder(checker::ContentFolder(content.path()));
+    for (const auto& f : findings.all())
+        out << QStringLiteral("%1 %2 %3")
+                   .arg(f.severity == checker::Severity::Error ? 'E' : 'W')
+                   .arg(f.file, f.problem.left(12));
+    return out.join(QStringLiteral(" | "));
+}
+
+void removeCompanions(ContentFolder& c, const QString& folder) {
+    QDir dir(c.file(folder));
+    for (const QString& name : dir.entryList({QStringLiteral("*@2x.*")}, QDir::Files))
+        dir.remove(name);
+}
+
+} // namespace
+
+// Companions are read as a finer display reads them: exactly twice their picture's size
+// and whole, or an error on the companion itself. A folder that has companions is told of
+// a picture without one; a folder with none says nothing.
+TEST(CheckerCompanions, EachIsReadAsAFinerDisplayReadsItAndAMissingOneIsNamed) {
+    using testing_support::bmp;
+    const struct {
+        const char* name;
+        std::function<void(ContentFolder&)> apply;
+        const char* expected;
+    } cases[] = {
+        {"default content", [](ContentFolder&) {}, ""},
+        {"none in either folder",
+         [](ContentFolder& c) {
+             removeCompanions(c, QStringLiteral("官能基"));
+             removeCompanions(c, QStringLiteral("化合物"));
+         },
+         ""},
+        {"the same size as its picture",
+         [](ContentFolder& c) {
+             c.writeBytes("官能基/ki(9,1)@2x.gif", c.read("官能基/ki(9,1).gif"));
+         },
+         "E 官能基/ki(9,1)@2x.gif 2 倍の絵として読めませ"},
+        {"cut short",
+         [](ContentFolder& c) {
+             const QByteArray whole = c.read("化合物/b(5)@2x.gif");
+             c.writeBytes("化合物/b(5)@2x.gif", whole.left(whole.size() - 40));
+         },
+         "E 化合物/b(5)@2x.gif 2 倍の絵として読めませ"},
+        {"twice as wide only",
+         [](ContentFolder& c) { c.writeBytes("官能基/ki2(3)@2x.gif", bmp(280, 28)); },
+         "E 官能基/ki2(3)@2x.gif 2 倍の絵として読めませ"},
+        {"one missing among the others", [](ContentFolder& c) { c.remove("化合物/b(24)@2x.gif"); },
+         "W 化合物/b(24)@2x.gif 2 倍の絵がありません。"},
+        {"a picture replaced together with its companion",
+         [](ContentFolder& c) {
+             c.writeBytes("官能基/ki(2,2).gif", bmp(140, 28));
+             c.writeBytes("官能基/ki(2,2)@2x.gif", bmp(280, 56));
+         },
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ContentFolder content;
+        c.apply(content);
+        EXPECT_EQ(briefs(content).toStdString(), c.expected);
+    }
+}
