@@ -1,11 +1,10 @@
 #include "checker/companions.h"
 
-#include "checker/error_detail.h"
 #include "platform/companion.h"
+#include "platform/picture_scale.h"
 #include "core/picture.h"
 #include "core/runtime_error.h"
-#include "screens/chart/chart.h"
-#include "screens/drill/answer_rules.h"
+#include "core/content_layout.h"
 
 #include <QFileInfo>
 
@@ -15,23 +14,22 @@ namespace {
 
 QStringList groupPictures() {
     QStringList files;
-    for (int n = 1; n <= drill_rules::groupCount; ++n)
-        files << QStringLiteral("官能基/ki(%1,1).gif").arg(n)
-              << QStringLiteral("官能基/ki(%1,2).gif").arg(n)
-              << QStringLiteral("官能基/ki2(%1).gif").arg(n);
+    for (int n = 1; n <= content::groupCount; ++n)
+        files << content::groupPictureFile(n, 1) << content::groupPictureFile(n, 2)
+              << content::highlightPictureFile(n);
     return files;
 }
 
 QStringList compoundPictures() {
     QStringList files;
-    for (int k = 1; k <= 系統図::compoundCount; ++k)
-        files << QStringLiteral("化合物/b(%1).gif").arg(k);
+    for (int k = 1; k <= content::compoundCount; ++k)
+        files << content::compoundPictureFile(k);
     return files;
 }
 
+// Named as the checker names every file, relative with forward slashes.
 QString companionFile(const QString& file) {
-    return file.left(file.lastIndexOf(QLatin1Char('.'))) + QStringLiteral("@2x") +
-           file.mid(file.lastIndexOf(QLatin1Char('.')));
+    return platform::scaledName(file, platform::companionScale);
 }
 
 // The picture's own faults are reported by its own check; a companion of a picture that
@@ -48,7 +46,7 @@ void checkOne(const ContentFolder& folder, const QString& file, Findings& findin
         platform::loadCompanion(folder.path(file), picture.size());
     } catch (const platform::RuntimeError& e) {
         findings.error(
-            companion, {}, QStringLiteral("2 倍の絵として読めません。") + detailOf(e),
+            companion, {}, QStringLiteral("2 倍の絵として読めません。") + e.detail(),
             QStringLiteral("元の絵（%1 × %2 画素）のちょうど 2 倍の大きさの GIF で描き直すか、"
                            "このファイルを消して下さい。")
                 .arg(picture.width())
