@@ -4,42 +4,44 @@ namespace content {
 
 namespace {
 
-const QString explanations = QStringLiteral("説明");
-const QString compounds = QStringLiteral("化合物");
-const QString groups = QStringLiteral("官能基");
-const QString soundFolder = QStringLiteral("音");
+// Functions, not constants: kavelo-check names its files in constants of its own, which
+// may be made before any constant of this file.
+QString explanations() { return QStringLiteral("説明"); }
+QString compounds() { return QStringLiteral("化合物"); }
+QString groups() { return QStringLiteral("官能基"); }
+QString soundFolder() { return QStringLiteral("音"); }
 
 QString in(const QString& folder, const QString& file) { return folder + QLatin1Char('/') + file; }
 
 } // namespace
 
-QStringList folders() { return {explanations, compounds, groups, soundFolder}; }
+QStringList folders() { return {explanations(), compounds(), groups(), soundFolder()}; }
 
-QString explanationFile() { return in(explanations, QStringLiteral("説明.txt")); }
-QString questionFile() { return in(explanations, QStringLiteral("問題.txt")); }
-QString answerFile() { return in(explanations, QStringLiteral("正解.txt")); }
-QString nameFile() { return in(compounds, QStringLiteral("名前.txt")); }
+QString explanationFile() { return in(explanations(), QStringLiteral("説明.txt")); }
+QString questionFile() { return in(explanations(), QStringLiteral("問題.txt")); }
+QString answerFile() { return in(explanations(), QStringLiteral("正解.txt")); }
+QString nameFile() { return in(compounds(), QStringLiteral("名前.txt")); }
 
 QString groupPictureFile(int group, int variant) {
-    return in(groups, QStringLiteral("ki(%1,%2).gif").arg(group).arg(variant));
+    return in(groups(), QStringLiteral("ki(%1,%2).gif").arg(group).arg(variant));
 }
 
 QString highlightPictureFile(int group) {
-    return in(groups, QStringLiteral("ki2(%1).gif").arg(group));
+    return in(groups(), QStringLiteral("ki2(%1).gif").arg(group));
 }
 
 QString compoundPictureFile(int compound) {
-    return in(compounds, QStringLiteral("b(%1).gif").arg(compound));
+    return in(compounds(), QStringLiteral("b(%1).gif").arg(compound));
 }
 
 QString soundFile(Sound sound) {
     switch (sound) {
     case Sound::Correct:
-        return in(soundFolder, QStringLiteral("o.wav"));
+        return in(soundFolder(), QStringLiteral("o.wav"));
     case Sound::Wrong:
-        return in(soundFolder, QStringLiteral("x.wav"));
+        return in(soundFolder(), QStringLiteral("x.wav"));
     case Sound::Passed:
-        return in(soundFolder, QStringLiteral("gokaku.wav"));
+        return in(soundFolder(), QStringLiteral("gokaku.wav"));
     }
     return {};
 }
