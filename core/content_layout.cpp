@@ -4,8 +4,8 @@ namespace content {
 
 namespace {
 
-// Functions rather than QString constants: tables in other files are built from these
-// names while the program starts, before any constant of this file need exist.
+// Functions, not constants: kavelo-check names its files in constants of its own, which
+// may be made before any constant of this file.
 QString explanations() { return QStringLiteral("説明"); }
 QString compounds() { return QStringLiteral("化合物"); }
 QString groups() { return QStringLiteral("官能基"); }

@@ -65,11 +65,14 @@ expect_exit() { # code what
 }
 
 # The error report is a box on a display; once its line is on stderr, press its OK. The
-# box may be gone before xdotool has sent the key release, which xdotool reports: fine.
+# box may be gone before xdotool has sent the key release, which xdotool reports; the key
+# is then let go on the server itself, or it stays down on the screen (which does not
+# reset) and repeats into the next program's focused button.
 dismiss_error_box() {
   local id i
   id=$(find_window Kavelo 10) || return
   xdotool key --window "$id" Return 2>/dev/null
+  xdotool keyup Return 2>/dev/null
   for ((i = 0; i < 30; i++)); do
     kill -0 "$pid" 2>/dev/null || return
     sleep 0.1
