@@ -52,10 +52,9 @@ bool isComplete(PictureFormat format, QByteArrayView bytes) {
         return gifIsComplete(bytes, largestPicture());
     case PictureFormat::Bmp:
         return bmpIsComplete(bytes);
-    case PictureFormat::Jpeg:
-        return jpegIsComplete(bytes, largestPicture());
     case PictureFormat::Ico:
-        return icoIsComplete(bytes);
+        return icoIsComplete(bytes, largestPicture());
+    case PictureFormat::Jpeg: // checked as it is decoded
     case PictureFormat::Other:
         break;
     }
@@ -88,6 +87,15 @@ QImage decodePicture(const QByteArray& bytes, const QString& contentPath) {
     if (format == PictureFormat::Other)
         throw RuntimeError::invalidPicture(
             path, QStringLiteral("GIF、BMP、JPEG、アイコンのどの形式でもありません。"));
+    if (format == PictureFormat::Jpeg) {
+        QImage image = decodeCompleteJpeg(bytes, largestPicture(), jpegScanLimit);
+        if (image.isNull())
+            throw RuntimeError::invalidPicture(
+                path, QStringLiteral("ファイルが途中で切れているか、壊れているか、"
+                                     "スキャンが %1 を超えています。")
+                          .arg(jpegScanLimit));
+        return image;
+    }
     if (!isComplete(format, bytes))
         throw RuntimeError::invalidPicture(
             path, QStringLiteral(
