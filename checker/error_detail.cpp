@@ -6,6 +6,9 @@ QString detailOf(const platform::RuntimeError& error) {
     using platform::RuntimeError;
     QString generic;
     switch (error.number()) {
+    case errorInvalidContent:
+        generic = RuntimeError::invalidContent({}, {}).description();
+        break;
     case errorOverflow:
         generic = RuntimeError::overflow({}, {}).description();
         break;

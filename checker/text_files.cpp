@@ -8,6 +8,7 @@
 #include "screens/drill/drill.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -22,17 +23,31 @@ namespace {
 void reportOpenFailure(const ContentFolder& folder, const QString& file, const RuntimeError& e,
                        Findings& findings) {
     if (e.number() == errorFileNotFound) {
-        findings.error(
-            file, {}, QStringLiteral("ファイルがありません。"),
-            QStringLiteral("この名前で作って下さい（フォルダーと名前を確かめて下さい）。"));
+        const QFileInfo info(folder.path(file));
+        if (info.exists() || info.isSymLink())
+            findings.error(file, {},
+                           QStringLiteral("普通のファイルではありません（フォルダー、デバイス、"
+                                          "名前付きパイプ、行き先のないリンクなど）。"),
+                           QStringLiteral("この名前でテキストファイルを置いて下さい。"));
+        else
+            findings.error(
+                file, {}, QStringLiteral("ファイルがありません。"),
+                QStringLiteral("この名前で作って下さい（フォルダーと名前を確かめて下さい）。"));
+        return;
+    }
+    if (e.number() == errorInvalidContent) {
+        findings.error(file, {}, e.description(),
+                       QStringLiteral("教材のファイルを選んだか確かめて下さい。"));
         return;
     }
     if (e.number() != errorMismatch) {
         findings.error(file, {}, e.report() + QStringLiteral("。"), {});
         return;
     }
+    // The reader got this far, so the file is regular and within its bound.
     QFile in(folder.path(file));
-    const QByteArray bytes = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    const QByteArray bytes =
+        in.open(QIODevice::ReadOnly) ? in.read(app::TextReader::maxFileBytes + 1) : QByteArray();
     const QString resave = QStringLiteral("テキストエディタで文字コードにシフトJIS（CP932、Windows-"
                                           "31J）を選んで保存し直して下さい。");
     switch (app::detectEncoding(bytes)) {
@@ -91,7 +106,7 @@ std::vector<TextField> readTextFields(const ContentFolder& folder, const QString
                 QString text = reader.ReadTextField();
                 fields.push_back({std::move(text), reader.lineNumber()});
             } catch (const RuntimeError& e) {
-                if (e.number() != errorMismatch)
+                if (e.number() != errorMismatch && e.number() != errorInvalidContent)
                     throw;
                 findings.error(file, place({lineText(reader.lineNumber()), nameOf(i)}), detailOf(e),
                                {});
@@ -267,7 +282,7 @@ void checkExplanation(const ContentFolder& folder, Findings& findings) {
                                             "表示されるので、説明が出ません。"),
                              QStringLiteral("説明文を 1 行目に書いて下さい。"));
     } catch (const RuntimeError& e) {
-        if (e.number() == errorMismatch) {
+        if (e.number() == errorMismatch || e.number() == errorInvalidContent) {
             findings.error(explanationFile, lineText(1), detailOf(e), {});
             reader.Close();
             return;
