@@ -92,8 +92,7 @@ QImage decodePicture(const QByteArray& bytes, const QString& contentPath) {
         if (image.isNull())
             throw RuntimeError::invalidPicture(
                 path, QStringLiteral("ファイルが途中で切れているか、壊れているか、"
-                                     "スキャンが %1 を超えています。")
-                          .arg(jpegScanLimit));
+                                     "スキャン（段階的に描く回数）が多すぎます。"));
         return image;
     }
     if (!isComplete(format, bytes))

@@ -29,11 +29,20 @@ void note(j_common_ptr info, int level) {
 }
 
 // Called as the decoder reads, a row of blocks at a time: a file of more scans than any
-// encoder writes is stopped at the first scan past the bound, before the work grows.
-void countScans(j_common_ptr info) {
+// encoder writes is stopped at the first scan past the bound, before the work grows, and
+// so is one that has been found damaged, rather than read to its end first.
+void watchScans(j_common_ptr info) {
     const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
-    if (decompress->input_scan_number > faultsOf(info).maxScans)
+    if (decompress->input_scan_number > faultsOf(info).maxScans || faultsOf(info).warned)
         stop(info);
+}
+
+// Each scan is a pass over the whole picture, so the bound shrinks as the picture grows:
+// past 5 megapixels the work of all scans together stays that of a hundred scans of
+// 5 megapixels, but every picture may have 20, twice what progressive encoders write.
+int scansAllowed(qint64 pixels, int maxScans) {
+    constexpr qint64 work = 500'000'000, alwaysAllowed = 20;
+    return int(qMin<qint64>(maxScans, qMax(alwaysAllowed, work / qMax<qint64>(pixels, 1))));
 }
 
 // Only plain data lives in the next three: a jump out of the decoder skips no destructor.
@@ -105,18 +114,20 @@ QImage::Format formatOf(const jpeg_decompress_struct& info) {
 QImage decodeCompleteJpeg(QByteArrayView bytes, qint64 maxPixels, int maxScans) {
     jpeg_decompress_struct info{};
     Faults faults{};
-    faults.maxScans = maxScans;
     info.err = jpeg_std_error(&faults.manager);
     faults.manager.error_exit = stop;
     faults.manager.emit_message = note;
-    faults.progress.progress_monitor = countScans;
+    faults.progress.progress_monitor = watchScans;
     info.client_data = &faults;
     jpeg_create_decompress(&info);
     info.progress = &faults.progress;
     QImage image;
-    if (readHeader(info, faults, bytes) &&
-        qint64(info.output_width) * info.output_height <= maxPixels &&
-        formatOf(info) != QImage::Format_Invalid && start(info, faults)) {
+    faults.maxScans = maxScans;
+    const bool header = readHeader(info, faults, bytes);
+    const qint64 pixels = qint64(info.output_width) * info.output_height;
+    faults.maxScans = scansAllowed(pixels, maxScans);
+    if (header && pixels <= maxPixels && formatOf(info) != QImage::Format_Invalid &&
+        start(info, faults)) {
         image = QImage(int(info.output_width), int(info.output_height), formatOf(info));
         if (image.isNull() || !decodeRows(info, faults, image.bits(), image.bytesPerLine()))
             image = QImage();
