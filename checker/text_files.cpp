@@ -36,7 +36,7 @@ void reportOpenFailure(const ContentFolder& folder, const QString& file, const R
         return;
     }
     if (e.number() == errorInvalidContent) {
-        findings.error(file, {}, e.description(),
+        findings.error(file, {}, detailOf(e),
                        QStringLiteral("教材のファイルを選んだか確かめて下さい。"));
         return;
     }
