@@ -6,6 +6,7 @@
 #include "core/text_reader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -94,11 +95,20 @@ ConversionResult convertToCp932(const QString& path) {
     QFile in(path);
     if (!in.exists())
         return {Conversion::Refused, {QStringLiteral("ファイルがありません。")}};
+    if (!QFileInfo(path).isFile())
+        return {Conversion::Refused,
+                {QStringLiteral("普通のファイルではありません（フォルダー、"
+                                "デバイス、名前付きパイプなど）。")}};
     if (!in.open(QIODevice::ReadOnly))
         return {Conversion::Refused,
                 {QStringLiteral("ファイルを開けません（%1）。").arg(in.errorString())}};
-    const QByteArray bytes = in.readAll();
+    const QByteArray bytes = in.read(app::TextReader::maxFileBytes + 1);
     in.close();
+    if (bytes.size() > app::TextReader::maxFileBytes)
+        return {Conversion::Refused,
+                {QStringLiteral("教材のテキストファイルとしては大きすぎます（%1 バイトを超えて"
+                                "います）。変更していません。")
+                     .arg(app::TextReader::maxFileBytes)}};
     switch (app::detectEncoding(bytes)) {
     case app::TextEncoding::Cp932:
         return {Conversion::AlreadyCp932,

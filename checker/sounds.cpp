@@ -3,6 +3,7 @@
 #include "core/content_layout.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 namespace checker {
@@ -10,6 +11,10 @@ namespace checker {
 namespace {
 
 constexpr quint16 formatPcm = 1, formatExtensible = 0xFFFE;
+
+// A sound of a second or two takes a few hundred kilobytes; the program loads a whole
+// sound into memory before it plays it.
+constexpr qint64 maxSoundBytes = 64 * 1024 * 1024;
 
 quint32 le32(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
@@ -60,6 +65,27 @@ void checkSounds(const ContentFolder& folder, Findings& findings) {
         const QString when = sound == content::Sound::Correct ? QStringLiteral("正解の時")
                              : sound == content::Sound::Wrong ? QStringLiteral("まちがえた時")
                                                               : QStringLiteral("合格の時");
+        const QFileInfo info(folder.path(file));
+        // The program plays only a regular file, and checks that before it opens one: a
+        // named pipe would block here, a device never end.
+        if ((info.exists() || info.isSymLink()) && !info.isFile()) {
+            findings.warning(file, {},
+                             QStringLiteral("普通のファイルではありません（フォルダー、デバイス、"
+                                            "名前付きパイプ、行き先のないリンクなど）。"
+                                            "%1の音が鳴りません。")
+                                 .arg(when),
+                             QStringLiteral("PCM の WAV ファイルをこの名前で置いて下さい。"));
+            continue;
+        }
+        if (info.size() > maxSoundBytes) {
+            findings.warning(file, {},
+                             QStringLiteral("音のファイルが大きすぎます（%1 バイトを超えています）"
+                                            "。%2の音が鳴らないか、鳴るまでに時間がかかります。")
+                                 .arg(maxSoundBytes)
+                                 .arg(when),
+                             QStringLiteral("短い音にして下さい。"));
+            continue;
+        }
         QFile in(folder.path(file));
         if (!in.open(QIODevice::ReadOnly)) {
             findings.warning(

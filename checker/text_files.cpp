@@ -5,6 +5,7 @@
 #include "core/text_reader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -19,9 +20,21 @@ namespace {
 void reportOpenFailure(const ContentFolder& folder, const QString& file, const RuntimeError& e,
                        app::TextEncoding encoding, Findings& findings) {
     if (e.number() == RuntimeError::fileNotFoundNumber) {
-        findings.error(
-            file, {}, QStringLiteral("ファイルがありません。"),
-            QStringLiteral("この名前で作って下さい（フォルダーと名前を確かめて下さい）。"));
+        const QFileInfo info(folder.path(file));
+        if (info.exists() || info.isSymLink())
+            findings.error(file, {},
+                           QStringLiteral("普通のファイルではありません（フォルダー、デバイス、"
+                                          "名前付きパイプ、行き先のないリンクなど）。"),
+                           QStringLiteral("この名前でテキストファイルを置いて下さい。"));
+        else
+            findings.error(
+                file, {}, QStringLiteral("ファイルがありません。"),
+                QStringLiteral("この名前で作って下さい（フォルダーと名前を確かめて下さい）。"));
+        return;
+    }
+    if (e.number() == RuntimeError::invalidContentNumber) {
+        findings.error(file, {}, e.detail(),
+                       QStringLiteral("教材のファイルを選んだか確かめて下さい。"));
         return;
     }
     if (e.number() != RuntimeError::typeMismatchNumber) {
@@ -86,7 +99,8 @@ std::vector<TextField> readTextFields(const ContentFolder& folder, const QString
                 QString text = reader.ReadTextField();
                 fields.push_back({std::move(text), reader.lineNumber()});
             } catch (const RuntimeError& e) {
-                if (e.number() != RuntimeError::typeMismatchNumber)
+                if (e.number() != RuntimeError::typeMismatchNumber &&
+                    e.number() != RuntimeError::invalidContentNumber)
                     throw;
                 findings.error(file, place({lineText(reader.lineNumber()), nameOf(i)}), e.detail(),
                                {});
@@ -263,7 +277,8 @@ void checkExplanation(const ContentFolder& folder, Findings& findings) {
                                             "表示されるので、説明が出ません。"),
                              QStringLiteral("説明文を 1 行目に書いて下さい。"));
     } catch (const RuntimeError& e) {
-        if (e.number() == RuntimeError::typeMismatchNumber) {
+        if (e.number() == RuntimeError::typeMismatchNumber ||
+            e.number() == RuntimeError::invalidContentNumber) {
             findings.error(explanationFile, lineText(1), e.detail(), {});
             reader.Close();
             return;

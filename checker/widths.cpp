@@ -21,6 +21,12 @@ const platform::ControlDef& controlOf(const platform::FormDefinition& form, cons
     throw std::logic_error(std::string("no control ") + name);
 }
 
+// A warning quotes the start of a long text, enough to find it in the file.
+QString quoted(const QString& text) {
+    constexpr qsizetype shown = 40;
+    return text.size() <= shown ? text : text.left(shown) + QStringLiteral("…");
+}
+
 QFont fontOf(const platform::ControlDef& def) {
     return platform::screenFont(QString::fromUtf8(def.font.face), def.font.points, def.font.bold);
 }
@@ -47,7 +53,7 @@ void checkQuestionWidths(const std::vector<TextField>& questions, Findings& find
                 place({lineText(questions[i].line), questionPlace(static_cast<int>(i) + 1)}),
                 QStringLiteral("問題文「%1」はドリル画面の問題の欄に入りきらず、"
                                "はみ出た所が切れて見えません。")
-                    .arg(questions[i].text),
+                    .arg(quoted(questions[i].text)),
                 QStringLiteral("短くして下さい。"));
 }
 
@@ -58,7 +64,7 @@ void checkNameWidths(const std::vector<TextField>& names, Findings& findings) {
                 nameFile, place({lineText(names[i].line), compoundPlace(static_cast<int>(i) + 1)}),
                 QStringLiteral("化合物名「%1」は系統図の枠の見出しに入りきらず、"
                                "右端が切れて見えません。")
-                    .arg(names[i].text),
+                    .arg(quoted(names[i].text)),
                 QStringLiteral("短くして下さい。"));
 }
 

@@ -55,10 +55,9 @@ bool isComplete(PictureFormat format, QByteArrayView bytes) {
         return gifIsComplete(bytes, largestPicture());
     case PictureFormat::Bmp:
         return bmpIsComplete(bytes);
-    case PictureFormat::Jpeg:
-        return jpegIsComplete(bytes, largestPicture());
     case PictureFormat::Ico:
-        return icoIsComplete(bytes);
+        return icoIsComplete(bytes, largestPicture());
+    case PictureFormat::Jpeg: // checked as it is decoded
     case PictureFormat::Other:
         break;
     }
@@ -91,6 +90,14 @@ QImage decodePicture(const QByteArray& bytes, const QString& contentPath) {
     if (format == PictureFormat::Other)
         throw RuntimeError::invalidPicture(
             path, QStringLiteral("GIF、BMP、JPEG、アイコンのどの形式でもありません。"));
+    if (format == PictureFormat::Jpeg) {
+        QImage image = decodeCompleteJpeg(bytes, largestPicture(), jpegScanLimit);
+        if (image.isNull())
+            throw RuntimeError::invalidPicture(
+                path, QStringLiteral("ファイルが途中で切れているか、壊れているか、"
+                                     "スキャン（段階的に描く回数）が多すぎます。"));
+        return image;
+    }
     if (!isComplete(format, bytes))
         throw RuntimeError::invalidPicture(
             path, QStringLiteral(

@@ -74,9 +74,10 @@ bool bmpIsComplete(QByteArrayView bytes) {
     return bytes.startsWith("BM") && dibEnd(file, 14, file.u32(10), file.size(), 1) != incomplete;
 }
 
-// An icon file lists its pictures with their offsets and sizes; each is a bitmap of twice
-// the icon's height (the colours, then the transparency mask).
-bool icoIsComplete(QByteArrayView bytes) {
+// An icon file lists its pictures with their offsets and sizes. Each is a PNG file (as
+// icons of 256 pixels and most tools' icons hold), or a bitmap of twice the icon's height
+// (the colours, then the transparency mask); each is checked as what it is.
+bool icoIsComplete(QByteArrayView bytes, qint64 maxPixels) {
     const Bytes file{bytes};
     const std::uint32_t type = file.u16(2), count = file.u16(4);
     const qint64 directoryEnd = 6 + 16 * qint64(count);
@@ -87,6 +88,11 @@ bool icoIsComplete(QByteArrayView bytes) {
         const qint64 size = file.u32(entry + 8), offset = file.u32(entry + 12);
         if (offset < directoryEnd || offset + size > file.size())
             return false;
+        if (bytes.sliced(offset).startsWith("\x89PNG\r\n\x1A\n")) {
+            if (!pngIsComplete(bytes.sliced(offset, size), maxPixels))
+                return false;
+            continue;
+        }
         // The colour bitmap, then the one-bit mask, each row padded to four bytes.
         const qint64 width = static_cast<std::int32_t>(file.u32(offset + 4));
         const qint64 height = static_cast<std::int32_t>(file.u32(offset + 8)) / 2;

@@ -6,6 +6,7 @@
 #include "core/text_encoding.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <limits>
 
 using platform::RuntimeError;
@@ -65,14 +66,21 @@ bool holdsGaiji(const QString& text) {
 
 void TextReader::Open(const QString& contentPath) {
     const QString path = platform::nativePath(contentPath);
+    // A named pipe would block the open or the read, a device never end: only a regular
+    // file is read, as with pictures. The link it may be is followed first.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw RuntimeError::fileNotFound(path);
-    OpenBytes(file.readAll(), contentPath);
+    // One byte past the bound is enough to refuse the file, whatever its size said.
+    OpenBytes(file.read(maxFileBytes + 1), contentPath);
 }
 
 void TextReader::OpenBytes(const QByteArray& bytes, const QString& contentPath) {
     path_ = platform::nativePath(contentPath);
+    if (bytes.size() > maxFileBytes)
+        throw RuntimeError::invalidContent(
+            path_, QStringLiteral("テキストファイルが大きすぎます（%1 バイトを超えています）。")
+                       .arg(maxFileBytes));
     encoding_ = detectEncoding(bytes);
     if (encoding_ != TextEncoding::Cp932)
         throw RuntimeError::typeMismatch(path_,
@@ -149,6 +157,15 @@ QString TextReader::decode(qsizetype from, qsizetype to) {
     return *text;
 }
 
+void TextReader::requireShort(qsizetype from, qsizetype to) const {
+    if (to - from > maxFieldBytes)
+        throw RuntimeError::invalidContent(
+            path_,
+            QStringLiteral("%1 行目の行またはデータが長すぎます（%2 バイトを超えています）。")
+                .arg(readLine_)
+                .arg(maxFieldBytes));
+}
+
 QString TextReader::ReadLine() {
     requireMore();
     beginRead();
@@ -157,6 +174,7 @@ QString TextReader::ReadLine() {
         ++position_;
     const qsizetype end = position_;
     skipLineEnd();
+    requireShort(start, end);
     return decode(start, end);
 }
 
@@ -185,6 +203,7 @@ QString TextReader::nextField() {
         ++position_;
     else
         skipLineEnd();
+    requireShort(start, end);
     return decode(start, end);
 }
 

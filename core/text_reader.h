@@ -13,10 +13,17 @@ namespace app {
 // as Windows writes it. Only what is read gets decoded, so the first line of a large file
 // costs no more than the line. Every failure is a run-time error that names the file:
 // 53 missing, 62 read past the end, 6 a number outside 16 bits, 13 text where a number
-// belongs or a file that is not code page 932. A field that fails to convert has been
-// consumed: a caller that reports the error and goes on reads the next field.
+// belongs or a file that is not code page 932, 5 a file or a field too long. Only a regular
+// file is opened: a folder, a device or a named pipe is error 53 at once. A field that fails to
+// convert has been consumed: a caller that reports the error and goes on reads the next field.
 class TextReader {
 public:
+    // Real content files hold a few kilobytes and their longest text is about thirty
+    // characters. Far beyond that, a file or a single line or field is refused (error 5)
+    // before it is held in memory or reaches a screen that would lay it out.
+    static constexpr qint64 maxFileBytes = 1024 * 1024;
+    static constexpr qsizetype maxFieldBytes = 4096;
+
     void Open(const QString& contentPath);
     // The same, on bytes already in memory that stand for the file at `contentPath`.
     void OpenBytes(const QByteArray& bytes, const QString& contentPath);
@@ -39,6 +46,7 @@ private:
     void skipBlanks();
     void beginRead();
     QString decode(qsizetype from, qsizetype to);
+    void requireShort(qsizetype from, qsizetype to) const;
     QString nextField();
 
     QString path_;

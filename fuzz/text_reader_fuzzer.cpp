@@ -1,16 +1,22 @@
 // Feeds arbitrary files to the text reader, read as the screens read them: line by line,
-// field by field as text, or as integers. Beyond crashes it fails on text accepted wrong:
-// a file in another encoding read as code page 932, a character lost or replaced on the
-// way, or valid code page 932 refused.
+// field by field as text, or as integers; or opens, in a file's place, a named pipe, a
+// folder, a link to a device or a link loop. Beyond crashes it fails on text accepted
+// wrong: a file in another encoding read as code page 932, a character lost or replaced on
+// the way, valid code page 932 refused, or a special file not refused with 53 at once (a
+// pipe or a device would block or never end: the run's time limit catches that).
 #include "core/runtime_error.h"
 #include "core/text_reader.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace {
 
@@ -80,8 +86,20 @@ bool sameBytes(const QString& text, QByteArrayView raw) {
     return !encode.hasError() && back.size() == raw.size();
 }
 
+bool anyLongerThan(const QList<QByteArrayView>& pieces, qsizetype bound) {
+    for (QByteArrayView piece : pieces)
+        if (piece.size() > bound)
+            return true;
+    return false;
+}
+
 void checkLines(const QByteArray& bytes, const QStringList& lines, int error) {
     const QList<QByteArrayView> raw = rawLines(bytes);
+    if (error == 5) {
+        if (!anyLongerThan(raw, app::TextReader::maxFieldBytes))
+            fail("a line refused as too long that is not");
+        return;
+    }
     if (error == 62) {
         if (lines.size() != raw.size())
             fail("a line more or less than the file holds");
@@ -104,12 +122,51 @@ void checkLines(const QByteArray& bytes, const QStringList& lines, int error) {
         fail("valid code page 932 refused");
 }
 
+// Things that have a file's name but are no file, made once in a folder of their own.
+QString specialFiles() {
+    static const QString folder = [] {
+        const QString path =
+            QDir::tempPath() +
+            QStringLiteral("/kavelo-fuzz-special-%1").arg(QCoreApplication::applicationPid());
+        QDir().mkpath(path + QStringLiteral("/folder.txt"));
+        mkfifo(QFile::encodeName(path + QStringLiteral("/pipe.txt")).constData(), 0600);
+        QFile::link(QStringLiteral("/dev/zero"), path + QStringLiteral("/zero.txt"));
+        QFile::link(path + QStringLiteral("/loop-b.txt"), path + QStringLiteral("/loop-a.txt"));
+        QFile::link(path + QStringLiteral("/loop-a.txt"), path + QStringLiteral("/loop-b.txt"));
+        return path;
+    }();
+    return folder;
+}
+
+void openSpecialFile(std::uint8_t which) {
+    const char* const names[] = {"folder.txt", "pipe.txt", "zero.txt", "loop-a.txt"};
+    const QString folder = specialFiles();
+    // Registered once the folder is made, so that it runs before the folder's name is gone.
+    static const bool removedAtExit =
+        std::atexit([] { QDir(specialFiles()).removeRecursively(); }) == 0;
+    (void)removedAtExit;
+    app::TextReader reader;
+    try {
+        reader.Open(folder + QLatin1Char('/') + QLatin1String(names[which % 4]));
+    } catch (const platform::RuntimeError& e) {
+        if (e.number() != 53)
+            fail("a special file refused with an error other than 53");
+        return;
+    }
+    fail("a special file opened as a text file");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
-    const int how = data[0] % 3; // 0 lines, 1 text fields, 2 integer fields
+    // 0 lines, 1 text fields, 2 integer fields, 3 a special file in the file's place
+    const int how = data[0] % 4;
+    if (how == 3) {
+        openSpecialFile(size > 1 ? data[1] : 0);
+        return 0;
+    }
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1),
                            static_cast<qsizetype>(size - 1));
     app::TextReader reader;
@@ -129,14 +186,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (opened && otherEncoding(bytes))
         fail("a file in another encoding opened as code page 932");
-    if (!opened && error != 13)
+    if (!opened && error != 13 && !(error == 5 && bytes.size() > app::TextReader::maxFileBytes))
         fail("opening failed with an error other than 13");
     for (const QString& text : read)
         if (text.contains(QChar::ReplacementCharacter) || text.contains(QChar(0)))
             fail("a substitute or NUL character in what was read");
     if (how == 0)
         checkLines(bytes, read, error);
-    else if (error != 62 && error != 13 && error != 6)
+    else if (error == 5 && bytes.size() <= app::TextReader::maxFieldBytes)
+        fail("a field refused as too long that is not");
+    else if (error != 62 && error != 13 && error != 6 && error != 5)
         fail("a field read ended in an unexpected error");
     return 0;
 }

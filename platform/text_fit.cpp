@@ -5,12 +5,23 @@
 
 namespace platform {
 
+namespace {
+
+// Qt measures in int pixels, and a text of millions of characters would pass their range.
+// No control here has room for more than a few hundred characters, so a longer text is
+// said not to fit without being measured.
+constexpr qsizetype longestMeasured = 10000;
+
+} // namespace
+
 int labelTextFlags(Align align) {
     return (align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop |
            Qt::TextWordWrap;
 }
 
 bool labelShowsWhole(const QFont& font, QSize area, Align align, const QString& text) {
+    if (text.size() > longestMeasured)
+        return false;
     const QFontMetrics metrics(font);
     const QRect room(QPoint(0, 0), area);
     const QRect used = metrics.boundingRect(room, labelTextFlags(align), text);
@@ -22,6 +33,8 @@ bool labelShowsWhole(const QFont& font, QSize area, Align align, const QString& 
 }
 
 bool frameCaptionShowsWhole(const QFont& font, int frameWidth, const QString& caption) {
+    if (caption.size() > longestMeasured)
+        return false;
     const int textLeft = frameCaptionLeft + frameCaptionPadding;
     return textLeft + QFontMetrics(font).horizontalAdvance(caption) <= frameWidth;
 }

@@ -1,6 +1,7 @@
 #include "checker/check_folder.h"
 #include "tests/support/content_faults.h"
 #include "tests/support/drill_play.h"
+#include "tests/support/jpeg_scans.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -259,6 +260,79 @@ const std::vector<Fault>& faults() {
          },
          {},
          "",
+         false},
+    // What has a file's name but is no file stops the program at once, never hangs it.
+#ifdef Q_OS_UNIX
+        {"explanation a named pipe",
+         [](ContentFolder& c) { replaceByNoFile(c, explanation, NoFile::Pipe); },
+         {"E 説明/説明.txt"},
+         "普通のファイルではありません",
+         false},
+        {"answers a link to /dev/zero",
+         [](ContentFolder& c) { replaceByNoFile(c, answers, NoFile::EndlessDevice); },
+         {"E 説明/正解.txt"},
+         "普通のファイルではありません",
+         false},
+        {"names a named pipe",
+         [](ContentFolder& c) { replaceByNoFile(c, names, NoFile::Pipe); },
+         {"E 化合物/名前.txt"},
+         "普通のファイルではありません",
+         false},
+        {"wrong sound a named pipe",
+         [](ContentFolder& c) { replaceByNoFile(c, "音/x.wav", NoFile::Pipe); },
+         {"W 音/x.wav"},
+         "普通のファイルではありません.*まちがえた時",
+         false},
+        {"correct sound a link to /dev/zero",
+         [](ContentFolder& c) { replaceByNoFile(c, "音/o.wav", NoFile::EndlessDevice); },
+         {"W 音/o.wav"},
+         "普通のファイルではありません.*正解の時",
+         false},
+#endif
+        {"questions a folder",
+         [](ContentFolder& c) { replaceByNoFile(c, questions, NoFile::Folder); },
+         {"E 説明/問題.txt"},
+         "普通のファイルではありません",
+         false},
+        {"names a link loop",
+         [](ContentFolder& c) { replaceByNoFile(c, names, NoFile::LinkLoop); },
+         {"E 化合物/名前.txt"},
+         "普通のファイルではありません",
+         false},
+        // Far beyond real content: refused, never measured, never held whole.
+        {"a question of 100 MB",
+         [](ContentFolder& c) {
+             QByteArray bytes = c.read(questions);
+             const qsizetype line4 =
+                 bytes.indexOf("\r\n", bytes.indexOf("\r\n", bytes.indexOf("\r\n") + 2) + 2) + 2;
+             c.writeBytes(questions, bytes.insert(line4, QByteArray(100 * 1024 * 1024, 'x')));
+         },
+         {"E 説明/問題.txt"},
+         "大きすぎます",
+         false},
+        {"a name beyond the field bound",
+         [](ContentFolder& c) { editLine(c, names, 3, QString(5000, QLatin1Char('x'))); },
+         {"E 化合物/名前.txt 3 行目 C（3 番目）"},
+         "3 行目の行またはデータが長すぎます",
+         false},
+        {"a long question within the bound, quoted short",
+         [](ContentFolder& c) { editLine(c, questions, 6, QString(1500, QChar(0x3042))); },
+         {"W 説明/問題.txt 6 行目 第 6 問"},
+         "^[^あ]*「あ{40}…」[^あ]*$",
+         false},
+        {"group picture an icon holding a PNG",
+         [](ContentFolder& c) { c.writeBytes("官能基/ki(4,1).gif", pngIcon(140, 28)); },
+         {},
+         "",
+         false},
+        {"compound picture a JPEG of 1000 scans",
+         [](ContentFolder& c) {
+             QImage flat(2000, 2000, QImage::Format_Grayscale8);
+             flat.fill(200);
+             c.writeBytes("化合物/b(5).gif", progressiveJpeg(flat, 1000));
+         },
+         {"E 化合物/b(5).gif E（5 番目）"},
+         "絵として読めません.*スキャン",
          false},
         {"sound without samples",
          [](ContentFolder& c) { c.writeBytes("音/o.wav", wave(1, false)); },

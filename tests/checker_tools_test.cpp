@@ -5,9 +5,11 @@
 #include "core/text_reader.h"
 #include "tests/support/content_faults.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -243,4 +245,52 @@ TEST(CheckerCommandLine, TheInstalledProgramChecksItsOwnFolderByDefaultAndExits0
     check.start(QStringLiteral(KAVELO_CHECK_PATH), {"--version"});
     ASSERT_TRUE(finished(check));
     EXPECT_TRUE(check.readAllStandardOutput().startsWith("kavelo-check " KAVELO_VERSION "\n"));
+}
+
+// The real kavelo-check on what hung or exhausted it: each ends within seconds, names the
+// file, and says no more than a short report; an error exits 1, a sound only warns (the
+// program plays nothing and goes on).
+TEST(CheckerCommandLine, SpecialFilesAndHugeTextsEndTheCheckWithinSecondsNamingTheFile) {
+    const struct {
+        const char* name;
+        std::function<void(ContentFolder&)> make;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+#ifdef Q_OS_UNIX
+        {"説明.txt a named pipe",
+         [](ContentFolder& c) { replaceByNoFile(c, "説明/説明.txt", NoFile::Pipe); }, 1,
+         "エラー: 説明/説明.txt: 普通のファイルではありません"},
+        {"名前.txt a link to /dev/zero",
+         [](ContentFolder& c) { replaceByNoFile(c, "化合物/名前.txt", NoFile::EndlessDevice); }, 1,
+         "エラー: 化合物/名前.txt: 普通のファイルではありません"},
+        {"x.wav a named pipe",
+         [](ContentFolder& c) { replaceByNoFile(c, "音/x.wav", NoFile::Pipe); }, 0,
+         "警告: 音/x.wav: 普通のファイルではありません"},
+        {"gokaku.wav a link to /dev/zero",
+         [](ContentFolder& c) { replaceByNoFile(c, "音/gokaku.wav", NoFile::EndlessDevice); }, 0,
+         "警告: 音/gokaku.wav: 普通のファイルではありません"},
+#endif
+        {"a question of 100 MB",
+         [](ContentFolder& c) {
+             c.writeBytes(questions, "\"" + QByteArray(100 * 1024 * 1024, 'x') + "\"\r\n");
+         },
+         1, "エラー: 説明/問題.txt: テキストファイルが大きすぎます"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ContentFolder content;
+        c.make(content);
+        QProcess check;
+        QElapsedTimer clock;
+        clock.start();
+        check.start(QStringLiteral(KAVELO_CHECK_PATH), {content.path()});
+        ASSERT_TRUE(check.waitForFinished(30000)) << "still running after 30 s";
+        const qint64 took = clock.elapsed();
+        const QString out = QString::fromUtf8(check.readAllStandardOutput());
+        EXPECT_EQ(check.exitCode(), c.exitCode) << out.toStdString();
+        EXPECT_TRUE(out.contains(QString::fromUtf8(c.says))) << out.toStdString();
+        EXPECT_LT(out.size(), 2000) << "a short report";
+        EXPECT_LT(took, 15000);
+    }
 }

@@ -1,11 +1,18 @@
 #include "core/picture.h"
+#include "core/picture_completeness.h"
 #include "core/runtime_error.h"
 #include "tests/support/content_folder.h"
+#include "tests/support/jpeg_scans.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QImageReader>
 #include <QImageWriter>
+#include <QtEndian>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <variant>
 
 namespace {
 
@@ -102,5 +109,216 @@ TEST(Pictures, OnlyACompleteGifBmpJpegOrIconIsShownAnythingElseIsError481) {
         ADD_FAILURE() << "a missing picture loaded";
     } catch (const platform::RuntimeError& error) {
         EXPECT_EQ(error.number(), 53);
+    }
+}
+
+namespace {
+
+// A picture with something in every pixel, so that any pixel shown wrong shows.
+QImage pattern(int width, int height, QImage::Format format = QImage::Format_ARGB32) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(
+                x, y,
+                qRgba(x * 255 / width, y * 255 / height, (x ^ y) & 0xFF, (x + y) % 3 ? 255 : 0));
+    return image.convertToFormat(format);
+}
+
+// An icon's bitmap entry: 32-bit colours from the bottom row up, then the one-bit mask.
+QByteArray bitmapEntry(const QImage& image) {
+    QByteArray entry(40, '\0');
+    qToLittleEndian<quint32>(40, entry.data());
+    qToLittleEndian<qint32>(image.width(), entry.data() + 4);
+    qToLittleEndian<qint32>(image.height() * 2, entry.data() + 8);
+    qToLittleEndian<quint16>(1, entry.data() + 12);
+    qToLittleEndian<quint16>(32, entry.data() + 14);
+    for (int y = image.height() - 1; y >= 0; --y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            entry += char(qBlue(p)), entry += char(qGreen(p)), entry += char(qRed(p)),
+                entry += char(qAlpha(p));
+        }
+    return entry + QByteArray((image.width() + 31) / 32 * 4 * image.height(), '\0');
+}
+
+// The directory, then the entries in order, each as given.
+QByteArray icon(const QList<std::pair<QImage, QByteArray>>& entries) {
+    QByteArray file(6, '\0');
+    qToLittleEndian<quint16>(1, file.data() + 2);
+    qToLittleEndian<quint16>(quint16(entries.size()), file.data() + 4);
+    quint32 offset = 6 + 16 * quint32(entries.size());
+    QByteArray bodies;
+    for (const auto& [image, body] : entries) {
+        QByteArray directory(16, '\0');
+        directory[0] = char(image.width() % 256), directory[1] = char(image.height() % 256);
+        qToLittleEndian<quint16>(1, directory.data() + 4);
+        qToLittleEndian<quint16>(32, directory.data() + 6);
+        qToLittleEndian<quint32>(quint32(body.size()), directory.data() + 8);
+        qToLittleEndian<quint32>(offset, directory.data() + 12);
+        file += directory;
+        bodies += body;
+        offset += quint32(body.size());
+    }
+    return file + bodies;
+}
+
+std::pair<QImage, QByteArray> png(int size) {
+    const QImage image = pattern(size, size);
+    return {image, written(image, "png")};
+}
+// Opaque: how a 32-bit entry's fourth byte and its mask combine is Qt's own business.
+std::pair<QImage, QByteArray> bitmap(int size) {
+    const QImage image = pattern(size, size, QImage::Format_RGB32);
+    return {image, bitmapEntry(image)};
+}
+
+QByteArray damaged(QByteArray bytes, qsizetype at) {
+    bytes[at] = char(bytes[at] ^ 0x55);
+    return bytes;
+}
+
+// What loadPicture shows of `bytes`, or "!number".
+std::variant<QImage, int> shown(testing_support::ContentFolder& folder, const QByteArray& bytes) {
+    folder.writeBytes(QStringLiteral("化合物/b(1).gif"), bytes);
+    try {
+        return platform::loadPicture(folder.file(QStringLiteral("化合物/b(1).gif")));
+    } catch (const platform::RuntimeError& error) {
+        EXPECT_EQ(error.file(), folder.file(QStringLiteral("化合物/b(1).gif")));
+        return error.number();
+    }
+}
+
+QImage asArgb(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
+
+} // namespace
+
+// Icons as ImageMagick, PIL, icotool and Windows write them hold PNG files as entries; each
+// entry is checked as what it is, and the first is shown as it was drawn.
+TEST(Pictures, IconsWithPngEntriesShowTheirFirstEntryAndEachEntryMustBeWhole) {
+    testing_support::ContentFolder folder{false};
+    const auto png16 = png(16), png24 = png(24), png32 = png(32), bmp16 = bitmap(16),
+               bmp32 = bitmap(32);
+    // A PNG entry whose pixel data is damaged (a checksum then fails), or cut short.
+    const qsizetype idat = png32.second.indexOf("IDAT");
+    const std::pair<QImage, QByteArray> damagedPng = {png32.first,
+                                                      damaged(png32.second, idat + 10)},
+                                        cutPng = {png32.first, png32.second.chopped(20)};
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QImage expected; // null: refused with 481
+    } cases[] = {
+        {"one PNG entry", icon({png16}), png16.first},
+        {"two PNG entries", icon({png16, png32}), png16.first},
+        {"three PNG entries", icon({png24, png16, png32}), png24.first},
+        {"a bitmap, then a PNG", icon({bmp16, png32}), bmp16.first},
+        {"a PNG, then a bitmap", icon({png16, bmp32}), png16.first},
+        {"a PNG between bitmaps", icon({bmp32, png24, bmp16}), bmp32.first},
+        {"the file cut inside its last PNG", icon({bmp16, png32}).chopped(1), {}},
+        {"a PNG entry damaged", icon({png16, damagedPng}), {}},
+        {"a PNG entry that ends early", icon({cutPng, bmp16}), {}},
+        {"a PNG entry without its end chunk", icon({{png16.first, png16.second.chopped(12)}}), {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = shown(folder, c.bytes);
+        if (c.expected.isNull()) {
+            EXPECT_EQ(std::get_if<int>(&result) ? std::get<int>(result) : 0, 481);
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<QImage>(result)) << std::get<int>(result);
+        EXPECT_EQ(asArgb(std::get<QImage>(result)), asArgb(c.expected));
+    }
+}
+
+// JPEG is checked as it is decoded, once: what is shown must be what Qt's own reader shows,
+// in every colour model, progressive or not, up to a phone's photo.
+TEST(Pictures, AJpegIsDecodedOnceAndShowsWhatQtsOwnReaderShows) {
+    testing_support::ContentFolder folder{false};
+    const QImage photo = pattern(4000, 3000, QImage::Format_RGB32);
+    QByteArray progressivePhoto;
+    {
+        QBuffer buffer(&progressivePhoto);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setProgressiveScanWrite(true);
+        writer.write(photo);
+    }
+    const QImage small = pattern(61, 37, QImage::Format_RGB32);
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"colour", written(small, "jpeg")},
+        {"grey", written(small.convertToFormat(QImage::Format_Grayscale8), "jpeg")},
+        {"progressive", testing_support::progressiveJpeg(small)},
+        {"progressive grey",
+         testing_support::progressiveJpeg(small.convertToFormat(QImage::Format_Grayscale8))},
+        {"CMYK with Adobe's marker", testing_support::cmykJpeg(small, true)},
+        {"CMYK without it", testing_support::cmykJpeg(small, false)},
+        {"a 4000 x 3000 photo", written(photo, "jpeg")},
+        {"a 4000 x 3000 progressive photo", progressivePhoto},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        QBuffer buffer;
+        buffer.setData(bytes);
+        QImageReader qt(&buffer, "jpeg");
+        const QImage expected = qt.read();
+        ASSERT_FALSE(expected.isNull());
+        QElapsedTimer clock;
+        clock.start();
+        const auto result = shown(folder, bytes);
+        ASSERT_TRUE(std::holds_alternative<QImage>(result)) << std::get<int>(result);
+        const QImage& image = std::get<QImage>(result);
+        std::printf("%s: %lld ms\n", name, static_cast<long long>(clock.elapsed()));
+        EXPECT_EQ(image.format(), expected.format());
+        EXPECT_EQ(asArgb(image), asArgb(expected));
+        EXPECT_EQ(image.dotsPerMeterX(), expected.dotsPerMeterX());
+    }
+}
+
+// A scan may be repeated without end, each repeat a pass over the whole picture: 20,000 in
+// 1.3 MB kept a 5792 x 5792 picture decoding for minutes. Up to the bound a file shows as
+// it would without the repeats; past it, it is refused before the work grows.
+TEST(Pictures, AJpegOfMoreScansThanTheBoundIsRefusedWithinSeconds) {
+    testing_support::ContentFolder folder{false};
+    const QImage small = pattern(64, 48, QImage::Format_RGB32);
+    const QImage grey = small.convertToFormat(QImage::Format_Grayscale8);
+    QImage flat(5792, 5792, QImage::Format_Grayscale8);
+    flat.fill(128);
+    const QImage nine = flat.copy(0, 0, 3000, 3000);
+    const int bound = platform::jpegScanLimit;
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QImage expected; // null: refused with 481
+    } cases[] = {
+        {"colour, scans up to the bound", testing_support::progressiveJpeg(small, bound), small},
+        {"grey, scans up to the bound", testing_support::progressiveJpeg(grey, bound), grey},
+        {"colour, one scan more", testing_support::progressiveJpeg(small, bound + 1), {}},
+        // Past 5 megapixels fewer scans are allowed: 55 at 3000 x 3000.
+        {"55 scans of 3000 x 3000", testing_support::progressiveJpeg(nine, 55), nine},
+        {"56 scans of 3000 x 3000", testing_support::progressiveJpeg(nine, 56), {}},
+        {"20,000 scans of 5792 x 5792", testing_support::progressiveJpeg(flat, 20000), {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QElapsedTimer clock;
+        clock.start();
+        const auto result = shown(folder, c.bytes);
+        const qint64 took = clock.elapsed();
+        std::printf("%s (%lld bytes): %lld ms\n", c.name, static_cast<long long>(c.bytes.size()),
+                    static_cast<long long>(took));
+        // Before the bound, the 20,000 scans took over two minutes; a busy machine may
+        // take a few seconds for the hundred it allows.
+        EXPECT_LT(took, 20000);
+        if (c.expected.isNull()) {
+            EXPECT_EQ(std::get_if<int>(&result) ? std::get<int>(result) : 0, 481);
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<QImage>(result)) << std::get<int>(result);
+        // The same picture as the file without its repeats.
+        const auto once = shown(folder, testing_support::progressiveJpeg(c.expected));
+        ASSERT_TRUE(std::holds_alternative<QImage>(once));
+        EXPECT_EQ(asArgb(std::get<QImage>(result)), asArgb(std::get<QImage>(once)));
     }
 }

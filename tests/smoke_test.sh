@@ -13,7 +13,7 @@ if [ -z "${KAVELO_SMOKE_INNER:-}" ]; then
     command -v "$tool" >/dev/null || { echo "smoke: $tool is missing (run scripts/setup)"; exit 1; }
   done
   export KAVELO_SMOKE_INNER=1
-  exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$kavelo"
+  exec timeout 280 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$kavelo"
 fi
 
 begin_checks
@@ -258,6 +258,49 @@ chart_refused "化合物/b(1).gif" "${chart_a[*]}" 481 "a compound picture cut s
 python3 -c "import sys; sys.stdout.buffer.write(b'BM' + (1078 + 40 * 30).to_bytes(4, 'little') + bytes(4) + (1078).to_bytes(4, 'little') + (40).to_bytes(4, 'little') + (40).to_bytes(4, 'little') + (40).to_bytes(4, 'little') + b'\x01\x00\x08\x00' + bytes(24) + bytes(1024) + bytes(40 * 30))" \
   >"$work/chart/化合物/b(2).gif" # an 8-bit bitmap of 40 x 40 whose last ten rows are missing
 chart_refused "化合物/b(2).gif" "${chart_b[*]}" 481 "a compound bitmap cut short"
+
+# What has a file's name but is no file, and a text far beyond real content, end the
+# program at once with the file named: never a hang, never memory without end.
+special_explanation() { # how to make 説明.txt, error, what
+  make_folder "$work/special"
+  rm "$work/special/説明/説明.txt"
+  eval "$1"
+  start "$work/special"
+  expect_error_naming "$2" "説明/説明.txt" "$3"
+  rm -rf "$work/special"
+}
+special_explanation 'mkfifo "$work/special/説明/説明.txt"' 53 "説明.txt a named pipe"
+special_explanation 'ln -s /dev/zero "$work/special/説明/説明.txt"' 53 "説明.txt a link to /dev/zero"
+special_explanation 'head -c 100M /dev/zero | tr "\0" x >"$work/special/説明/説明.txt"' 5 \
+  "説明.txt of one line of 100 MB"
+
+rm -rf "$work/chart" && make_folder "$work/chart"
+rm "$work/chart/化合物/名前.txt" && mkfifo "$work/chart/化合物/名前.txt"
+chart_refused "化合物/名前.txt" "" 53 "名前.txt a named pipe"
+rm -rf "$work/chart" && make_folder "$work/chart"
+{ sjis "ベンゼン"; printf '\r\n'; head -c 100M /dev/zero | tr '\0' x; printf '\r\n'; } \
+  >"$work/chart/化合物/名前.txt"
+chart_refused "化合物/名前.txt" "" 5 "a name of 100 MB"
+
+# An icon holding PNG entries, as icotool and PIL write them, is shown like any picture.
+rm -rf "$work/chart" && make_folder "$work/chart"
+python3 "$(dirname "$0")/../fuzz/icon_seeds.py" "$work/icons"
+cp "$work/icons/icon-png3.ico" "$work/chart/化合物/b(1).gif"
+cp "$work/icons/icon-mixed-bitmap-first.ico" "$work/chart/化合物/b(2).gif"
+start "$work/chart"
+if expect_screen メニュー 792x566; then
+  click "$(cat "$work/window")" "${menu_chart[@]}"
+  if expect_screen 系統図 911x500; then
+    chart=$(cat "$work/window")
+    click "$chart" "${chart_a[@]}"
+    click "$chart" "${chart_b[@]}"
+    sleep 0.5
+    if kill -0 "$pid" 2>/dev/null; then pass "icons with PNG entries are shown"
+    else fail "an icon with PNG entries stopped the program: $(cat "$work/stderr")"; fi
+    close_window "$chart"
+  fi
+fi
+expect_exit 0 "the chart with icons holding PNG entries"
 
 if [ "$failures" -gt 0 ]; then
   echo "smoke: $failures failure(s)"

@@ -2,8 +2,20 @@
 #include "core/text_reader.h"
 #include "tests/support/content_folder.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
 #include <gtest/gtest.h>
+#include <mutex>
+#include <thread>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -111,4 +123,119 @@ TEST(TextReader, GoesOnAfterAFieldThatFailsAndTellsTheLineEachReadBeganOn) {
         seen.back() += QStringLiteral("@%1").arg(reader.lineNumber());
     }
     EXPECT_EQ(seen.join(' ').toStdString(), "1@1 !13@1 !13@2 !6@3 7@4");
+}
+
+namespace {
+
+// A named pipe blocks whoever opens it to read until a writer comes. Should the reader
+// ever open one, this writer comes after a while and closes at once: the reader then sees
+// an empty file, and the test fails instead of hanging.
+class PipeUnblocker {
+public:
+    explicit PipeUnblocker(QString pipe) : pipe_(std::move(pipe)) {
+        thread_ = std::thread([this] {
+            std::unique_lock lock(mutex_);
+            if (!done_.wait_for(lock, std::chrono::seconds(5), [this] { return finished_; }) &&
+                !QFileInfo(pipe_).isFile()) {
+                QFile writer(pipe_);
+                writer.open(QIODevice::WriteOnly); // lets the blocked open return
+            }
+        });
+    }
+    ~PipeUnblocker() {
+        {
+            std::lock_guard lock(mutex_);
+            finished_ = true;
+        }
+        done_.notify_one();
+        thread_.join();
+    }
+
+private:
+    QString pipe_;
+    std::mutex mutex_;
+    std::condition_variable done_;
+    bool finished_ = false;
+    std::thread thread_;
+};
+
+} // namespace
+
+// Only a regular file is read: what merely has the name (a named pipe, a device, a folder,
+// a link that leads nowhere) is error 53 at once; a file or a field far beyond real
+// content is error 5, with no more than the bound read into memory.
+TEST(TextReader, RefusesWhatIsNoRegularFileAndWhatIsFarTooLongNamingTheFile) {
+    testing_support::ContentFolder folder{false};
+    const QString file = folder.file(QStringLiteral("説明/a.txt"));
+    const auto asFile = [&](const QByteArray& bytes) {
+        return [&folder, bytes] { folder.writeBytes(QStringLiteral("説明/a.txt"), bytes); };
+    };
+    const qsizetype field = app::TextReader::maxFieldBytes;
+    const qint64 whole = app::TextReader::maxFileBytes;
+    const QByteArray longest(field, 'a');
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        const char* calls;
+        std::string expected;
+        const char* detail = "";
+    } cases[] = {
+#ifdef Q_OS_UNIX
+        {"a named pipe", [&] { ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0); },
+         "L", "!53"},
+        {"a link to /dev/zero", [&] { QFile::link(QStringLiteral("/dev/zero"), file); }, "L",
+         "!53"},
+#endif
+        {"a folder", [&] { QDir().mkpath(file); }, "L", "!53"},
+        {"a link loop",
+         [&] {
+             QFile::link(file + QStringLiteral(".b"), file);
+             QFile::link(file, file + QStringLiteral(".b"));
+         },
+         "L", "!53"},
+        {"a field of 100 MB", asFile("1,\"" + QByteArray(100 * 1024 * 1024, 'x') + "\",3\r\n"), "T",
+         "!5", "大きすぎ"},
+        {"a file just within the bound", asFile("1,2\r\n" + QByteArray(whole - 5, ' ')), "II",
+         "1|2"},
+        {"a file one byte beyond", asFile("1,2\r\n" + QByteArray(whole - 4, ' ')), "I", "!5",
+         "大きすぎ"},
+        {"a field at the bound", asFile("1," + longest + "\r\n"), "TT",
+         "1|" + longest.toStdString()},
+        {"a field one byte beyond, then the next", asFile("1\r\n\"" + longest + "b\",3\r\n"), "TTT",
+         "1|!5|3", "2 行目"},
+        {"a line one byte beyond", asFile(longest + "b\r\n"), "L", "!5", "1 行目"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(folder.file(QStringLiteral("説明"))).removeRecursively();
+        QDir().mkpath(folder.file(QStringLiteral("説明")));
+        c.make();
+        PipeUnblocker unblocker(file);
+        QElapsedTimer clock;
+        clock.start();
+        app::TextReader reader;
+        QStringList results;
+        try {
+            reader.Open(file);
+        } catch (const platform::RuntimeError& error) {
+            results << QStringLiteral("!%1").arg(error.number());
+            EXPECT_EQ(error.file(), file);
+            EXPECT_TRUE(error.description().contains(QString::fromUtf8(c.detail)))
+                << error.description().toStdString();
+        }
+        const bool opened = results.isEmpty();
+        for (const char* call = c.calls; opened && *call; ++call)
+            try {
+                results << (*call == 'L'   ? reader.ReadLine()
+                            : *call == 'T' ? reader.ReadTextField()
+                                           : QString::number(reader.ReadIntegerField()));
+            } catch (const platform::RuntimeError& error) {
+                results << QStringLiteral("!%1").arg(error.number());
+                EXPECT_EQ(error.file(), file);
+                EXPECT_TRUE(error.description().contains(QString::fromUtf8(c.detail)))
+                    << error.description().toStdString();
+            }
+        EXPECT_EQ(results.join(QLatin1Char('|')).toStdString(), c.expected);
+        EXPECT_LT(clock.elapsed(), 4000) << "ends at once";
+    }
 }

@@ -3,11 +3,16 @@
 #include "tests/support/content_folder.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QtEndian>
 #include <functional>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace testing_support {
 
@@ -67,6 +72,50 @@ inline QByteArray wave(quint16 format, bool withData = true) {
     QByteArray size(4, '\0');
     qToLittleEndian<quint32>(static_cast<quint32>(body.size()), size.data());
     return "RIFF" + size + body;
+}
+
+// Puts in a file's place something that has its name but is no regular file: a named
+// pipe, a link to the endless /dev/zero, a folder, or a link that leads only to itself.
+enum class NoFile { Pipe, EndlessDevice, Folder, LinkLoop };
+inline void replaceByNoFile(ContentFolder& content, const QString& relative, NoFile kind) {
+    const QString path = content.file(relative);
+    QFile::remove(path);
+    switch (kind) {
+    case NoFile::Pipe:
+#ifdef Q_OS_UNIX
+        mkfifo(QFile::encodeName(path).constData(), 0600);
+#endif
+        break;
+    case NoFile::EndlessDevice:
+        QFile::link(QStringLiteral("/dev/zero"), path);
+        break;
+    case NoFile::Folder:
+        QDir().mkpath(path);
+        break;
+    case NoFile::LinkLoop:
+        QFile::link(path + QStringLiteral(".loop"), path);
+        QFile::link(path, path + QStringLiteral(".loop"));
+        break;
+    }
+}
+
+// An icon of one entry, a PNG file of the given size, as icotool and PIL write them.
+inline QByteArray pngIcon(int width, int height) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(qRgba(0, 128, 255, 200));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    QByteArray file(22, '\0');
+    qToLittleEndian<quint16>(1, file.data() + 2);
+    qToLittleEndian<quint16>(1, file.data() + 4);
+    file[6] = char(width % 256), file[7] = char(height % 256);
+    qToLittleEndian<quint16>(1, file.data() + 10);
+    qToLittleEndian<quint16>(32, file.data() + 12);
+    qToLittleEndian<quint32>(quint32(png.size()), file.data() + 14);
+    qToLittleEndian<quint32>(22, file.data() + 18);
+    return file + png;
 }
 
 } // namespace testing_support
