@@ -1,6 +1,7 @@
 #include "core/content_layout.h"
 #include "core/paths.h"
 #include "core/runtime_error.h"
+#include "platform/picture_scale.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,13 +13,17 @@ namespace {
 QSet<QString> namedByTheLayout() {
     QSet<QString> files{content::explanationFile(), content::questionFile(), content::answerFile(),
                         content::nameFile()};
+    QStringList pictures;
     for (int group = 1; group <= content::groupCount; ++group) {
-        files << content::groupPictureFile(group, content::leftToRightVariant)
-              << content::groupPictureFile(group, content::rightToLeftVariant)
-              << content::highlightPictureFile(group);
+        pictures << content::groupPictureFile(group, content::leftToRightVariant)
+                 << content::groupPictureFile(group, content::rightToLeftVariant)
+                 << content::highlightPictureFile(group);
     }
     for (int compound = 1; compound <= content::compoundCount; ++compound)
-        files << content::compoundPictureFile(compound);
+        pictures << content::compoundPictureFile(compound);
+    // Every picture of the default content has its companion for finer displays.
+    for (const QString& picture : pictures)
+        files << picture << platform::scaledName(picture, platform::companionScale);
     for (content::Sound sound : content::sounds)
         files << content::soundFile(sound);
     return files;
