@@ -82,6 +82,9 @@ private:
     void ShowMessage(const QString& text);
     void HideMessage();
 
+    // Picking a group up from the palette, by the pointer or by the keyboard.
+    void TakeGroup(int group);
+
     // Content.
     void ReadAnswers();
     void ReadQuestions();

@@ -95,14 +95,7 @@ void ドリル::PaletteFocusOut() {
 void ドリル::PickUpKeyGroup() {
     if (drillFinished != 0)
         return;
-    Label4.setVisible(false);
-    Label3.setVisible(false);
-    if (selectedPosition != 0)
-        Image5(selectedPosition).setBorderStyle(0);
-    dragGroup = keyPaletteItem;
-    selectedPosition = 0;
-    dragGroupText = QString::number(dragGroup);
-    Image3(dragGroup).loadPicture(highlightPicturePath(dragGroup));
+    TakeGroup(keyPaletteItem);
     keyCarrying = true;
     ringStop->setFocus(Qt::OtherFocusReason);
 }

@@ -29,15 +29,20 @@ void ドリル::Form_MouseMove(int Button, int Shift, double X, double Y) {
 void ドリル::Image3_MouseDown(int Index, int Button, int Shift, double X, double Y) {
     if (drillFinished != 0)
         return;
+    TakeGroup(Index);
+    form().beginDrag(Image3(Index));
+}
+
+// The hint bar and the selection go, and the group is lit as the one being carried.
+void ドリル::TakeGroup(int group) {
     Label4.setVisible(false);
     Label3.setVisible(false);
     if (selectedPosition != 0)
         Image5(selectedPosition).setBorderStyle(0);
-    dragGroup = static_cast<std::int16_t>(Index);
+    dragGroup = static_cast<std::int16_t>(group);
     selectedPosition = 0;
-    dragGroupText = QString::number(Index);
-    Image3(Index).loadPicture(highlightPicturePath(Index));
-    form().beginDrag(Image3(Index));
+    dragGroupText = QString::number(group);
+    Image3(group).loadPicture(highlightPicturePath(group));
 }
 
 // Previews the dragged group on the position; leaving restores the position's own group.
