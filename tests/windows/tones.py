@@ -44,9 +44,10 @@ def amplitudes(window):
 
 
 def identify(raw):
-    """Each sound played is one event: at least 150 ms of its pitch, with the gaps of up
-    to 200 ms that a loaded machine leaves in the playback bridged. Prints the events in
-    the order they began, e.g. "x o o gokaku"."""
+    """Each sound played is one event: its pitch, strong in at least one 50 ms window
+    (Wine under load may cut a sound to its first moment), with gaps of up to 200 ms
+    in the playback bridged. Prints the events in the order they began, e.g.
+    "x o o gokaku"."""
     data = pathlib.Path(raw).read_bytes()
     samples = array.array("h")
     samples.frombytes(data[: len(data) // 2 * 2])
@@ -62,7 +63,7 @@ def identify(raw):
             elif start is not None:
                 gap += 1
                 if gap > 4:
-                    if i - gap + 1 - start >= 3:
+                    if i - gap + 1 - start >= 1:
                         events.append((start, name))
                     start, gap = None, 0
     print(" ".join(name for _, name in sorted(events)) or "silence")

@@ -176,8 +176,8 @@ if expect_window メニュー 792x566; then
     cp "$work/game.raw" "$out/game.raw"
     heard=$(heard "$work/game.raw")
     # Every right answer plays o.wav. On a loaded machine Wine's playback stutters: a
-    # pause of over 200 ms splits a sound in two, and pieces under 150 ms are not
-    # counted. So: x.wav first, then o.wav and nothing else, heard 30 to 40 times for the
+    # pause of over 200 ms splits a sound in two, and a sound may be cut to its first
+    # moment. So: x.wav first, then o.wav and nothing else, heard 30 to 40 times for the
     # 35 right answers, and gokaku.wav last.
     rights=$(grep -o ' o' <<<"$heard" | wc -l)
     if [[ "$heard" =~ ^x(\ o)+\ gokaku$ ]] && [ "$rights" -ge 30 ] && [ "$rights" -le 40 ]; then
