@@ -1,5 +1,6 @@
 #include "checker/text_files.h"
 
+#include "checker/file_verdict.h"
 #include "core/runtime_error.h"
 #include "core/text_encoding.h"
 #include "core/text_reader.h"
@@ -16,68 +17,6 @@ namespace checker {
 
 namespace {
 
-// Says in a teacher's words why the reader refused a file as a whole.
-void reportOpenFailure(const ContentFolder& folder, const QString& file, const RuntimeError& e,
-                       app::TextEncoding encoding, Findings& findings) {
-    if (e.number() == RuntimeError::fileNotFoundNumber) {
-        const QFileInfo info(folder.path(file));
-        if (info.exists() || info.isSymLink())
-            findings.error(file, {},
-                           QStringLiteral("普通のファイルではありません（フォルダー、デバイス、"
-                                          "名前付きパイプ、行き先のないリンクなど）。"),
-                           QStringLiteral("この名前でテキストファイルを置いて下さい。"));
-        else
-            findings.error(
-                file, {}, QStringLiteral("ファイルがありません。"),
-                QStringLiteral("この名前で作って下さい（フォルダーと名前を確かめて下さい）。"));
-        return;
-    }
-    if (e.number() == RuntimeError::invalidContentNumber) {
-        findings.error(file, {}, e.detail(),
-                       QStringLiteral("教材のファイルを選んだか確かめて下さい。"));
-        return;
-    }
-    if (e.number() != RuntimeError::typeMismatchNumber) {
-        findings.error(file, {}, e.report() + QStringLiteral("。"), {});
-        return;
-    }
-    const QString resave = QStringLiteral("テキストエディタで文字コードにシフトJIS（CP932、Windows-"
-                                          "31J）を選んで保存し直して下さい。");
-    switch (encoding) {
-    case app::TextEncoding::Utf8:
-        findings.error(file, {},
-                       QStringLiteral("UTF-8 で保存されています。プログラムが読めるのはシフトJIS"
-                                      "（コードページ 932）だけです。"),
-                       QStringLiteral("次のように変換して下さい: kavelo-check --convert %1")
-                           .arg(folder.commandPath(file)));
-        return;
-    case app::TextEncoding::Utf16:
-        findings.error(file, {}, QStringLiteral("UTF-16（Unicode）で保存されています。"), resave);
-        return;
-    case app::TextEncoding::Jis:
-        findings.error(file, {}, QStringLiteral("JIS（ISO-2022-JP）で保存されています。"), resave);
-        return;
-    case app::TextEncoding::Cp932:
-        findings.error(
-            file, {},
-            QStringLiteral("シフトJIS（コードページ 932）として読めない所があります（%1）。")
-                .arg(e.description()),
-            resave);
-        return;
-    }
-}
-
-bool open(app::TextReader& reader, const ContentFolder& folder, const QString& file,
-          Findings& findings) {
-    try {
-        reader.Open(folder.path(file));
-        return true;
-    } catch (const RuntimeError& e) {
-        reportOpenFailure(folder, file, e, reader.encoding(), findings);
-        return false;
-    }
-}
-
 void reportTooShort(const QString& file, int lastLine, const QString& needed, const QString& found,
                     const QString& remedy, Findings& findings) {
     findings.error(file, lineText(lastLine),
@@ -91,7 +30,7 @@ std::vector<TextField> readTextFields(const ContentFolder& folder, const QString
                                       const QString& needed, const QString& unit) {
     std::vector<TextField> fields;
     app::TextReader reader;
-    if (!open(reader, folder, file, findings))
+    if (!openContentFile(reader, folder, file, findings))
         return fields;
     try {
         for (int i = 1; i <= count; ++i) {
@@ -179,7 +118,7 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
     constexpr int questions = content::questionCount;
     std::vector<AnswerRow> rows;
     app::TextReader reader;
-    if (!open(reader, folder, answerFile, findings))
+    if (!openContentFile(reader, folder, answerFile, findings))
         return rows;
     const QString numberRemedy =
         QStringLiteral("0～%1 の基番号を半角数字で書いて下さい（0 は空き）。")
@@ -267,7 +206,7 @@ std::vector<TextField> checkNames(const ContentFolder& folder, Findings& finding
 
 void checkExplanation(const ContentFolder& folder, Findings& findings) {
     app::TextReader reader;
-    if (!open(reader, folder, explanationFile, findings))
+    if (!openContentFile(reader, folder, explanationFile, findings))
         return;
     try {
         const QString line = reader.ReadLine();
