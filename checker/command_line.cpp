@@ -6,6 +6,7 @@
 #include "checker/text_files.h"
 #include "core/content_layout.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #ifndef KAVELO_VERSION
@@ -22,7 +23,25 @@ int usage(QTextStream& err, const QString& mistake) {
     return exitUsage;
 }
 
+// A teacher who ran the check in the wrong place must see it at once.
+void nameFolder(const QString& folder, QTextStream& out) {
+    out << QStringLiteral("調べるフォルダー: %1")
+               .arg(QDir::toNativeSeparators(QDir(folder).absolutePath()))
+        << "\n";
+}
+
+// Run inside a content folder (a copy being edited), the check is of that folder;
+// anywhere else, of the folder the program beside the checker reads.
+QString folderWhenNoneGiven(const QString& programFolder) {
+    const QDir current = QDir::current();
+    for (const QString& name : content::folders())
+        if (QFileInfo(current.filePath(name)).isDir())
+            return current.path();
+    return programFolder;
+}
+
 int check(const QString& folder, QTextStream& out) {
+    nameFolder(folder, out);
     const Findings findings = checkFolder(ContentFolder(folder));
     for (const QString& line : findings.lines())
         out << line << "\n";
@@ -31,6 +50,7 @@ int check(const QString& folder, QTextStream& out) {
 }
 
 int printAnswerKey(const QString& folder, QTextStream& out) {
+    nameFolder(folder, out);
     Findings findings;
     for (const QString& line : answerKey(ContentFolder(folder), findings))
         out << line << "\n";
@@ -57,7 +77,7 @@ int convert(const QStringList& files, QTextStream& out) {
 
 } // namespace
 
-int runCommandLine(const QStringList& arguments, const QString& defaultFolder, QTextStream& out,
+int runCommandLine(const QStringList& arguments, const QString& programFolder, QTextStream& out,
                    QTextStream& err) {
     enum class Mode { Check, Answers, Convert } mode = Mode::Check;
     QStringList operands;
@@ -88,7 +108,8 @@ int runCommandLine(const QStringList& arguments, const QString& defaultFolder, Q
     }
     if (operands.size() > 1)
         return usage(err, QStringLiteral("調べるフォルダーは一つだけ書いて下さい。"));
-    const QString folder = operands.isEmpty() ? defaultFolder : operands.front();
+    const QString folder =
+        operands.isEmpty() ? folderWhenNoneGiven(programFolder) : operands.front();
     if (!QFileInfo(folder).isDir())
         return usage(err, QStringLiteral("フォルダーがありません: %1").arg(folder));
     return mode == Mode::Answers ? printAnswerKey(folder, out) : check(folder, out);
@@ -96,57 +117,69 @@ int runCommandLine(const QStringList& arguments, const QString& defaultFolder, Q
 
 QString helpText() {
     return QStringLiteral(
-        "使い方:\n"
-        "  kavelo-check [フォルダー]\n"
-        "  kavelo-check --answers [フォルダー]\n"
-        "  kavelo-check --convert ファイル...\n"
-        "  kavelo-check --help | --version\n"
-        "\n"
-        "Kavelo の教材フォルダー（説明/ 化合物/ 官能基/ 音/ の入ったフォルダー）を調べます。\n"
-        "フォルダーを書かなければ、インストールされた Kavelo 自身が読むフォルダーを調べます。\n"
+               "使い方:\n"
+               "  kavelo-check [フォルダー]\n"
+               "  kavelo-check --answers [フォルダー]\n"
+               "  kavelo-check --convert ファイル...\n"
+               "  kavelo-check --help | --version\n"
+               "\n"
+               "Kavelo の教材フォルダー（説明/ 化合物/ 官能基/ 音/ の入ったフォルダー）を調べます。\n"
+        "フォルダーを書かなければ、今いるフォルダーに教材のフォルダーがあればそこを、\n"
+        "なければ kavelo-check と同じ所にある Kavelo 自身が読むフォルダーを調べます。\n"
+        "どちらの場合も、1 行目に調べるフォルダーを書き出します。\n"
         "\n"
         "kavelo-check [フォルダー]\n"
         "  プログラムが読むすべてのファイルを、プログラムと同じ読み方で調べ、見つけた問題を\n"
         "  一度に全部、1 行に 1 つずつ書き出します（エラーが先、警告が後、最後にまとめ）。\n"
         "  各行は「種類: ファイル: 場所: 何がおかしいか。どうすればよいか。」です。\n"
-        "  エラー（プログラムがいつか止まるもの）: ファイルがない・読めない・項目が足りない、\n"
-        "    シフトJIS（コードページ 932）で保存されていない（UTF-8 "
-        "なら変換のコマンドを示します）、\n"
-        "    基番号が 0～%1 の数でない、正解に基がひとつもない、絵が読めない（官能基の絵、\n"
-        "    強調表示の絵、%2 個の化合物の絵をすべて読んでみます）。\n"
+        "  テキストファイルは 1 行ずつ調べ、位置はその行の中で数えます。\n"
+        "  エラー（プログラムが止まるもの、または問題や正解がずれて正しく出題・判定\n"
+        "  できないもの）:\n"
+        "    ファイルがない・読めない、シフトJIS（コードページ 932）で保存されていない\n"
+        "    （UTF-8 なら変換のコマンドを示します）、絵が読めない（官能基の絵、強調表示の\n"
+        "    絵、%2 個の化合物の絵をすべて読んでみます）、\n"
+        "    問題.txt と 正解.txt が %5 行ずつでない（問題と正解は同じ順の行どうしが 1 問）、\n"
+        "    名前.txt が %2 行でない、途中の空行、正解の行の基番号が 6 個でない（行末の\n"
+        "    余分なコンマ、タブや「、」の区切り、全角数字、全角スペース、行全体の引用符\n"
+        "    を名前を挙げて示します）、基番号が 0～%1 の数でない、正解に基がひとつもない、\n"
+        "    問題文や化合物名の行が二つ以上に分かれる（引用符のないコンマ、全角の引用符）、\n"
+        "    引用符の後ろの文字が捨てられる（\"\" を含む名前など）。\n"
         "  警告（プログラムは動くが学習者に正しく見えないもの）: 音のファイルがないか PCM の\n"
-        "    WAV でない、官能基の絵が %3 × %4 画素でない、化合物の絵が系統図の枠より大きい、\n"
-        "    問題文や化合物名が欄に入りきらない、二つの問題の正解が同じ構造（回転・裏返し）、\n"
-        "    問題文や化合物名が空、二つの項目が同じ行にある（引用符のないコンマ）、\n"
-        "    1 行に 1 問の正解ファイルで基番号が 6 個でない行（後の正解がずれます）。\n"
+        "    WAV でない、官能基の絵が %3 × %4 画素でない、化合物の絵が系統図の枠より大きいか\n"
+        "    見出しにかかる、問題文や化合物名が欄に入りきらない、二つの問題の正解が同じ構造\n"
+        "    （回転・裏返し）、問題文や化合物名が空、説明文の 1 行目が空、2 倍の絵が一つだけ\n"
+        "    ない。\n"
         "\n"
         "kavelo-check --answers [フォルダー]\n"
-        "  答え合わせ用に、問題ごとに番号と問題文、位置 1～6 の基を化学式（COOH、OH など、\n"
-        "  空きは -）で、ファイルの順に書き出します。読めない所は ? "
-        "で示し、最後に問題を挙げます。\n"
-        "\n"
-        "kavelo-check --convert ファイル...\n"
-        "  UTF-8 で保存されたテキストファイル（BOM の有無、改行の種類を問いません）を、\n"
-        "  シフトJIS（コードページ 932）、改行 CR LF に書き換えます。シフトJIS にない文字が\n"
-        "  あれば、その行と何文字目かを示し、ファイルは変えません。すでにシフトJIS の\n"
-        "  ファイルはそのままにします。\n"
-        "  〜 ‖ − ¢ £ ¬ — は、シフトJIS の同じ字（～ ∥ － ￠ ￡ ￢ ―）にします。\n"
-        "  書き換えは一時ファイルを経てから行うので、途中で止まっても半端なファイルは\n"
-        "  残りません。\n"
-        "\n"
-        "出力:\n"
-        "  Windows のコンソール（コマンド プロンプト、PowerShell）には、コンソールの文字コードに\n"
-        "  かかわらず読める文字で書きます。ファイルやパイプに送ったとき（> や |）と、\n"
-        "  Windows 以外では UTF-8 で書きます。\n"
-        "\n"
-        "終了ステータス:\n"
-        "  0  エラーなし（警告はあってもよい）、変換ではすべて変換済みかそのまま\n"
-        "  1  エラーが一つ以上ある、または変換できなかったファイルがある\n"
-        "  2  コマンドの書き方の誤り（知らないオプション、ないフォルダーなど）\n")
+               "  答え合わせ用に、問題ごとに番号と問題文、位置 1～6 の基を化学式（COOH、OH など、\n"
+               "  空きは -）で、ファイルの順に書き出します。読めない所は ? "
+               "で示し、最後に問題を挙げます。\n"
+               "\n"
+               "kavelo-check --convert ファイル...\n"
+               "  UTF-8 で保存されたテキストファイル（BOM の有無、改行の種類を問いません）を、\n"
+               "  シフトJIS（コードページ 932）、改行 CR LF に書き換えます。シフトJIS "
+               "にない文字が\n"
+               "  あれば、その行と何文字目かを示し、ファイルは変えません。すでにシフトJIS の\n"
+               "  ファイルはそのままにします。\n"
+               "  〜 ‖ − ¢ £ ¬ — は、シフトJIS の同じ字（～ ∥ － ￠ ￡ ￢ ―）にします。\n"
+               "  書き換えは一時ファイルを経てから行うので、途中で止まっても半端なファイルは\n"
+               "  残りません。\n"
+               "\n"
+               "出力:\n"
+               "  Windows のコンソール（コマンド "
+               "プロンプト、PowerShell）には、コンソールの文字コードに\n"
+               "  かかわらず読める文字で書きます。ファイルやパイプに送ったとき（> や |）と、\n"
+               "  Windows 以外では UTF-8 で書きます。\n"
+               "\n"
+               "終了ステータス:\n"
+               "  0  エラーなし（警告はあってもよい）、変換ではすべて変換済みかそのまま\n"
+               "  1  エラーが一つ以上ある、または変換できなかったファイルがある\n"
+               "  2  コマンドの書き方の誤り（知らないオプション、ないフォルダーなど）\n")
         .arg(content::groupCount)
         .arg(content::compoundCount)
         .arg(content::groupPictureWidth)
-        .arg(content::groupPictureHeight);
+        .arg(content::groupPictureHeight)
+        .arg(content::questionCount);
 }
 
 } // namespace checker

@@ -11,9 +11,10 @@ inline constexpr int exitClean = 0;  // no error (warnings allowed)
 inline constexpr int exitFaults = 1; // at least one error, or a file not converted
 inline constexpr int exitUsage = 2;  // the command line itself is wrong
 
-// Runs kavelo-check on `arguments` (without the program name). `defaultFolder` is the
-// content folder when none is given: the folder the program itself reads.
-int runCommandLine(const QStringList& arguments, const QString& defaultFolder, QTextStream& out,
+// Runs kavelo-check on `arguments` (without the program name). With no folder given, it
+// checks the current folder when that holds content folders, else `programFolder`: the
+// folder the program beside the checker reads.
+int runCommandLine(const QStringList& arguments, const QString& programFolder, QTextStream& out,
                    QTextStream& err);
 
 QString helpText();

@@ -38,9 +38,9 @@ QStringList Findings::lines() const {
 QString Findings::summary() const {
     const int errors = count(Severity::Error), warnings = count(Severity::Warning);
     if (errors > 0)
-        return QStringLiteral(
-                   "エラー %1 件、警告 %2 件。エラーがあるとプログラムは途中で止まります。"
-                   "直してから、もう一度 kavelo-check で確かめて下さい。")
+        return QStringLiteral("エラー %1 件、警告 %2 件。エラーがあるとプログラムは途中で止まるか、"
+                              "正しく出題・判定できません。"
+                              "直してから、もう一度 kavelo-check で確かめて下さい。")
             .arg(errors)
             .arg(warnings);
     if (warnings > 0)

@@ -6,8 +6,9 @@
 
 namespace checker {
 
-// Errors stop the program sooner or later; warnings mean it runs but a learner would
-// see something wrong.
+// Errors stop the program sooner or later, or make it ask or grade wrongly (a question
+// under another's name, an answer moved to another question); warnings mean it runs and
+// grades right but a learner would see something wrong.
 enum class Severity { Error, Warning };
 
 struct Finding {
@@ -24,6 +25,7 @@ public:
                const QString& remedy);
     void warning(const QString& file, const QString& where, const QString& problem,
                  const QString& remedy);
+    void add(const Finding& finding) { findings_.push_back(finding); }
 
     const std::vector<Finding>& all() const { return findings_; }
     int count(Severity severity) const;

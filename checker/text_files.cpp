@@ -1,15 +1,13 @@
 #include "checker/text_files.h"
 
+#include "checker/content_lines.h"
 #include "checker/file_verdict.h"
 #include "core/runtime_error.h"
-#include "core/text_encoding.h"
 #include "core/text_reader.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <functional>
-#include <map>
+#include <optional>
 
 using platform::RuntimeError;
 
@@ -17,191 +15,424 @@ namespace checker {
 
 namespace {
 
-void reportTooShort(const QString& file, int lastLine, const QString& needed, const QString& found,
-                    const QString& remedy, Findings& findings) {
-    findings.error(file, lineText(lastLine),
-                   QStringLiteral("%1が要りますが、%2しかありません。").arg(needed, found), remedy);
+// Where the program's own reading of a file stops it, if it does: it reads the file as
+// one stream of fields, without regard to lines.
+struct Stop {
+    int number = 0; // 0: the program reads all it needs
+    int line = 0;
+};
+
+Stop streamStop(const ContentFolder& folder, const QString& file, int fields,
+                const std::function<void(app::TextReader&)>& readField) {
+    app::TextReader reader;
+    try {
+        reader.Open(folder.path(file));
+        for (int i = 0; i < fields; ++i)
+            readField(reader);
+    } catch (const RuntimeError& e) {
+        return {e.number(), reader.lineNumber()};
+    }
+    return {};
 }
 
-// Reads `count` text fields, one per question or compound; a field that begins on the
-// same line as the one before most likely comes from an unquoted comma.
-std::vector<TextField> readTextFields(const ContentFolder& folder, const QString& file, int count,
-                                      Findings& findings, const std::function<QString(int)>& nameOf,
-                                      const QString& needed, const QString& unit) {
-    std::vector<TextField> fields;
-    app::TextReader reader;
-    if (!openContentFile(reader, folder, file, findings))
-        return fields;
-    try {
-        for (int i = 1; i <= count; ++i) {
-            try {
-                QString text = reader.ReadTextField();
-                fields.push_back({std::move(text), reader.lineNumber()});
-            } catch (const RuntimeError& e) {
-                if (e.number() != RuntimeError::typeMismatchNumber &&
-                    e.number() != RuntimeError::invalidContentNumber)
-                    throw;
-                findings.error(file, place({lineText(reader.lineNumber()), nameOf(i)}), e.detail(),
-                               {});
-                fields.push_back({QString(), reader.lineNumber(), false});
-            }
-        }
-    } catch (const RuntimeError& e) {
-        if (e.number() != RuntimeError::inputPastEndNumber)
-            throw;
-        const int found = static_cast<int>(fields.size());
-        reportTooShort(file, fields.empty() ? 0 : fields.back().line, needed,
-                       QStringLiteral("%1 %2").arg(found).arg(unit),
-                       QStringLiteral("%1から後を書き足して下さい。").arg(nameOf(found + 1)),
-                       findings);
+// What the program does at the stop, in plain words.
+QString stopSentence(const Stop& stop) {
+    switch (stop.number) {
+    case RuntimeError::inputPastEndNumber:
+        return QStringLiteral("プログラムはファイルの終わりより先を読もうとして、エラー 62 で"
+                              "止まります。");
+    case RuntimeError::overflowNumber:
+        return QStringLiteral("プログラムはこの数を読めず、エラー 6 で止まります。");
+    case RuntimeError::typeMismatchNumber:
+        return QStringLiteral("プログラムはここを読めず、エラー 13 で止まります。");
+    default:
+        return QStringLiteral("プログラムはここでエラー %1 で止まります。").arg(stop.number);
     }
-    reader.Close();
-    for (std::size_t first = 0, last = 0; first < fields.size(); first = last + 1) {
-        last = first;
-        while (last + 1 < fields.size() && fields[last + 1].line > 0 &&
-               fields[last + 1].line == fields[first].line)
-            ++last;
-        if (last == first)
-            continue;
-        const int from = static_cast<int>(first) + 1, to = static_cast<int>(last) + 1;
-        findings.warning(file, place({lineText(fields[first].line), nameOf(from)}),
-                         QStringLiteral("1 行に%1～%2の %3 つが入っています。")
-                             .arg(nameOf(from), nameOf(to))
-                             .arg(to - from + 1),
-                         QStringLiteral("コンマ（,）を含む文は全体を \"...\" で囲んで下さい。"
-                                        "囲まないとコンマの所で分かれ、後がずれます。"));
-    }
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        if (fields[i].readable && fields[i].text.isEmpty())
-            findings.warning(file,
-                             place({lineText(fields[i].line), nameOf(static_cast<int>(i) + 1)}),
-                             QStringLiteral("空です。学習者には何も表示されません。"),
-                             QStringLiteral("文字を書いて下さい。"));
-    return fields;
 }
+
+// The findings of one file, held until the whole file is read, so that the program's stop
+// joins the fault that causes it and the report runs in line order.
+class FileReport {
+public:
+    explicit FileReport(QString file) : file_(std::move(file)) {}
+
+    void error(int line, const QString& where, const QString& problem, const QString& remedy) {
+        entries_.push_back({line, {Severity::Error, file_, where, problem, remedy}});
+    }
+    void warning(int line, const QString& where, const QString& problem, const QString& remedy) {
+        entries_.push_back({line, {Severity::Warning, file_, where, problem, remedy}});
+    }
+
+    // The stop joins the error on its line; running out of fields is caused by the
+    // first fault that ate some, so it joins the first error; else it stands alone.
+    void joinStop(const Stop& stop, int lastLine) {
+        if (stop.number == 0)
+            return;
+        const auto isError = [](const Entry& e) { return e.finding.severity == Severity::Error; };
+        auto at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
+            return isError(e) && e.line == stop.line && stop.line > 0;
+        });
+        if (at == entries_.end() && stop.number == RuntimeError::inputPastEndNumber)
+            at = std::find_if(entries_.begin(), entries_.end(), isError);
+        if (at != entries_.end()) {
+            at->finding.problem += stopSentence(stop);
+            return;
+        }
+        const int line = stop.number == RuntimeError::inputPastEndNumber ? lastLine : stop.line;
+        error(line, lineText(line), stopSentence(stop), {});
+    }
+
+    void addTo(Findings& findings) {
+        std::stable_sort(entries_.begin(), entries_.end(),
+                         [](const Entry& a, const Entry& b) { return a.line < b.line; });
+        for (const Entry& e : entries_)
+            findings.add(e.finding);
+    }
+
+private:
+    struct Entry {
+        int line;
+        Finding finding;
+    };
+    QString file_;
+    std::vector<Entry> entries_;
+};
 
 QString positionText(int question, int position) {
     return QStringLiteral("第 %1 問 位置 %2").arg(question).arg(position);
 }
 
-// Most answer files hold one question per line. Where a file does, a line with a value
-// too few or too many moves every later answer by one place, and the drill then asks for
-// wrong structures without ever stopping. `fieldLines` holds the line of each field read,
-// in order; a file that ended too early has been named already, its last line with it.
-void checkSixPerLine(const std::vector<int>& fieldLines, bool endedEarly, Findings& findings) {
-    std::map<int, int> perLine; // line -> fields on it
-    for (int line : fieldLines)
-        if (line > 0)
-            ++perLine[line];
-    if (endedEarly && !perLine.empty())
-        perLine.erase(std::prev(perLine.end()));
-    const auto sixes =
-        std::count_if(perLine.begin(), perLine.end(), [](const auto& l) { return l.second == 6; });
-    if (sixes * 2 <= static_cast<qsizetype>(perLine.size()))
-        return;
-    for (const auto& [line, count] : perLine)
-        if (count != 6) {
-            const auto first = std::find(fieldLines.begin(), fieldLines.end(), line);
-            const int question = static_cast<int>(first - fieldLines.begin()) / 6 + 1;
-            findings.warning(
-                answerFile, place({lineText(line), questionPlace(question)}),
-                QStringLiteral("この行の基番号は %1 個です（ほかの行は 6 個）。値が足りないか"
-                               "多いと、後の問題の正解がずれます。")
-                    .arg(count),
-                QStringLiteral("1 行に 1 問、6 個ずつ書いて下さい。"));
+// Look-alike characters that a teacher cannot see are wrong.
+bool holdsAny(const QString& text, QStringView characters) {
+    return std::any_of(characters.begin(), characters.end(),
+                       [&](QChar c) { return text.contains(c); });
+}
+const QStringView fullWidthDigits = u"０１２３４５６７８９";
+const QStringView fullWidthQuotes = u"“”＂„‟″";
+const QChar fullWidthSpace = u'　';
+
+// A blank line moves every later line by one field; past the last filled line it is
+// never read.
+void reportBlankLine(FileReport& report, const ContentLine& line, const QString& shift) {
+    report.error(line.number, lineText(line.number), QStringLiteral("空行があります。") + shift,
+                 QStringLiteral("この空行を消して下さい。"));
+}
+
+// How the reader takes a field as a number: empty is 0, then a sign and digits that fit
+// in 16 bits.
+enum class NumberReading { Number, NotNumber, TooBig };
+NumberReading readAsNumber(const QString& text, int& value) {
+    value = 0;
+    if (text.isEmpty())
+        return NumberReading::Number;
+    const qsizetype digitsFrom = text[0] == QLatin1Char('+') || text[0] == QLatin1Char('-');
+    if (digitsFrom >= text.size())
+        return NumberReading::NotNumber;
+    for (qsizetype i = digitsFrom; i < text.size(); ++i)
+        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
+            return NumberReading::NotNumber;
+    bool fits = false;
+    const qlonglong number = text.toLongLong(&fits);
+    if (!fits || number < -32768 || number > 32767)
+        return NumberReading::TooBig;
+    value = static_cast<int>(number);
+    return NumberReading::Number;
+}
+
+struct Cause {
+    QString problem, remedy;
+};
+
+// Why a line of the answer file does not read as six numbers, when one cause explains
+// the whole line.
+std::optional<Cause> answerLineCause(const QString& text, const std::vector<LineField>& fields) {
+    const QString shifts = QStringLiteral("後の問題の正解がずれます。");
+    if (fields.size() == 1 && fields[0].quoted && fields[0].text.contains(QLatin1Char(',')))
+        return Cause{QStringLiteral("行全体が引用符（\"）で囲まれていて、6 個の基番号が一つの"
+                                    "値として読まれます（表計算ソフトがこう書き出すことが"
+                                    "あります）。"),
+                     QStringLiteral("行の最初と最後の \" を消して下さい。")};
+    if (fields.size() < 6 && text.contains(QLatin1Char('\t')))
+        return Cause{QStringLiteral("基番号がタブで区切られています。タブは区切りになりません。"),
+                     QStringLiteral("タブを半角のコンマ（,）に替えて下さい。")};
+    if (fields.size() < 6 && text.contains(u'、'))
+        return Cause{QStringLiteral("基番号が「、」で区切られています。「、」は区切りに"
+                                    "なりません。"),
+                     QStringLiteral("「、」を半角のコンマ（,）に替えて下さい。")};
+    if (fields.size() < 6 && text.contains(u'，'))
+        return Cause{QStringLiteral("基番号が全角のコンマ「，」で区切られています。全角の"
+                                    "コンマは区切りになりません。"),
+                     QStringLiteral("半角のコンマ（,）に替えて下さい。")};
+    if (holdsAny(text, fullWidthDigits))
+        return Cause{QStringLiteral("全角数字（１、２ など）があります。基番号は半角数字でないと"
+                                    "読めません。"),
+                     QStringLiteral("半角数字（1、2 など）で書き直して下さい。")};
+    if (text.contains(fullWidthSpace))
+        return Cause{QStringLiteral("全角スペースがあります。全角スペースは区切りにも空白にも"
+                                    "なりません。"),
+                     QStringLiteral("全角スペースを消して下さい。")};
+    if (holdsAny(text, fullWidthQuotes))
+        return Cause{QStringLiteral("全角の引用符があります。"),
+                     QStringLiteral("引用符を消して下さい。")};
+    if (fields.size() == 7 && fields.back().text.isEmpty() && !fields.back().quoted)
+        return Cause{QStringLiteral("行末に余分なコンマがあり、プログラムはその後に 7 個目の値"
+                                    "（空、0 として）を読みます（表計算ソフトが空の欄を書き"
+                                    "出すとこうなります）。") +
+                         shifts,
+                     QStringLiteral("行末のコンマを消して下さい。")};
+    if (fields.size() != 6)
+        return Cause{QStringLiteral("基番号が %1 個あります。1 行に 6 個ちょうどでないと、")
+                             .arg(fields.size()) +
+                         shifts,
+                     QStringLiteral("位置 1～6 の 6 個をコンマで区切って書いて下さい"
+                                    "（空きは 0）。")};
+    return std::nullopt;
+}
+
+const QString numberRemedy = QStringLiteral("0～%1 の基番号を半角数字で書いて下さい（0 は空き）。")
+                                 .arg(drill_rules::groupCount);
+
+// One line of the answer file, question `q`: six numbers, each a group or 0.
+AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
+    AnswerRow row;
+    row.line = line.number;
+    const std::vector<LineField> fields = splitFields(line.text);
+    std::vector<NumberReading> readings;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        int value = 0;
+        readings.push_back(readAsNumber(fields[i].text, value));
+        if (i < content::ringPositions && readings.back() == NumberReading::Number) {
+            row.groups.at(i + 1) = value;
+            row.read.at(i + 1) = true;
         }
+    }
+    const bool sixNumbers = fields.size() == content::ringPositions &&
+                            std::all_of(readings.begin(), readings.end(),
+                                        [](NumberReading r) { return r == NumberReading::Number; });
+    if (!sixNumbers) {
+        if (const auto cause = answerLineCause(line.text, fields)) {
+            report.error(line.number, place({lineText(line.number), questionPlace(q)}),
+                         cause->problem, cause->remedy);
+            row.read = {};
+            return row;
+        }
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (readings[i] != NumberReading::Number)
+                report.error(
+                    line.number,
+                    place({lineText(line.number), positionText(q, static_cast<int>(i) + 1)}),
+                    QStringLiteral("「%1」は%2基番号として読めません。")
+                        .arg(fields[i].text, readings[i] == NumberReading::TooBig
+                                                 ? QStringLiteral("大きすぎて")
+                                                 : QString()),
+                    numberRemedy);
+        return row;
+    }
+    const auto faults = drill_rules::answerFaults(q, row.groups);
+    for (const auto& fault : faults)
+        report.error(
+            line.number,
+            place({lineText(line.number),
+                   fault.position == 0 ? questionPlace(q) : positionText(q, fault.position)}),
+            (fault.position == 0
+                 ? QStringLiteral("正解に基がひとつもありません（値 0,0,0,0,0,0）。")
+                 : QStringLiteral("基番号 %1 は 0～%2 の範囲にありません。")
+                       .arg(fault.group)
+                       .arg(drill_rules::groupCount)) +
+                QStringLiteral("この問題には正解できません。"),
+            fault.position == 0 ? QStringLiteral("正解の基番号を少なくとも 1 つ書いて下さい。")
+                                : numberRemedy);
+    row.sound = faults.empty();
+    return row;
+}
+
+// The lines of a file from its first to its last filled one, or nothing if it cannot be
+// opened (said already).
+std::optional<std::vector<ContentLine>> linesOf(const ContentFolder& folder, const QString& file,
+                                                Findings& findings) {
+    app::TextReader reader;
+    if (!openContentFile(reader, folder, file, findings))
+        return std::nullopt;
+    std::vector<ContentLine> lines = readLines(reader);
+    reader.Close();
+    lines.resize(static_cast<std::size_t>(lastFilledLine(lines) + 1));
+    return lines;
+}
+
+// The filled lines must number exactly `needed`: fewer stops the program, more are never
+// read. `what` names one line's content ("問題文"), `rule` says why the count matters.
+void reportLineCount(FileReport& report, const std::vector<ContentLine>& lines, std::size_t filled,
+                     int needed, const QString& what, const QString& rule) {
+    const int count = static_cast<int>(filled);
+    if (count == needed)
+        return;
+    if (count < needed) {
+        const int last = lines.empty() ? 0 : lines.back().number;
+        report.error(last, lineText(last),
+                     QStringLiteral("%1が %2 行しかありません（%3 行要ります）。")
+                             .arg(what)
+                             .arg(count)
+                             .arg(needed) +
+                         rule,
+                     QStringLiteral("%1 行目から後を書き足して下さい。").arg(count + 1));
+        return;
+    }
+    // The first line past the last one read.
+    int seen = 0, extra = 0;
+    for (const ContentLine& line : lines)
+        if ((!line.unreadable.isEmpty() || !isBlank(line.text)) && ++seen == needed + 1) {
+            extra = line.number;
+            break;
+        }
+    report.error(extra, lineText(extra),
+                 QStringLiteral("%1が %2 行あります。プログラムが読むのは %3 行までで、"
+                                "この行から後は使われません。")
+                         .arg(what)
+                         .arg(count)
+                         .arg(needed) +
+                     rule,
+                 QStringLiteral("余分な行を消して、%1 行にして下さい。").arg(needed));
+}
+
+const QString questionsPairAnswers =
+    QStringLiteral("問題.txt と 正解.txt は、同じ順の行どうしが 1 問です。");
+
+// Why a line of the question or name file does not read as one text, or nothing.
+std::optional<Cause> textLineCause(const std::vector<LineField>& fields, const QString& text,
+                                   const QString& shifts) {
+    const LineField& first = fields.front();
+    if (first.quoted && !first.closed)
+        return Cause{QStringLiteral("閉じる引用符（\"）がありません。プログラムは次の \" まで、"
+                                    "後の行も続けて一つとして読みます。") +
+                         shifts,
+                     QStringLiteral("行の終わりに \" を書いて下さい。")};
+    const QString dropped = first.droppedAfterQuote.trimmed();
+    if (first.quoted && dropped.startsWith(QLatin1Char('"')))
+        return Cause{QStringLiteral("引用符の中に \"\" があります。プログラムは 2 つ目の \" で"
+                                    "終わりとし、「%1」だけを読んで、後を捨てます。")
+                         .arg(first.text),
+                     QStringLiteral("中の引用符は全角（＂）か「」にして下さい。")};
+    if (first.quoted && !dropped.isEmpty())
+        return Cause{QStringLiteral("閉じる引用符（\"）の後の「%1」は読まれず、捨てられます。")
+                         .arg(first.droppedAfterQuote),
+                     QStringLiteral("全体を \" で囲み、引用符の外には何も書かないで下さい。")};
+    if (fields.size() == 1)
+        return std::nullopt;
+    QStringList pieces;
+    for (const LineField& field : fields)
+        pieces << QStringLiteral("「%1」").arg(field.text);
+    const QString split = QStringLiteral("プログラムはコンマの所で %1 つ（%2）に分けて読みます。")
+                              .arg(fields.size())
+                              .arg(pieces.join(QString()));
+    if (holdsAny(text, fullWidthQuotes))
+        return Cause{QStringLiteral("全角の引用符（“ ” ＂）は引用符として働きません。") + split +
+                         shifts,
+                     QStringLiteral("半角の \" で全体を囲んで下さい。")};
+    return Cause{QStringLiteral("引用符で囲まれていないコンマ（,）があります。") + split + shifts,
+                 QStringLiteral("全体を半角の \" で囲んで下さい: \"%1\"").arg(text.trimmed())};
+}
+
+// The question or name file: one text per filled line, `count` of them.
+struct TextFileRules {
+    QString file;
+    int count;
+    std::function<QString(int)> placeOf; // "第 3 問", "C（3 番目）"
+    QString what;                        // "問題文"
+    QString shifts;                      // what a moved line does to the later ones
+    QString countRule;                   // why the count matters
+};
+
+std::vector<TextField> checkTextLines(const ContentFolder& folder, const TextFileRules& rules,
+                                      Findings& findings) {
+    const auto lines = linesOf(folder, rules.file, findings);
+    if (!lines)
+        return {};
+    FileReport report(rules.file);
+    std::vector<TextField> fields;
+    for (const ContentLine& line : *lines) {
+        const int n = static_cast<int>(fields.size()) + 1;
+        const QString where = place({lineText(line.number), rules.placeOf(n)});
+        if (!line.unreadable.isEmpty()) {
+            report.error(line.number, where, line.unreadable, {});
+            fields.push_back({{}, line.number, false});
+            continue;
+        }
+        if (isBlank(line.text)) {
+            reportBlankLine(report, line,
+                            QStringLiteral("プログラムはこれを空の%1として読み、").arg(rules.what) +
+                                rules.shifts);
+            continue;
+        }
+        const std::vector<LineField> pieces = splitFields(line.text);
+        if (const auto cause = textLineCause(pieces, line.text, rules.shifts))
+            report.error(line.number, where, cause->problem, cause->remedy);
+        else if (pieces.front().text.isEmpty())
+            report.warning(line.number, where,
+                           QStringLiteral("空です。学習者には何も表示されません。"),
+                           QStringLiteral("文字を書いて下さい。"));
+        fields.push_back({pieces.front().text, line.number});
+    }
+    reportLineCount(report, *lines, fields.size(), rules.count, rules.what, rules.countRule);
+    report.joinStop(
+        streamStop(folder, rules.file, rules.count, [](app::TextReader& r) { r.ReadTextField(); }),
+        lines->empty() ? 0 : lines->back().number);
+    report.addTo(findings);
+    if (fields.size() > static_cast<std::size_t>(rules.count))
+        fields.resize(static_cast<std::size_t>(rules.count));
+    return fields;
 }
 
 } // namespace
 
 std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findings) {
-    constexpr int questions = content::questionCount;
+    const auto lines = linesOf(folder, answerFile, findings);
+    if (!lines)
+        return {};
+    FileReport report(answerFile);
     std::vector<AnswerRow> rows;
-    app::TextReader reader;
-    if (!openContentFile(reader, folder, answerFile, findings))
-        return rows;
-    const QString numberRemedy =
-        QStringLiteral("0～%1 の基番号を半角数字で書いて下さい（0 は空き）。")
-            .arg(drill_rules::groupCount);
-    std::vector<int> fieldLines; // the line of every field read, in order
-    bool endedEarly = false;
-    try {
-        for (int q = 1; q <= questions; ++q) {
-            rows.emplace_back();
-            AnswerRow& row = rows.back();
-            for (int p = 1; p <= content::ringPositions; ++p) {
-                try {
-                    row.groups.at(p) = reader.ReadIntegerField();
-                    row.read.at(p) = true;
-                } catch (const RuntimeError& e) {
-                    if (e.number() != RuntimeError::typeMismatchNumber &&
-                        e.number() != RuntimeError::overflowNumber)
-                        throw;
-                    findings.error(answerFile,
-                                   place({lineText(reader.lineNumber()), positionText(q, p)}),
-                                   QStringLiteral("基番号として読めません。プログラムはここで「%"
-                                                  "1」と報告して止まります。")
-                                       .arg(e.description()),
-                                   numberRemedy);
-                }
-                row.lines.at(p) = reader.lineNumber();
-                fieldLines.push_back(reader.lineNumber());
-            }
+    for (const ContentLine& line : *lines) {
+        const int q = static_cast<int>(rows.size()) + 1;
+        if (!line.unreadable.isEmpty()) {
+            report.error(line.number, place({lineText(line.number), questionPlace(q)}),
+                         line.unreadable, {});
+            rows.push_back({});
+            rows.back().line = line.number;
+        } else if (isBlank(line.text)) {
+            reportBlankLine(report, line,
+                            QStringLiteral("プログラムはこれを値 0 が一つとして読み、後の問題の"
+                                           "正解がずれます。"));
+        } else {
+            rows.push_back(readAnswerLine(line, q, report));
         }
-    } catch (const RuntimeError& e) {
-        if (e.number() != RuntimeError::inputPastEndNumber)
-            throw;
-        rows.pop_back(); // the question that ran into the end
-        endedEarly = true;
-        const int fieldsRead = static_cast<int>(fieldLines.size());
-        reportTooShort(
-            answerFile, fieldLines.empty() ? 0 : fieldLines.back(),
-            QStringLiteral("%1 問 × 6 = %2 個の基番号").arg(questions).arg(questions * 6),
-            QStringLiteral("%1 個").arg(fieldsRead),
-            QStringLiteral("第 %1 問 位置 %2 から後を書き足して下さい（1 行に 1 問、"
-                           "6 個をコンマで区切ります）。")
-                .arg(fieldsRead / 6 + 1)
-                .arg(fieldsRead % content::ringPositions + 1),
-            findings);
     }
-    reader.Close();
-    checkSixPerLine(fieldLines, endedEarly, findings);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        AnswerRow& row = rows[i];
-        const int q = static_cast<int>(i) + 1;
-        if (!std::all_of(row.read.begin() + 1, row.read.end(), [](bool b) { return b; }))
-            continue;
-        const auto faults = drill_rules::answerFaults(q, row.groups);
-        for (const auto& fault : faults) {
-            const int line = row.lines.at(fault.position == 0 ? 1 : fault.position);
-            findings.error(
-                answerFile,
-                place({lineText(line),
-                       fault.position == 0 ? questionPlace(q) : positionText(q, fault.position)}),
-                (fault.position == 0
-                     ? QStringLiteral("正解に基がひとつもありません（値 0,0,0,0,0,0）。")
-                     : QStringLiteral("基番号 %1 は 0～%2 の範囲にありません。")
-                           .arg(fault.group)
-                           .arg(drill_rules::groupCount)) +
-                    QStringLiteral("この問題には正解できません。"),
-                fault.position == 0 ? QStringLiteral("正解の基番号を少なくとも 1 つ書いて下さい。")
-                                    : numberRemedy);
-        }
-        row.sound = faults.empty();
-    }
+    reportLineCount(report, *lines, rows.size(), content::questionCount, QStringLiteral("正解"),
+                    questionsPairAnswers);
+    report.joinStop(streamStop(folder, answerFile, content::questionCount * content::ringPositions,
+                               [](app::TextReader& r) { r.ReadIntegerField(); }),
+                    lines->empty() ? 0 : lines->back().number);
+    report.addTo(findings);
+    if (rows.size() > static_cast<std::size_t>(content::questionCount))
+        rows.resize(static_cast<std::size_t>(content::questionCount));
     return rows;
 }
 
 std::vector<TextField> checkQuestions(const ContentFolder& folder, Findings& findings) {
-    return readTextFields(folder, questionFile, content::questionCount, findings, questionPlace,
-                          QStringLiteral("%1 問分の問題文").arg(content::questionCount),
-                          QStringLiteral("問分"));
+    return checkTextLines(folder,
+                          {questionFile, content::questionCount, questionPlace,
+                           QStringLiteral("問題文"),
+                           QStringLiteral("後の問題文が 1 つずつずれて、正解と合わなくなります。"),
+                           questionsPairAnswers},
+                          findings);
 }
 
 std::vector<TextField> checkNames(const ContentFolder& folder, Findings& findings) {
-    return readTextFields(folder, nameFile, content::compoundCount, findings, compoundPlace,
-                          QStringLiteral("A～X の %1 個の化合物名").arg(content::compoundCount),
-                          QStringLiteral("個"));
+    return checkTextLines(
+        folder,
+        {nameFile, content::compoundCount, compoundPlace, QStringLiteral("化合物名"),
+         QStringLiteral("後の化合物名が 1 つずつずれて、系統図の文字と合わなくなります。"),
+         QStringLiteral("系統図の A～X の %1 個に、1 行に 1 つずつ対応します。")
+             .arg(content::compoundCount)},
+        findings);
 }
 
 void checkExplanation(const ContentFolder& folder, Findings& findings) {
@@ -239,7 +470,7 @@ void checkSameStructures(const std::vector<AnswerRow>& answers, Findings& findin
                 drill_rules::sameStructure(answers[a].groups, answers[b].groups))
                 findings.warning(
                     answerFile,
-                    place({lineText(answers[b].lines.at(1)),
+                    place({lineText(answers[b].line),
                            QStringLiteral("第 %1 問と第 %2 問").arg(a + 1).arg(b + 1)}),
                     QStringLiteral("二つの正解が同じ構造です（環を回すか裏返すと重なります）。"),
                     QStringLiteral("どちらかの正解か問題文を確かめて下さい。"));

@@ -8,8 +8,10 @@
 #include <QString>
 #include <vector>
 
-// The content's text files, read through the program's own reader as the screens read
-// them, going on after each fault so that one run names every fault.
+// The content's text files, each line read on its own so that a fault is named on the
+// line where it stands. The files are line-for-line tables: line q of the answers and
+// line q of the questions belong to question q. Anything that would let the program's
+// own reading of them drift from that is an error, even where the program runs on.
 namespace checker {
 
 inline const QString explanationFile = content::explanationFile();
@@ -19,20 +21,19 @@ inline const QString nameFile = content::nameFile();
 
 struct AnswerRow {
     drill_rules::Ring groups{};
-    std::array<int, content::ringPositions + 1>
-        lines{}; // the line each group number stands on, 0 if not known
+    int line = 0;                                        // where the row stands
     std::array<bool, content::ringPositions + 1> read{}; // the field held a number
-    bool sound = false;         // every number read and the drill's rules hold
+    bool sound = false; // six numbers read and the drill's rules hold
 };
 
 struct TextField {
     QString text;
     int line = 0;
-    bool readable = true; // false: the reader refused it, and `text` is empty
+    bool readable = true; // false: the line cannot be decoded, and `text` is empty
 };
 
-// Each returns what it could read, one entry per question or compound from the first,
-// and adds what is wrong to `findings`.
+// Each returns what it could read, one entry per filled line from the first, and adds
+// what is wrong to `findings`.
 std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findings);
 std::vector<TextField> checkQuestions(const ContentFolder& folder, Findings& findings);
 std::vector<TextField> checkNames(const ContentFolder& folder, Findings& findings);
