@@ -5,10 +5,13 @@
 #include "core/text_reader.h"
 #include "tests/support/content_faults.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -40,7 +43,7 @@ TEST(CheckerAnswerKey, ListsEachQuestionWithItsTextAndFormulasInFileOrder) {
     editLine(content, questions, 2, QStringLiteral("\"p-ヒドロキシ安息香酸, パラ位\""));
     const auto [status, out, err] = run({"--answers", content.path()});
     EXPECT_EQ(status, checker::exitClean);
-    const QStringList lines = out.split('\n');
+    const QStringList lines = out.split('\n').mid(1); // after the folder's name
     ASSERT_GE(lines.size(), 66);
     EXPECT_EQ(lines.mid(0, 6).join('\n').toStdString(),
               "第 1 問  トルエン\n"
@@ -59,7 +62,7 @@ TEST(CheckerAnswerKey, MarksWhatCannotBeReadAndNamesItAfterTheKey) {
     keepLines(content, questions, 32);
     const auto [status, out, err] = run({"--answers", content.path()});
     EXPECT_EQ(status, checker::exitFaults);
-    const QStringList lines = out.split('\n');
+    const QStringList lines = out.split('\n').mid(1);
     EXPECT_EQ(lines[1].toStdString(), "    1 CH3   2 ?   3 -   4 -   5 -   6 -");
     EXPECT_EQ(lines[3].toStdString(), "    1 CH2CH3   2 -   3 ?21   4 -   5 -   6 -");
     EXPECT_EQ(lines[64].toStdString(), "第 33 問  ?");
@@ -221,22 +224,35 @@ bool finished(QProcess& process) {
 
 } // namespace
 
-TEST(CheckerCommandLine, TheInstalledProgramChecksItsOwnFolderByDefaultAndExits0Or1) {
+TEST(CheckerCommandLine, WithNoFolderItChecksTheContentItRunsInElseItsOwnAndSaysWhichFirst) {
     // The real executable, as a teacher runs it: beside it lies the default content.
+    const QString programFolder =
+        QDir::toNativeSeparators(QFileInfo(QStringLiteral(KAVELO_CHECK_PATH)).absolutePath());
+    QTemporaryDir elsewhere;
     QProcess check;
+    check.setWorkingDirectory(elsewhere.path());
     check.start(QStringLiteral(KAVELO_CHECK_PATH), {});
     ASSERT_TRUE(finished(check));
-    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
+    EXPECT_EQ(check.exitCode(), 0);
     EXPECT_EQ(QString::fromUtf8(check.readAllStandardOutput()).toStdString(),
-              "エラーも警告もありません。\n");
+              "調べるフォルダー: " + programFolder.toStdString() +
+                  "\nエラーも警告もありません。\n");
 
+    // Inside her own copy, plain kavelo-check checks the copy.
     ContentFolder content;
     content.remove("化合物/b(24).gif");
-    check.start(QStringLiteral(KAVELO_CHECK_PATH), {content.path()});
-    ASSERT_TRUE(finished(check));
-    EXPECT_EQ(check.exitCode(), 1);
-    EXPECT_TRUE(QString::fromUtf8(check.readAllStandardOutput())
-                    .startsWith(QStringLiteral("エラー: 化合物/b(24).gif: X（24 番目）: ")));
+    const QString copy = QDir::toNativeSeparators(QDir(content.path()).absolutePath());
+    for (const QStringList& arguments : {QStringList{}, QStringList{content.path()}}) {
+        check.setWorkingDirectory(content.path());
+        check.start(QStringLiteral(KAVELO_CHECK_PATH), arguments);
+        ASSERT_TRUE(finished(check));
+        EXPECT_EQ(check.exitCode(), 1);
+        const QStringList lines = QString::fromUtf8(check.readAllStandardOutput()).split('\n');
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_EQ(lines[0], QStringLiteral("調べるフォルダー: ") + copy);
+        EXPECT_TRUE(lines[1].startsWith(QStringLiteral("エラー: 化合物/b(24).gif: X（24 番目）: ")))
+            << lines[1].toStdString();
+    }
 
     check.start(QStringLiteral(KAVELO_CHECK_PATH), {"--frobnicate"});
     ASSERT_TRUE(finished(check));

@@ -30,6 +30,17 @@ inline void editLine(ContentFolder& content, const QString& file, int line, cons
     content.write(file, lines.join('\n'));
 }
 
+inline QString lineOf(const ContentFolder& content, const QString& file, int line) {
+    return textOf(content, file).split(QStringLiteral("\r\n")).value(line - 1);
+}
+
+// Puts `text` in as line `line` (from 1), moving that line and the ones after it down.
+inline void insertLine(ContentFolder& content, const QString& file, int line, const QString& text) {
+    QStringList lines = textOf(content, file).split(QStringLiteral("\r\n"));
+    lines.insert(line - 1, text);
+    content.write(file, lines.join('\n'));
+}
+
 // Keeps the first `count` lines.
 inline void keepLines(ContentFolder& content, const QString& file, int count,
                       const QString& more = {}) {
