@@ -190,14 +190,16 @@ const std::vector<Fault>& faults() {
          {"E 説明/正解.txt 16 行目 第 16 問"},
          "行全体が引用符.*最初と最後の \" を消して",
          true},
-        // The sixth line is one short, and the next line's positions still count from its
-        // own start.
+        // The sixth line is one short, and the lines after it still count their positions
+        // from their own start and stand for their own question.
         {"positions are counted within their line",
          [](ContentFolder& c) {
              editLine(c, answers, 6, QStringLiteral("1,0,0,0,0"));
              editLine(c, answers, 7, QStringLiteral("1,0,0,21,0,0"));
+             editLine(c, answers, 9, QStringLiteral("0,0,0,0,0,0"));
          },
-         {"E 説明/正解.txt 6 行目 第 6 問", "E 説明/正解.txt 7 行目 第 7 問 位置 4"},
+         {"E 説明/正解.txt 6 行目 第 6 問", "E 説明/正解.txt 7 行目 第 7 問 位置 4",
+          "E 説明/正解.txt 9 行目 第 9 問"},
          "基番号が 5 個",
          false},
         {"a name in full-width quotes",
