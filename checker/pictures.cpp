@@ -86,20 +86,35 @@ void checkCompoundPictures(const ContentFolder& folder, Findings& findings) {
         return;
     const int roomWidth = platform::toPixels(content::compoundPanelWidth);
     const int roomHeight = platform::toPixels(content::compoundPanelHeightBelowCaption);
+    const int tallest = platform::toPixels(content::tallestCompoundPicture);
+    // The remedy names the whole room a picture may take: within the panel's width, and
+    // low enough to leave the compound's name above it uncovered.
+    const QString remedy =
+        QStringLiteral("%1 × %2 画素以内に縮めて下さい。").arg(roomWidth).arg(tallest);
     for (int k = 1; k <= content::compoundCount; ++k) {
         const QString file = content::compoundPictureFile(k);
         const QString where = compoundPlace(k);
         const QImage image = load(folder, file, where, findings);
-        if (!image.isNull() && (image.width() > roomWidth || image.height() > roomHeight))
-            findings.warning(
-                file, where,
-                QStringLiteral("絵の大きさ %1 × %2 画素は系統図の枠（%3 × %4 画素）"
-                               "より大きく、はみ出た所が切れます。")
-                    .arg(image.width())
-                    .arg(image.height())
-                    .arg(roomWidth)
-                    .arg(roomHeight),
-                QStringLiteral("%1 × %2 画素以内に縮めて下さい。").arg(roomWidth).arg(roomHeight));
+        if (image.isNull())
+            continue;
+        const bool cut = image.width() > roomWidth || image.height() > roomHeight;
+        const bool coversName = content::compoundPictureTop(platform::toTwips(image.height())) <
+                                content::compoundCaptionTextBottom;
+        QString trouble; // one message a picture, whatever is wrong with it
+        if (cut)
+            trouble = QStringLiteral("絵の大きさ %1 × %2 画素は系統図の枠（%3 × %4 画素）"
+                                     "より大きく、はみ出た所が切れます。")
+                          .arg(image.width())
+                          .arg(image.height())
+                          .arg(roomWidth)
+                          .arg(roomHeight);
+        if (coversName)
+            trouble += cut ? QStringLiteral("上の端は化合物名にも重なります。")
+                           : QStringLiteral("絵の高さ %1 画素では、系統図の枠に出る化合物名に"
+                                            "絵が重なり、名前の下半分が隠れます。")
+                                 .arg(image.height());
+        if (!trouble.isEmpty())
+            findings.warning(file, where, trouble, remedy);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "core/content_layout.h"
 
+#include <cmath>
+
 namespace content {
 
 namespace {
@@ -54,6 +56,13 @@ QString groupFormula(int group) {
     if (group < 0 || group > groupCount)
         return QStringLiteral("?%1").arg(group);
     return QString::fromUtf8(formulas[group]);
+}
+
+// Centred in the room below the caption strip; the halves of an odd twip are kept, as the
+// panel places a picture to the half twip.
+double compoundPictureLeft(double width) { return std::floor(compoundPanelWidth - width) / 2; }
+double compoundPictureTop(double height) {
+    return std::floor(compoundPanelHeightBelowCaption - height) / 2 + compoundCaptionStrip;
 }
 
 QString inProgramFolder(const QString& appDir, const QString& relative) {

@@ -46,6 +46,20 @@ inline constexpr double compoundPanelWidth = 3375;
 inline constexpr double compoundPanelHeightBelowCaption = 1875;
 inline constexpr double compoundCaptionStrip = 105;
 
+// Where the chart puts a compound picture of this size in the panel, in twips.
+double compoundPictureLeft(double width);
+double compoundPictureTop(double height);
+
+// How far down from the panel's top the caption's drawn text reaches: the strip above is
+// only half of it. The name is bold Mincho of 15 pixels, whose line is 16 pixels deep
+// (a "p" or "g" inks its last row) and whose brackets smudge one row further when
+// smoothed; a picture whose top lies above this hides the lower half of the name.
+inline constexpr double compoundCaptionTextBottom = 255;
+// The tallest picture whose top, centred as the chart centres it, stays below the
+// caption's text: 1575 twips, 105 pixels.
+inline constexpr double tallestCompoundPicture =
+    compoundPanelHeightBelowCaption - 2 * (compoundCaptionTextBottom - compoundCaptionStrip);
+
 // The formula palette cell `group` shows, in plain letters ("CH2CH3"); "?n" outside 1..20
 // and "-" for 0, the empty position.
 QString groupFormula(int group);

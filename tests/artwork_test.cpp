@@ -24,7 +24,8 @@ QString describe(const QString& path) {
 }
 
 // Each kind of picture, compiled in or in the default content, as "path format size look",
-// one kind from another by '|'; a compound must fit the chart's panel of 215 x 120.
+// one kind from another by '|'; a compound must fit the chart's panel below the compound's
+// name, 215 x 105.
 const char* const kinds =
     ":/(icon|drill/Image3)\\.ico ico 32x32 .|"
     ":/(drill/Command[1-6]|menu/Command4)\\.gif gif 100x32 o|"
@@ -35,7 +36,7 @@ const char* const kinds =
     ":/drill/Image11\\.gif gif 80x100 t|:/menu/Image1_[0-5]\\.gif gif 120x115 o|"
     ":/menu/Image2\\.jpg jpeg 320x240 o|:/menu/Command[1-3]\\.gif gif 200x48 o|"
     ":/chart/Image1\\.bmp bmp 900x399 o|/官能基/ki2?\\(\\d+(,[12])?\\)\\.gif gif 140x28 .|"
-    "/化合物/b\\(\\d+\\)\\.gif gif ([1-9]\\d?|1\\d\\d|20\\d|21[0-5])x([1-9]\\d?|1[01]\\d|120) .";
+    "/化合物/b\\(\\d+\\)\\.gif gif ([1-9]\\d?|1\\d\\d|20\\d|21[0-5])x([1-9]\\d?|10[0-5]) .";
 
 } // namespace
 

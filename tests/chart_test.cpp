@@ -1,3 +1,6 @@
+#include "core/content_layout.h"
+#include "platform/twips.h"
+#include "tests/support/chart_panel.h"
 #include "tests/support/harness.h"
 
 #include <QImage>
@@ -105,4 +108,37 @@ TEST(ChartScreen, FromTheMenuItsZonesSitOnTheLetterBoxesAndEachVisitReadsTheName
     EXPECT_EQ(panel(h), QStringLiteral("新3"));
     h.click(h.control("Command1"));
     EXPECT_TRUE(h.process.exited && h.process.exitCode == 0 && h.errors.errors.empty());
+}
+
+// Every default compound's picture sits below its name: the caption's rows show the same
+// with the picture as without it, and the name's text ends above the bound by which
+// kavelo-check warns of a picture that would cover it.
+TEST(ChartScreen, NoDefaultPictureCoversItsCompoundsName) {
+    Harness h;
+    h.startOn(app::ScreenId::Chart);
+    for (int k = 1; k <= content::compoundCount; ++k) {
+        h.click(h.image("Image2", k));
+        const testing_support::CaptionView view = testing_support::captionView(h);
+        EXPECT_EQ(view.rowsCovered, 0) << k;
+        EXPECT_GT(view.inkRows, platform::toPixels(content::compoundCaptionStrip)) << k;
+        EXPECT_LE(platform::toTwips(view.inkRows), content::compoundCaptionTextBottom) << k;
+    }
+}
+
+// At the bound itself: a name with brackets and descenders, the deepest a caption inks,
+// stays whole above the tallest picture allowed, and a picture two pixels taller hides it.
+TEST(ChartScreen, ThePictureAllowedTallestLeavesEvenABracketedNameWhole) {
+    using Row = std::tuple<int, bool>; // picture height, caption covered
+    for (const auto& [height, covered] : {Row{105, false}, Row{107, true}}) {
+        SCOPED_TRACE(height);
+        Harness h;
+        h.content.write("化合物/名前.txt", names(24).replace("化合物5\n", "安息香酸(gjpq)\n"));
+        h.content.writeBytes("化合物/b(5).gif", gif(100, height));
+        h.content.remove("化合物/b(5)@2x.gif");
+        h.startOn(app::ScreenId::Chart);
+        h.click(h.image("Image2", 5));
+        const testing_support::CaptionView view = testing_support::captionView(h);
+        EXPECT_EQ(view.rowsCovered > 0, covered);
+        EXPECT_LE(platform::toTwips(view.inkRows), content::compoundCaptionTextBottom);
+    }
 }

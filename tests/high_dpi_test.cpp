@@ -1,6 +1,7 @@
 #include "core/picture.h"
 #include "platform/picture_scale.h"
 #include "platform/twips.h"
+#include "tests/support/chart_panel.h"
 #include "tests/support/drill_play.h"
 
 #include <QApplication>
@@ -141,6 +142,20 @@ TEST_F(HighDpi, ChartLettersOpenTheirPanels) {
         EXPECT_TRUE(image("Image4").picturePath().endsWith(QStringLiteral("b(%1).gif").arg(k)));
     }
     ASSERT_EQ(lastError(), nullptr);
+}
+
+// On a finer display too, each default compound's name shows whole above its picture:
+// the caption's rows are the same with the picture as without it.
+TEST_F(HighDpi, NoDefaultPictureCoversItsCompoundsName) {
+    startOn(app::ScreenId::Chart);
+    for (int k = 1; k <= content::compoundCount; ++k) {
+        click(image("Image2", k));
+        const CaptionView view = captionView(*this);
+        EXPECT_EQ(view.rowsCovered, 0) << k;
+        EXPECT_LE(platform::toTwips(view.inkRows) / view.pixelRatio,
+                  content::compoundCaptionTextBottom)
+            << k;
+    }
 }
 
 // At 2 the palette and a placed group show their 2x drawings pixel for pixel: not the 1x

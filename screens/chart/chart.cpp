@@ -3,8 +3,6 @@
 #include "app/program.h"
 #include "core/text_reader.h"
 
-#include <cmath>
-
 using platform::Event;
 using platform::EventArgs;
 
@@ -33,9 +31,7 @@ void 系統図::Image2_Click(int Index) {
     Image4.loadPicture(content::inProgramFolder(AppDir(), content::compoundPictureFile(Index)));
     const double h = Image4.height();
     const double w = Image4.width();
-    Image4.move(std::floor(content::compoundPanelWidth - w) / 2,
-                std::floor(content::compoundPanelHeightBelowCaption - h) / 2 +
-                    content::compoundCaptionStrip);
+    Image4.move(content::compoundPictureLeft(w), content::compoundPictureTop(h));
     Frame1.setCaption(compoundNames.at(Index));
     Frame1.setVisible(true);
     Image4.setVisible(true);

@@ -33,7 +33,7 @@ FormDefinition makeDefinition() {
     auto& c = d.controls;
     // Labels and images, front to back: the zones take the clicks over the letters.
     c.push_back({.kind = Kind::Label, .name = "Label2", .left = 1380, .top = 6720, .width = 6675, .height = 360,
-                 .text = "調べたいKavelo（Ａ～Ｘ）をクリックしてください", .foreColor = yellow,
+                 .text = "調べたい化合物（Ａ～Ｘ）をクリックしてください", .foreColor = yellow,
                  .backColor = darkBlue, .font = {"ＭＳ Ｐ明朝", 14.25, true}, .align = Align::Center});
     c.push_back({.kind = Kind::Label, .name = "Label1", .left = 1260, .top = 6600, .width = 6885, .height = 525,
                  .backColor = darkBlue});

@@ -43,7 +43,10 @@ COMPOUND_SMILES = [
 ]
 
 NAVY = (0, 0, 64)
-MAX_W, MAX_H = 215, 120
+# The chart centres a picture below the panel's caption, so a taller one rises into the
+# compound's name: 105 pixels is the most that stays below the name's drawn text
+# (core/content_layout.h, compoundCaptionTextBottom).
+MAX_W, MAX_H = 215, 105
 PAD = 4  # navy margin kept around the drawing after cropping
 
 # Light element colours that stay readable on navy.
