@@ -326,8 +326,8 @@ const std::vector<Fault>& faults() {
              c.writeBytes("化合物/b(3).gif", bmp(225, 125));
              c.writeBytes("化合物/b(3)@2x.gif", bmp(450, 250));
          },
-         {},
-         "",
+         {"W 化合物/b(3).gif C（3 番目）"},
+         "絵の高さ 125 画素では.*名前の下半分が隠れます.*225 × 105 画素以内",
          false},
         {"correct sound missing", remove("音/o.wav"), {"W 音/o.wav"}, "ありません.*正解の時", true},
         {"wrong sound compressed",
