@@ -7,6 +7,7 @@
 #include "core/runtime_error.h"
 #include "core/text_reader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cstdint>
