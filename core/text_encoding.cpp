@@ -113,41 +113,35 @@ bool hasEucJpForm(QByteArrayView bytes) {
     return true;
 }
 
-// Latin text in Windows-1252 uses bytes above ASCII for accented letters, typographic quotes
-// and dashes, and the degree and micro signs, each standing between ASCII characters
-// ("Nitrobenz\xE8ne"). Japanese text in code page 932 puts them in runs (half-width katakana)
-// or leads with bytes that are no Latin letter (81 to 84 for kana and full-width forms).
-bool isLatinByte(unsigned char c) {
-    switch (c) {
-    case 0x8A:
-    case 0x8C:
-    case 0x8E:
-    case 0x9A:
-    case 0x9C:
-    case 0x9E:
-    case 0x9F: // Š Œ Ž š œ ž Ÿ
-    case 0x91:
-    case 0x92:
-    case 0x93:
-    case 0x94:
-    case 0x96:
-    case 0x97: // ‘ ’ “ ” – —
-    case 0xB0:
-    case 0xB5: // ° µ
-        return true;
-    default:
-        return c >= 0xC0 && c != 0xD7 && c != 0xF7;
-    }
+bool isAsciiLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+
+// Latin text in Windows-1252 uses a byte above ASCII for each accented letter, standing
+// alone inside a word ("Nitrobenz\xE8ne"). Code page 932 puts such bytes in runs (kana,
+// half-width katakana, most kanji), and where one stands alone it leads a pair whose second
+// byte may be no letter ('@', '[', '`', '{'). A letter is taken only so: A0 to FF but for
+// the two signs among them, between ASCII bytes, beside an ASCII letter, and followed by a
+// letter or by what is no second byte of a pair. The marks Windows-1252 keeps at 80 to 9F
+// (quotes, dashes, the euro) are the lead bytes of common kanji, and count only before a
+// byte that cannot follow a lead byte.
+bool isLatinAt(QByteArrayView bytes, qsizetype at) {
+    const unsigned char c = byteAt(bytes, at);
+    const unsigned char before = at > 0 ? byteAt(bytes, at - 1) : '\n';
+    const unsigned char after = at + 1 < bytes.size() ? byteAt(bytes, at + 1) : '\n';
+    if (before >= 0x80 || after >= 0x80)
+        return false;
+    if (c >= 0x80 && c <= 0x9F)
+        return QByteArrayView("\x80\x85\x91\x92\x93\x94\x96\x97\x99").contains(char(c)) &&
+               at + 1 < bytes.size() && after < 0x40;
+    if (c < 0xC0 || c == 0xD7 || c == 0xF7)
+        return false;
+    return (after < 0x40 || isAsciiLetter(after)) &&
+           (isAsciiLetter(before) || isAsciiLetter(after));
 }
 
 bool hasLatinForm(QByteArrayView bytes) {
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const unsigned char c = byteAt(bytes, i);
-        if (c < 0x80)
-            continue;
-        if (!isLatinByte(c) || (i + 1 < bytes.size() && byteAt(bytes, i + 1) >= 0x80))
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (byteAt(bytes, i) >= 0x80 && !isLatinAt(bytes, i))
             return false;
-    }
     return true;
 }
 
