@@ -68,7 +68,7 @@ void reportEncoding(const ContentFolder& folder, const QString& file, const Runt
         findings.error(
             file, {},
             QStringLiteral("Windows-1252（欧文）で保存されています。") + readable +
-                QStringLiteral("%1 が化けて、別の漢字などに見えます。")
+                QStringLiteral("%1が化けて、別の漢字などに見えます。")
                     .arg(charactersBeyondAscii(fromWindows1252(bytesOf(folder, file)))),
             QStringLiteral("これらの文字をシフトJIS にある文字（カタカナの名前など）に書き換え、") +
                 resave);
