@@ -16,11 +16,20 @@ QString ContentFolder::commandPath(const QString& relative) const {
     QString shown = QDir::current().relativeFilePath(absolute);
     if (shown.startsWith(QStringLiteral("..")))
         shown = QDir::cleanPath(absolute);
+#ifdef Q_OS_WIN
+    // The command prompt and PowerShell take backslashes, and double quotes around a name
+    // with blanks or brackets.
+    shown = QDir::toNativeSeparators(shown);
+    static const QRegularExpression plain(QStringLiteral("^[^\\s\"()&;|<>^%]+$"));
+    if (!plain.match(shown).hasMatch())
+        shown = QLatin1Char('"') + shown + QLatin1Char('"');
+#else
     // File names with brackets or blanks would be taken apart by the shell.
     static const QRegularExpression plain(QStringLiteral("^[^\\s'\"()\\\\$`&;|<>*?!#~]+$"));
     if (!plain.match(shown).hasMatch())
         shown = QLatin1Char('\'') + shown.replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
                 QLatin1Char('\'');
+#endif
     return shown;
 }
 
