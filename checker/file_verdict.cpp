@@ -59,10 +59,7 @@ void reportEncoding(const ContentFolder& folder, const QString& file, const Runt
                        QStringLiteral("JIS（ISO-2022-JP）で保存されています。") + readable, resave);
         return;
     case app::TextEncoding::EucJp:
-        findings.error(file, {},
-                       QStringLiteral("EUC-JP で保存されています。") + readable +
-                           QStringLiteral("このままでは文字化けした名前が出ます。"),
-                       convert);
+        findings.error(file, {}, QStringLiteral("EUC-JP で保存されています。") + readable, convert);
         return;
     case app::TextEncoding::Windows1252:
         findings.error(

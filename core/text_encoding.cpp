@@ -118,9 +118,9 @@ bool isAsciiLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 
 // Latin text in Windows-1252 uses a byte above ASCII for each accented letter, standing
 // alone inside a word ("Nitrobenz\xE8ne"). Code page 932 puts such bytes in runs (kana,
 // half-width katakana, most kanji), and where one stands alone it leads a pair whose second
-// byte may be no letter ('@', '[', '`', '{'). A letter is taken only so: A0 to FF but for
-// the two signs among them, between ASCII bytes, beside an ASCII letter, and followed by a
-// letter or by what is no second byte of a pair. The marks Windows-1252 keeps at 80 to 9F
+// byte may be no letter ('@', '[', '`', '{'). A letter is taken only so: C0 to FF but for
+// × and ÷, between ASCII bytes, beside an ASCII letter, and followed by a letter or by what
+// is no second byte of a pair. The marks Windows-1252 keeps at 80 to 9F
 // (quotes, dashes, the euro) are the lead bytes of common kanji, and count only before a
 // byte that cannot follow a lead byte.
 bool isLatinAt(QByteArrayView bytes, qsizetype at) {
