@@ -16,6 +16,21 @@ public:
     // relative to the current folder when it lies below it, quoted when the shell needs it.
     QString commandPath(const QString& relative) const;
 
+    // Why a file that is there cannot be read, in a teacher's words ("フォルダーです"), or
+    // nothing when it is a readable regular file or when nothing at all has its name.
+    QString unreadable(const QString& relative) const;
+    // The name beside it that differs from the expected one only in letter case
+    // ("B(1).GIF" for "b(1).gif"), or nothing. Windows takes such a name for the file;
+    // other systems do not, and the program would stop there.
+    QString caseOnlyName(const QString& relative) const;
+
+    // What to say of a file that is not there: `problem` and `remedy` as they are, or, when
+    // a name beside it differs only in letter case, that name and the rename that mends it.
+    struct Remark {
+        QString problem, remedy;
+    };
+    Remark absence(const QString& relative, const QString& problem, const QString& remedy) const;
+
 private:
     QString root_;
 };

@@ -1,5 +1,9 @@
 #include "checker/convert.h"
 
+#include "checker/content_folder.h"
+#include "checker/euc_jp.h"
+#include "checker/file_kind.h"
+#include "checker/windows1252.h"
 #include "core/cp932.h"
 #include "core/runtime_error.h"
 #include "core/text_encoding.h"
@@ -9,6 +13,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <optional>
 
 namespace checker {
 
@@ -91,48 +96,151 @@ Encoded encodeCp932(const QString& text) {
     return result;
 }
 
-ConversionResult convertToCp932(const QString& path) {
-    QFile in(path);
-    if (!in.exists())
-        return {Conversion::Refused, {QStringLiteral("ファイルがありません。")}};
-    if (!QFileInfo(path).isFile())
-        return {Conversion::Refused,
-                {QStringLiteral("普通のファイルではありません（フォルダー、"
-                                "デバイス、名前付きパイプなど）。")}};
-    if (!in.open(QIODevice::ReadOnly))
-        return {Conversion::Refused,
-                {QStringLiteral("ファイルを開けません（%1）。").arg(in.errorString())}};
-    const QByteArray bytes = in.read(app::TextReader::maxFileBytes + 1);
-    in.close();
-    if (bytes.size() > app::TextReader::maxFileBytes)
-        return {Conversion::Refused,
-                {QStringLiteral("教材のテキストファイルとしては大きすぎます（%1 バイトを超えて"
-                                "います）。変更していません。")
-                     .arg(app::TextReader::maxFileBytes)}};
+namespace {
+
+const char* const unchanged = "ファイルは変更していません。";
+
+ConversionResult refused(const QString& why) {
+    return {Conversion::Refused, {why + QString::fromUtf8(unchanged)}};
+}
+
+// UTF-16 as its byte-order mark says, or, without one, as its NULs fall: ASCII has its NUL
+// second in little-endian order.
+QString fromUtf16(const QByteArray& bytes) {
+    QStringConverter::Encoding order = QStringConverter::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        order = QStringConverter::Utf16BE;
+    else if (!bytes.startsWith("\xFF\xFE")) {
+        qsizetype even = 0, odd = 0;
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            if (bytes[i] == '\0')
+                ++(i % 2 ? odd : even);
+        order = odd >= even ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+    }
+    QStringDecoder decode(order, QStringDecoder::Flag::Stateless);
+    QString text = decode(bytes);
+    return decode.hasError() ? QString() : text;
+}
+
+// The text of a file in one of the encodings convert takes, with the name of that encoding;
+// or why the file cannot be converted.
+struct Decoded {
+    QString text, from;
+    std::optional<ConversionResult> refusal;
+};
+
+Decoded decodeForConversion(const QByteArray& bytes, const QString& path) {
     switch (app::detectEncoding(bytes)) {
-    case app::TextEncoding::Cp932:
-        return {Conversion::AlreadyCp932,
-                {QStringLiteral("すでにシフトJIS（コードページ 932）です。そのままにしました。")}};
-    case app::TextEncoding::Utf16:
-        return {Conversion::Refused,
-                {QStringLiteral("UTF-16 で保存されています。変換できるのは UTF-8 だけです。"
-                                "テキストエディタで UTF-8 かシフトJIS で保存し直して下さい。")}};
+    case app::TextEncoding::Cp932: {
+        // The same verdict as the check: a file the program cannot read is not left as it
+        // were fine.
+        const QString refusal = readerRefusal(bytes, path);
+        if (!refusal.isEmpty())
+            return {{},
+                    {},
+                    refused(QStringLiteral("シフトJIS（コードページ 932）として読めない所が"
+                                           "あります: %1")
+                                .arg(refusal))};
+        return {{},
+                {},
+                ConversionResult{Conversion::AlreadyCp932,
+                                 {QStringLiteral("すでにシフトJIS（コードページ 932）"
+                                                 "です。そのままにしました。")}}};
+    }
+    case app::TextEncoding::NotText:
+        return {{},
+                {},
+                refused(QStringLiteral("テキストファイルではありません（文字のない NUL "
+                                       "バイトが入っています）。変換しません。"))};
     case app::TextEncoding::Jis:
-        return {Conversion::Refused,
-                {QStringLiteral(
-                    "JIS（ISO-2022-JP）で保存されています。変換できるのは UTF-8 "
-                    "だけです。テキストエディタで UTF-8 かシフトJIS で保存し直して下さい。")}};
+        return {{},
+                {},
+                refused(QStringLiteral("JIS（ISO-2022-JP）で保存されています。変換できるのは "
+                                       "UTF-8、UTF-16、EUC-JP です。テキストエディタで "
+                                       "シフトJIS を選んで保存し直して下さい。"))};
+    case app::TextEncoding::Windows1252: {
+        // Latin letters with accents have no code page 932 form, and the typographic marks
+        // that have one would change their look: a person chooses what each becomes.
+        QStringList messages{QStringLiteral("Windows-1252（欧文）で保存されています。次の文字は"
+                                            "シフトJIS にありません。")};
+        int line = 1, column = 0;
+        for (QChar c : withLfOnly(fromWindows1252(bytes))) {
+            if (c == QLatin1Char('\n')) {
+                ++line;
+                column = 0;
+                continue;
+            }
+            ++column;
+            if (c.unicode() >= 0x80)
+                messages
+                    << QStringLiteral("%1 行目 %2 文字目の「%3」（U+%4）")
+                           .arg(line)
+                           .arg(column)
+                           .arg(c)
+                           .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+        }
+        messages << QString::fromUtf8(unchanged) +
+                        QStringLiteral("これらの文字をシフトJIS にある文字（カタカナの名前など）に"
+                                       "書き換え、シフトJIS で保存し直して下さい。");
+        return {{}, {}, ConversionResult{Conversion::Refused, messages}};
+    }
+    case app::TextEncoding::EucJp: {
+        const EucJpText euc = fromEucJp(bytes);
+        if (!euc.unmappable.isEmpty()) {
+            QStringList messages;
+            for (const QString& where : euc.unmappable)
+                messages << where + QStringLiteral("はシフトJIS（コードページ 932）にない文字です"
+                                                   "（EUC-JP の補助漢字など）。");
+            messages << QString::fromUtf8(unchanged) +
+                            QStringLiteral("これらの文字を別の文字に置き換えてから、もう一度"
+                                           "変換して下さい。");
+            return {{}, {}, ConversionResult{Conversion::Refused, messages}};
+        }
+        return {euc.text, QStringLiteral("EUC-JP"), {}};
+    }
+    case app::TextEncoding::Utf16: {
+        const QString text = fromUtf16(bytes);
+        if (text.isEmpty())
+            return {{}, {}, refused(QStringLiteral("UTF-16 として正しくない所があります。"))};
+        return {text, QStringLiteral("UTF-16"), {}};
+    }
     case app::TextEncoding::Utf8:
         break;
     }
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decode(bytes);
+    const QString text = decode(bytes);
     if (decode.hasError())
-        return {Conversion::Refused,
-                {QStringLiteral("UTF-8 として正しくない所があります。変更していません。")}};
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    const Encoded encoded = encodeCp932(text);
+        return {{}, {}, refused(QStringLiteral("UTF-8 として正しくない所があります。"))};
+    return {text, QStringLiteral("UTF-8"), {}};
+}
+
+} // namespace
+
+ConversionResult convertToCp932(const QString& path) {
+    const QFileInfo info(path);
+    const QString why = ContentFolder(info.absolutePath()).unreadable(info.fileName());
+    if (!why.isEmpty())
+        return refused(why + QStringLiteral("。"));
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return {Conversion::Refused, {QStringLiteral("ファイルがありません。")}};
+    const QByteArray bytes = in.read(app::TextReader::maxFileBytes + 1);
+    in.close();
+    if (bytes.size() > app::TextReader::maxFileBytes)
+        return refused(QStringLiteral("教材のテキストファイルとしては大きすぎます（%1 バイトを"
+                                      "超えています）。")
+                           .arg(app::TextReader::maxFileBytes));
+    const QString kind = binaryKind(bytes);
+    if (!kind.isEmpty())
+        return refused(
+            QStringLiteral("%1のファイルです。テキストファイルではないので、変換しません。")
+                .arg(kind));
+    Decoded decoded = decodeForConversion(bytes, path);
+    if (decoded.refusal)
+        return *decoded.refusal;
+    if (decoded.text.startsWith(QChar(0xFEFF)))
+        decoded.text.remove(0, 1);
+    const Encoded encoded = encodeCp932(decoded.text);
     if (!encoded.unmappable.isEmpty()) {
         QStringList messages;
         for (const QString& where : encoded.unmappable)
@@ -145,20 +253,33 @@ ConversionResult convertToCp932(const QString& path) {
     if (!refusal.isEmpty())
         return {Conversion::Refused,
                 {QStringLiteral("変換してもプログラムが読めません: %1").arg(refusal),
-                 QStringLiteral("ファイルは変更していません。")}};
+                 QString::fromUtf8(unchanged)}};
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(encoded.bytes) != encoded.bytes.size() ||
         !out.commit())
-        return {Conversion::Refused,
-                {QStringLiteral("書き込めません（%1）。ファイルは変更していません。")
-                     .arg(out.errorString())}};
+        return refused(QStringLiteral("書き込めません（%1）。").arg(out.errorString()));
     QString done =
-        QStringLiteral("UTF-8 からシフトJIS（コードページ 932、改行 CR LF）に変換しました。");
+        QStringLiteral("%1 からシフトJIS（コードページ 932、改行 CR LF）に変換しました。")
+            .arg(decoded.from);
     if (encoded.twins > 0)
         done += QStringLiteral("〜 などの %1 文字は、コードページ 932 の同じ字形の文字（～ など）"
                                "にしました。")
                     .arg(encoded.twins);
     return {Conversion::Converted, {done}};
+}
+
+QString convertHelp() {
+    return QStringLiteral(
+        "kavelo-check --convert ファイル...\n"
+        "  UTF-8（BOM の有無、改行の種類を問いません）、UTF-16、EUC-JP で保存されたテキスト\n"
+        "  ファイルを、シフトJIS（コードページ 932）、改行 CR LF に書き換えます。シフトJIS に\n"
+        "  ない文字があれば、その行と何文字目かを示し、ファイルは変えません。\n"
+        "  〜 ‖ − ¢ £ ¬ — は、シフトJIS の同じ字（～ ∥ － ￠ ￡ ￢ ―）にします。\n"
+        "  すでにシフトJIS のファイルはそのままにします（プログラムが読めない所があれば、\n"
+        "  そう言います）。Windows-1252（欧文）のファイルは変換せず、シフトJIS にない文字を\n"
+        "  示します。絵や音などテキストでないファイルは変換しません。\n"
+        "  書き換えは一時ファイルを経てから行うので、途中で止まっても半端なファイルは\n"
+        "  残りません。\n");
 }
 
 } // namespace checker

@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// Rewrites a text file saved as UTF-8 as the program reads it: code page 932, CR LF.
+// Rewrites a text file saved as UTF-8, UTF-16 or EUC-JP as the program reads it: code page
+// 932, CR LF. Which it is, the same verdict as the check and the program decides.
 namespace checker {
 
 enum class Conversion { Converted, AlreadyCp932, Refused };
@@ -26,5 +27,8 @@ struct Encoded {
     int twins = 0;
 };
 Encoded encodeCp932(const QString& text);
+
+// What --convert does, for the command's help: its paragraph there, ending in a line end.
+QString convertHelp();
 
 } // namespace checker

@@ -1,8 +1,11 @@
 #include "checker/file_verdict.h"
 
+#include "checker/file_kind.h"
+#include "checker/windows1252.h"
 #include "core/runtime_error.h"
 #include "core/text_encoding.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 using platform::RuntimeError;
@@ -11,53 +14,98 @@ namespace checker {
 
 namespace {
 
+const char* const onlyCp932 = "プログラムが読めるのはシフトJIS（コードページ 932）だけです。";
+
+QByteArray bytesOf(const ContentFolder& folder, const QString& file) {
+    QFile in(folder.path(file));
+    return in.open(QIODevice::ReadOnly) ? in.read(app::TextReader::maxFileBytes) : QByteArray();
+}
+
+// A file the reader could not open is either not there or there in a form it cannot read;
+// the two have different mends.
+void reportNotOpened(const ContentFolder& folder, const QString& file, Findings& findings) {
+    const QString why = folder.unreadable(file);
+    if (!why.isEmpty()) {
+        findings.error(file, {}, why + QStringLiteral("。プログラムはここで止まります。"),
+                       QFileInfo(folder.path(file)).isFile()
+                           ? QStringLiteral("ファイルに読む許可を付けて下さい。")
+                           : QStringLiteral("この名前でテキストファイルを置いて下さい。"));
+        return;
+    }
+    const ContentFolder::Remark missing = folder.absence(
+        file, QStringLiteral("ファイルがありません。"),
+        QStringLiteral("この名前で作って下さい（フォルダーと名前を確かめて下さい）。"));
+    findings.error(file, {}, missing.problem, missing.remedy);
+}
+
+// Says in a teacher's words what the file was saved as and how to mend it, once for the file.
+void reportEncoding(const ContentFolder& folder, const QString& file, const RuntimeError& e,
+                    app::TextEncoding encoding, Findings& findings) {
+    const QString resave = QStringLiteral("テキストエディタで文字コードにシフトJIS（CP932、Windows-"
+                                          "31J）を選んで保存し直して下さい。");
+    const QString convert = QStringLiteral("次のように変換して下さい: kavelo-check --convert %1")
+                                .arg(folder.commandPath(file));
+    const QString readable = QString::fromUtf8(onlyCp932);
+    switch (encoding) {
+    case app::TextEncoding::Utf8:
+        findings.error(file, {}, QStringLiteral("UTF-8 で保存されています。") + readable, convert);
+        return;
+    case app::TextEncoding::Utf16:
+        findings.error(file, {}, QStringLiteral("UTF-16（Unicode）で保存されています。") + readable,
+                       convert);
+        return;
+    case app::TextEncoding::Jis:
+        findings.error(file, {},
+                       QStringLiteral("JIS（ISO-2022-JP）で保存されています。") + readable, resave);
+        return;
+    case app::TextEncoding::EucJp:
+        findings.error(file, {}, QStringLiteral("EUC-JP で保存されています。") + readable, convert);
+        return;
+    case app::TextEncoding::Windows1252:
+        findings.error(
+            file, {},
+            QStringLiteral("Windows-1252（欧文）で保存されています。") + readable +
+                QStringLiteral("%1が化けて、別の漢字などに見えます。")
+                    .arg(charactersBeyondAscii(fromWindows1252(bytesOf(folder, file)))),
+            QStringLiteral("これらの文字をシフトJIS にある文字（カタカナの名前など）に書き換え、") +
+                resave);
+        return;
+    case app::TextEncoding::NotText: {
+        const QString kind = binaryKind(bytesOf(folder, file));
+        findings.error(
+            file, {},
+            kind.isEmpty()
+                ? QStringLiteral("テキストファイルではありません（文字のない NUL "
+                                 "バイトが入っています）。")
+                : QStringLiteral("%1のファイルです。テキストファイルではありません。").arg(kind),
+            QStringLiteral("教材のテキストファイルをこの名前で置いて下さい。"));
+        return;
+    }
+    case app::TextEncoding::Cp932:
+        findings.error(file, {},
+                       QStringLiteral("シフトJIS（コードページ 932）として読めない所があります: %1")
+                           .arg(e.detail()),
+                       resave);
+        return;
+    }
+}
+
 // Says in a teacher's words why the reader refused a file as a whole.
 void reportOpenFailure(const ContentFolder& folder, const QString& file, const RuntimeError& e,
                        app::TextEncoding encoding, Findings& findings) {
-    if (e.number() == RuntimeError::fileNotFoundNumber) {
-        const QFileInfo info(folder.path(file));
-        if (info.exists() || info.isSymLink())
-            findings.error(file, {},
-                           QStringLiteral("普通のファイルではありません（フォルダー、デバイス、"
-                                          "名前付きパイプ、行き先のないリンクなど）。"),
-                           QStringLiteral("この名前でテキストファイルを置いて下さい。"));
-        else
-            findings.error(
-                file, {}, QStringLiteral("ファイルがありません。"),
-                QStringLiteral("この名前で作って下さい（フォルダーと名前を確かめて下さい）。"));
+    switch (e.number()) {
+    case RuntimeError::fileNotFoundNumber:
+        reportNotOpened(folder, file, findings);
         return;
-    }
-    if (e.number() == RuntimeError::invalidContentNumber) {
+    case RuntimeError::invalidContentNumber:
         findings.error(file, {}, e.detail(),
                        QStringLiteral("教材のファイルを選んだか確かめて下さい。"));
         return;
-    }
-    if (e.number() != RuntimeError::typeMismatchNumber) {
-        findings.error(file, {}, e.report() + QStringLiteral("。"), {});
+    case RuntimeError::typeMismatchNumber:
+        reportEncoding(folder, file, e, encoding, findings);
         return;
-    }
-    const QString resave = QStringLiteral("テキストエディタで文字コードにシフトJIS（CP932、Windows-"
-                                          "31J）を選んで保存し直して下さい。");
-    switch (encoding) {
-    case app::TextEncoding::Utf8:
-        findings.error(file, {},
-                       QStringLiteral("UTF-8 で保存されています。プログラムが読めるのはシフトJIS"
-                                      "（コードページ 932）だけです。"),
-                       QStringLiteral("次のように変換して下さい: kavelo-check --convert %1")
-                           .arg(folder.commandPath(file)));
-        return;
-    case app::TextEncoding::Utf16:
-        findings.error(file, {}, QStringLiteral("UTF-16（Unicode）で保存されています。"), resave);
-        return;
-    case app::TextEncoding::Jis:
-        findings.error(file, {}, QStringLiteral("JIS（ISO-2022-JP）で保存されています。"), resave);
-        return;
-    case app::TextEncoding::Cp932:
-        findings.error(
-            file, {},
-            QStringLiteral("シフトJIS（コードページ 932）として読めない所があります（%1）。")
-                .arg(e.description()),
-            resave);
+    default:
+        findings.error(file, {}, QStringLiteral("読めません: %1").arg(e.detail()), {});
         return;
     }
 }

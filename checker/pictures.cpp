@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace checker {
@@ -22,14 +23,29 @@ QImage load(const ContentFolder& folder, const QString& file, const QString& whe
     try {
         return platform::loadPicture(folder.path(file));
     } catch (const platform::RuntimeError& e) {
-        if (e.number() == platform::RuntimeError::fileNotFoundNumber)
-            findings.error(file, where, QStringLiteral("絵のファイルがありません。"),
-                           QStringLiteral("この名前の GIF ファイルを置いて下さい。"));
-        else if (e.number() == platform::RuntimeError::invalidPictureNumber)
+        if (e.number() == platform::RuntimeError::fileNotFoundNumber) {
+            const QString why = folder.unreadable(file);
+            const ContentFolder::Remark remark =
+                !why.isEmpty()
+                    ? ContentFolder::Remark{why + QStringLiteral("。"),
+                                            QFileInfo(folder.path(file)).isFile()
+                                                ? QStringLiteral(
+                                                      "ファイルに読む許可を付けて下さい。")
+                                                : QStringLiteral(
+                                                      "この名前の GIF ファイルを置いて下さい。")}
+                    : folder.absence(file, QStringLiteral("絵のファイルがありません。"),
+                                     QStringLiteral("この名前の GIF ファイルを置いて下さい。"));
+            findings.error(file, where, remark.problem, remark.remedy);
+        } else if (e.number() == platform::RuntimeError::invalidPictureNumber) {
+            QFile in(folder.path(file));
+            const bool tooLarge =
+                in.open(QIODevice::ReadOnly) && platform::oversizedPicture(in.readAll());
             findings.error(file, where, QStringLiteral("絵として読めません。") + e.detail(),
-                           QStringLiteral("画像ソフトで GIF として保存し直して下さい。"));
-        else
-            findings.error(file, where, e.report() + QStringLiteral("。"), {});
+                           tooLarge
+                               ? QStringLiteral("画像ソフトで小さく描き直して下さい。")
+                               : QStringLiteral("画像ソフトで GIF として保存し直して下さい。"));
+        } else
+            findings.error(file, where, e.detail(), {});
         return {};
     }
 }

@@ -65,33 +65,31 @@ void checkSounds(const ContentFolder& folder, Findings& findings) {
         const QString when = sound == content::Sound::Correct ? QStringLiteral("正解の時")
                              : sound == content::Sound::Wrong ? QStringLiteral("まちがえた時")
                                                               : QStringLiteral("合格の時");
-        const QFileInfo info(folder.path(file));
         // The program plays only a regular file, and checks that before it opens one: a
         // named pipe would block here, a device never end.
-        if ((info.exists() || info.isSymLink()) && !info.isFile()) {
-            findings.warning(file, {},
-                             QStringLiteral("普通のファイルではありません（フォルダー、デバイス、"
-                                            "名前付きパイプ、行き先のないリンクなど）。"
-                                            "%1の音が鳴りません。")
-                                 .arg(when),
-                             QStringLiteral("PCM の WAV ファイルをこの名前で置いて下さい。"));
+        const QString why = folder.unreadable(file);
+        if (!why.isEmpty()) {
+            findings.warning(file, {}, why + QStringLiteral("。%1の音が鳴りません。").arg(when),
+                             QFileInfo(folder.path(file)).isFile()
+                                 ? QStringLiteral("ファイルに読む許可を付けて下さい。")
+                                 : QStringLiteral("PCM の WAV ファイルをこの名前で置いて下さい。"));
             continue;
         }
-        if (info.size() > maxSoundBytes) {
+        QFile in(folder.path(file));
+        if (!in.open(QIODevice::ReadOnly)) {
+            const ContentFolder::Remark missing = folder.absence(
+                file, QStringLiteral("音のファイルがありません。%1の音が鳴りません。").arg(when),
+                QStringLiteral("PCM の WAV ファイルをこの名前で置いて下さい。"));
+            findings.warning(file, {}, missing.problem, missing.remedy);
+            continue;
+        }
+        if (in.size() > maxSoundBytes) {
             findings.warning(file, {},
                              QStringLiteral("音のファイルが大きすぎます（%1 バイトを超えています）"
                                             "。%2の音が鳴らないか、鳴るまでに時間がかかります。")
                                  .arg(maxSoundBytes)
                                  .arg(when),
                              QStringLiteral("短い音にして下さい。"));
-            continue;
-        }
-        QFile in(folder.path(file));
-        if (!in.open(QIODevice::ReadOnly)) {
-            findings.warning(
-                file, {},
-                QStringLiteral("音のファイルがありません。%1の音が鳴りません。").arg(when),
-                QStringLiteral("PCM の WAV ファイルをこの名前で置いて下さい。"));
             continue;
         }
         const QString problem = waveProblem(in.readAll());

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
 
 namespace platform {
 
@@ -84,12 +88,50 @@ bool coloursInTable(const QImage& image) {
 
 } // namespace
 
+std::optional<QSize> oversizedPicture(const QByteArray& bytes) {
+    const PictureFormat format = pictureFormatOf(bytes);
+    const auto u16 = [&](qsizetype at) {
+        return qFromLittleEndian<quint16>(bytes.constData() + at);
+    };
+    const auto i32 = [&](qsizetype at) {
+        return std::abs(qint64(qFromLittleEndian<qint32>(bytes.constData() + at)));
+    };
+    qint64 width = 0, height = 0;
+    if (format == PictureFormat::Gif && bytes.size() >= 10) {
+        // The logical screen, which every frame is drawn on.
+        width = u16(6);
+        height = u16(8);
+    } else if (format == PictureFormat::Bmp && bytes.size() >= 26) {
+        const bool coreHeader = qFromLittleEndian<quint32>(bytes.constData() + 14) == 12;
+        width = coreHeader ? u16(18) : i32(18);
+        height = coreHeader ? u16(20) : i32(22);
+    } else if (const char* qt = qtFormat(format)) {
+        QByteArray data = bytes; // shares, never copies: QBuffer only reads
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, qt);
+        reader.setDecideFormatFromContent(false);
+        const QSize size = reader.size(); // from the header alone
+        width = std::max(size.width(), 0);
+        height = std::max(size.height(), 0);
+    }
+    if (width * height <= largestPicture())
+        return std::nullopt;
+    return QSize(int(std::min<qint64>(width, INT_MAX)), int(std::min<qint64>(height, INT_MAX)));
+}
+
 QImage decodePicture(const QByteArray& bytes, const QString& contentPath) {
     const QString path = nativePath(contentPath);
     const PictureFormat format = pictureFormatOf(bytes);
     if (format == PictureFormat::Other)
         throw RuntimeError::invalidPicture(
             path, QStringLiteral("GIF、BMP、JPEG、アイコンのどの形式でもありません。"));
+    if (const std::optional<QSize> size = oversizedPicture(bytes))
+        throw RuntimeError::invalidPicture(
+            path, QStringLiteral("絵が大きすぎます（%1 × %2 画素。読めるのは %3 画素までです）。")
+                      .arg(size->width())
+                      .arg(size->height())
+                      .arg(largestPicture()));
     if (format == PictureFormat::Jpeg) {
         QImage image = decodeCompleteJpeg(bytes, largestPicture(), jpegScanLimit);
         if (image.isNull())

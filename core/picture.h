@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <optional>
 
 namespace platform {
 
@@ -14,5 +15,9 @@ QImage loadPicture(const QString& contentPath);
 
 // The same for bytes already in memory that stand for the file at `contentPath`.
 QImage decodePicture(const QByteArray& bytes, const QString& contentPath);
+
+// The size a picture file announces, when it is beyond what the program will decode (Qt's
+// allocation limit): such a file is refused for its size alone, and says so.
+std::optional<QSize> oversizedPicture(const QByteArray& bytes);
 
 } // namespace platform

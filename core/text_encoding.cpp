@@ -1,5 +1,9 @@
 #include "core/text_encoding.h"
 
+#include "core/charset_guess.h"
+
+#include <algorithm>
+
 namespace app {
 
 namespace {
@@ -49,13 +53,133 @@ bool isUtf8WithLongSequences(QByteArrayView bytes) {
     return longSequence;
 }
 
+unsigned char byteAt(QByteArrayView bytes, qsizetype at) {
+    return static_cast<unsigned char>(bytes[at]);
+}
+
+// UTF-16 writes every ASCII character, the line ends among them, with a NUL in one byte of
+// its code unit, and the other units of Japanese text hold kana, kanji and full-width forms.
+// A NUL in a code page 932 file does not make it UTF-16: read as code units, its other bytes
+// pair into characters no text holds together, or its NULs are too few.
+bool isPlausibleUtf16Unit(char16_t unit) {
+    const auto in = [unit](char16_t low, char16_t high) { return unit >= low && unit <= high; };
+    return unit == u'\t' || unit == u'\n' || unit == u'\r' || in(0x20, 0x7E) || in(0xA0, 0x24F) ||
+           in(0x370, 0x45F) || in(0x2010, 0x2312) || in(0x2460, 0x27BF) || in(0x3000, 0x30FF) ||
+           in(0x3400, 0x9FFF) || in(0xF900, 0xFAFF) || in(0xFF01, 0xFFEF);
+}
+
+bool looksLikeUtf16(QByteArrayView bytes) {
+    if (bytes.size() % 2 != 0)
+        return false;
+    qsizetype evenNuls = 0, oddNuls = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\0')
+            ++(i % 2 == 0 ? evenNuls : oddNuls);
+    // Little-endian ASCII puts its NUL second, big-endian first.
+    const bool littleEndian = oddNuls >= evenNuls;
+    const qsizetype units = bytes.size() / 2, nulUnits = std::max(evenNuls, oddNuls);
+    // A line end alone is one ASCII unit in every line; a stray NUL is one in a file.
+    if (nulUnits < 2 || nulUnits * 32 < units)
+        return false;
+    for (qsizetype i = 0; i < bytes.size(); i += 2) {
+        const char16_t unit = littleEndian ? char16_t(byteAt(bytes, i) | byteAt(bytes, i + 1) << 8)
+                                           : char16_t(byteAt(bytes, i) << 8 | byteAt(bytes, i + 1));
+        if (!isPlausibleUtf16Unit(unit))
+            return false;
+    }
+    return true;
+}
+
+// EUC-JP: ASCII, or a pair of bytes from A1 to FE (JIS X 0208), or 8E and a half-width
+// katakana byte, or 8F and a pair (JIS X 0212).
+bool hasEucJpForm(QByteArrayView bytes) {
+    const auto high = [&](qsizetype at) {
+        return at < bytes.size() && byteAt(bytes, at) >= 0xA1 && byteAt(bytes, at) <= 0xFE;
+    };
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const unsigned char c = byteAt(bytes, i);
+        if (c < 0x80)
+            continue;
+        if (c == 0x8E && i + 1 < bytes.size() && byteAt(bytes, i + 1) >= 0xA1 &&
+            byteAt(bytes, i + 1) <= 0xDF)
+            ++i;
+        else if (c == 0x8F && high(i + 1) && high(i + 2))
+            i += 2;
+        else if (high(i) && high(i + 1))
+            ++i;
+        else
+            return false;
+    }
+    return true;
+}
+
+bool isAsciiLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+
+// Latin text in Windows-1252 uses a byte above ASCII for each accented letter, standing
+// alone inside a word ("Nitrobenz\xE8ne"). Code page 932 puts such bytes in runs (kana,
+// half-width katakana, most kanji), and where one stands alone it leads a pair whose second
+// byte may be no letter ('@', '[', '`', '{'). A letter is taken only so: C0 to FF but for
+// × and ÷, between ASCII bytes, beside an ASCII letter, and followed by a letter or by what
+// is no second byte of a pair. The marks Windows-1252 keeps at 80 to 9F
+// (quotes, dashes, the euro) are the lead bytes of common kanji, and count only before a
+// byte that cannot follow a lead byte.
+bool isLatinAt(QByteArrayView bytes, qsizetype at) {
+    const unsigned char c = byteAt(bytes, at);
+    const unsigned char before = at > 0 ? byteAt(bytes, at - 1) : '\n';
+    const unsigned char after = at + 1 < bytes.size() ? byteAt(bytes, at + 1) : '\n';
+    if (before >= 0x80 || after >= 0x80)
+        return false;
+    if (c >= 0x80 && c <= 0x9F)
+        return QByteArrayView("\x80\x85\x91\x92\x93\x94\x96\x97\x99").contains(char(c)) &&
+               at + 1 < bytes.size() && after < 0x40;
+    if (c < 0xC0 || c == 0xD7 || c == 0xF7)
+        return false;
+    return (after < 0x40 || isAsciiLetter(after)) &&
+           (isAsciiLetter(before) || isAsciiLetter(after));
+}
+
+bool hasLatinForm(QByteArrayView bytes) {
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (byteAt(bytes, i) >= 0x80 && !isLatinAt(bytes, i))
+            return false;
+    return true;
+}
+
+bool namesLatinCharset(const QByteArray& charset) {
+    return charset.startsWith("WINDOWS-125") || charset.startsWith("ISO-8859-") ||
+           charset.startsWith("IBM8") || charset.startsWith("MAC-");
+}
+
+bool isAscii(QByteArrayView bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 } // namespace
+
+bool hasCp932Form(QByteArrayView bytes) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const unsigned char c = byteAt(bytes, i);
+        if (c <= 0x7F || (c >= 0xA1 && c <= 0xDF))
+            continue;
+        if (!((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) || ++i >= bytes.size())
+            return false;
+        const unsigned char trail = byteAt(bytes, i);
+        if (trail < 0x40 || trail == 0x7F || trail > 0xFC)
+            return false;
+    }
+    return true;
+}
 
 TextEncoding detectEncoding(QByteArrayView bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return TextEncoding::Utf8;
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.contains('\0'))
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
         return TextEncoding::Utf16;
+    if (bytes.contains('\0'))
+        return looksLikeUtf16(bytes) ? TextEncoding::Utf16 : TextEncoding::NotText;
     // Every ISO-2022-JP text switches character sets with ESC $ and ESC ( sequences.
     for (qsizetype at = bytes.indexOf('\x1B'); at >= 0 && at + 1 < bytes.size();
          at = bytes.indexOf('\x1B', at + 1))
@@ -63,6 +187,14 @@ TextEncoding detectEncoding(QByteArrayView bytes) {
             return TextEncoding::Jis;
     if (isUtf8WithLongSequences(bytes))
         return TextEncoding::Utf8;
+    if (isAscii(bytes))
+        return TextEncoding::Cp932;
+    const QByteArray guess = guessCharset(bytes);
+    const bool cp932 = hasCp932Form(bytes);
+    if (hasEucJpForm(bytes) && (guess == "EUC-JP" || !cp932))
+        return TextEncoding::EucJp;
+    if (hasLatinForm(bytes) && (namesLatinCharset(guess) || !cp932))
+        return TextEncoding::Windows1252;
     return TextEncoding::Cp932;
 }
 

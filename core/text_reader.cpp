@@ -27,30 +27,19 @@ QString wrongEncoding(TextEncoding encoding) {
     case TextEncoding::Utf8:
         return QStringLiteral("UTF-8 で保存されています。");
     case TextEncoding::Utf16:
-        return QStringLiteral("UTF-16 で保存されているか、テキストファイルではありません。");
+        return QStringLiteral("UTF-16 で保存されています。");
     case TextEncoding::Jis:
         return QStringLiteral("JIS（ISO-2022-JP）で保存されています。");
+    case TextEncoding::EucJp:
+        return QStringLiteral("EUC-JP で保存されています。");
+    case TextEncoding::Windows1252:
+        return QStringLiteral("Windows-1252（欧文）で保存されています。");
+    case TextEncoding::NotText:
+        return QStringLiteral("テキストファイルではありません（NUL バイトがあります）。");
     case TextEncoding::Cp932:
         break;
     }
     return {};
-}
-
-// Code page 932 as Windows defines it: single bytes, or a lead byte and a trail byte. A
-// decoder may turn some broken pairs into a substitute character without a word, so the
-// structure is checked here first.
-bool isCp932(QByteArrayView bytes) {
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if (c <= 0x7F || (c >= 0xA1 && c <= 0xDF))
-            continue;
-        if (!((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) || ++i >= bytes.size())
-            return false;
-        const auto trail = static_cast<unsigned char>(bytes[i]);
-        if (trail < 0x40 || trail == 0x7F || trail > 0xFC)
-            return false;
-    }
-    return true;
 }
 
 // Characters of the user-defined area (gaiji) come out in the private use area: no font
@@ -82,6 +71,10 @@ void TextReader::OpenBytes(const QByteArray& bytes, const QString& contentPath) 
             path_, QStringLiteral("テキストファイルが大きすぎます（%1 バイトを超えています）。")
                        .arg(maxFileBytes));
     encoding_ = detectEncoding(bytes);
+    if (encoding_ == TextEncoding::NotText)
+        throw RuntimeError::typeMismatch(
+            path_,
+            wrongEncoding(encoding_) + QStringLiteral("教材のテキストファイルを置いて下さい。"));
     if (encoding_ != TextEncoding::Cp932)
         throw RuntimeError::typeMismatch(path_,
                                          wrongEncoding(encoding_) + QString::fromUtf8(resave));
@@ -139,7 +132,7 @@ QString TextReader::decode(qsizetype from, qsizetype to) {
     // Each piece is decoded on its own: a character cut off at its end is an error, not
     // something kept back for a next piece.
     const QByteArrayView bytes(bytes_.constData() + from, to - from);
-    const std::optional<QString> text = isCp932(bytes) ? fromCp932(bytes) : std::nullopt;
+    const std::optional<QString> text = hasCp932Form(bytes) ? fromCp932(bytes) : std::nullopt;
     if (!text)
         throw RuntimeError::typeMismatch(
             path_,

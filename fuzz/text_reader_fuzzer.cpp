@@ -3,8 +3,12 @@
 // folder, a link to a device or a link loop. Beyond crashes it fails on text accepted
 // wrong: a file in another encoding read as code page 932, a character lost or replaced on
 // the way, valid code page 932 refused, or a special file not refused with 53 at once (a
-// pipe or a device would block or never end: the run's time limit catches that).
+// pipe or a device would block or never end: the run's time limit catches that). Real
+// text of both kinds that share byte values is part of the oracle: code page 932 names in
+// half-width katakana and kanji must stay readable whatever ASCII lines come with them,
+// and EUC-JP that code page 932 cannot hold must be refused as EUC-JP.
 #include "core/runtime_error.h"
+#include "core/text_encoding.h"
 #include "core/text_reader.h"
 
 #include <QCoreApplication>
@@ -61,6 +65,37 @@ bool cp932Structure(QByteArrayView bytes) {
     return true;
 }
 
+// Text that is also valid code page 932 may be refused as EUC-JP or as Windows-1252, which
+// share its byte values, only when its bytes have that form: EUC-JP pairs from A1 (with 8E
+// and 8F before their bytes), or each byte above ASCII alone between ASCII bytes.
+bool takenForEucJpOrLatin(QByteArrayView bytes, app::TextEncoding encoding) {
+    const auto at = [&](qsizetype i) {
+        return i >= 0 && i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
+    };
+    if (encoding == app::TextEncoding::EucJp) {
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const unsigned char c = at(i);
+            if (c < 0x80)
+                continue;
+            const qsizetype length = c == 0x8F ? 3 : 2;
+            for (qsizetype k = 1; k < length; ++k)
+                if (at(i + k) < 0xA1 || at(i + k) == 0xFF)
+                    return false;
+            if (c != 0x8E && c != 0x8F && (c < 0xA1 || c == 0xFF))
+                return false;
+            i += length - 1;
+        }
+        return true;
+    }
+    if (encoding == app::TextEncoding::Windows1252) {
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            if (at(i) >= 0x80 && (at(i - 1) >= 0x80 || at(i + 1) >= 0x80))
+                return false;
+        return true;
+    }
+    return false;
+}
+
 QList<QByteArrayView> rawLines(const QByteArray& bytes) {
     QList<QByteArrayView> lines;
     qsizetype start = 0;
@@ -93,7 +128,8 @@ bool anyLongerThan(const QList<QByteArrayView>& pieces, qsizetype bound) {
     return false;
 }
 
-void checkLines(const QByteArray& bytes, const QStringList& lines, int error) {
+void checkLines(const QByteArray& bytes, const QStringList& lines, int error,
+                app::TextEncoding encoding) {
     const QList<QByteArrayView> raw = rawLines(bytes);
     if (error == 5) {
         if (!anyLongerThan(raw, app::TextReader::maxFieldBytes))
@@ -118,7 +154,8 @@ void checkLines(const QByteArray& bytes, const QStringList& lines, int error) {
                       text.count(QChar(0x1A)) != bytes.count('\x7F'); // see the reader
     for (QChar c : text)
         unmappable = unmappable || (c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF);
-    if (!otherEncoding(bytes) && cp932Structure(bytes) && !unmappable)
+    if (!otherEncoding(bytes) && cp932Structure(bytes) && !unmappable &&
+        !takenForEucJpOrLatin(bytes, encoding))
         fail("valid code page 932 refused");
 }
 
@@ -156,15 +193,76 @@ void openSpecialFile(std::uint8_t which) {
     fail("a special file opened as a text file");
 }
 
+// Made with Python's codecs.
+const QByteArray cp932Samples[] = {
+    QByteArray("\xC6\xC4\xDB\xCD\xDE\xDD\xBE\xDE\xDD", 9), // ﾆﾄﾛﾍﾞﾝｾﾞﾝ
+    QByteArray("\xB1\xC6\xD8\xDD", 4),                     // ｱﾆﾘﾝ
+    QByteArray("\x89\x96\x89\xBB\xCD\xDE\xDD\xBE\xDE\xDD\xBC\xDE\xB1\xBF\xDE\xC6\xB3\xD1",
+               18), // 塩化ﾍﾞﾝｾﾞﾝｼﾞｱｿﾞﾆｳﾑ
+    QByteArray("p-\xCB\xC4\xDE\xDB\xB7\xBC\xB1\xBF\xDE\xCD\xDE\xDD\xBE\xDE\xDD",
+               17), // p-ﾋﾄﾞﾛｷｼｱｿﾞﾍﾞﾝｾﾞﾝ
+    QByteArray("\xB1\xBE\xC4\xB1\xC6\xD8\xC4\xDE", 8), // ｱｾﾄｱﾆﾘﾄﾞ
+    QByteArray("\xBA\xC9 \xCC\xDF\xDB\xB8\xDE\xD7\xD1\xC3\xDE\xCA \xCD\xDE\xDD\xBE\xDE\xDD\xC9 "
+               "\xD5\xB3\xC4\xDE\xB3\xC0\xB2\xA6 \xC2\xB8\xD8\xCF\xBD\xA1",
+               37), // ｺﾉ ﾌﾟﾛｸﾞﾗﾑﾃﾞﾊ ﾍﾞﾝｾﾞﾝﾉ ﾕｳﾄﾞｳﾀｲｦ ﾂｸﾘﾏｽ｡
+    QByteArray("o-\xB8\xDA\xBF\xDE\xB0\xD9", 8),                    // o-ｸﾚｿﾞｰﾙ
+    QByteArray("\x83t\x83^\x83\x8B\x8E_", 8),                       // フタル酸
+    QByteArray("\x88\xC0\x91\xA7\x8D\x81\x8E_", 8),                 // 安息香酸
+    QByteArray("\x83j\x83g\x83\x8D\x83x\x83\x93\x83[\x83\x93", 14), // ニトロベンゼン
+};
+// Each ends on a byte that, before a line end, leaves code page 932 a lead byte without
+// its second: no ASCII after it makes the file code page 932.
+const QByteArray eucJpSamples[] = {
+    QByteArray("\xA5\xCB\xA5\xC8\xA5\xED\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3", 14), // ニトロベンゼン
+    QByteArray("\xA5\xA2\xA5\xCB\xA5\xEA\xA5\xF3", 8),                          // アニリン
+    QByteArray("\xA5\xAF\xA5\xED\xA5\xED\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3", 14), // クロロベンゼン
+    QByteArray("\xA5\xB5\xA5\xEA\xA5\xC1\xA5\xEB\xBB\xC0\xA5\xCA\xA5\xC8\xA5\xEA\xA5\xA6\xA5\xE0",
+               20),                                    // サリチル酸ナトリウム
+    QByteArray("\xA5\xC8\xA5\xEB\xA5\xA8\xA5\xF3", 8), // トルエン
+};
+
+// The ASCII of an input, without NUL and ESC (which make a file UTF-16 or JIS on their own).
+QByteArray asciiOf(QByteArrayView bytes) {
+    QByteArray ascii;
+    for (char c : bytes)
+        if (c > 0 && c < 0x7F && c != '\x1B')
+            ascii += c;
+    return ascii;
+}
+
+// A real sample, then the input's ASCII as lines of its own.
+void checkSample(std::uint8_t which, QByteArrayView input, bool eucJp) {
+    const QByteArray sample = eucJp ? eucJpSamples[which % std::size(eucJpSamples)]
+                                    : cp932Samples[which % std::size(cp932Samples)];
+    const QByteArray bytes = sample + "\r\n" + asciiOf(input);
+    app::TextReader reader;
+    try {
+        reader.OpenBytes(bytes, QStringLiteral("fuzz.txt"));
+    } catch (const platform::RuntimeError& e) {
+        if (eucJp && e.number() == 13 && reader.encoding() == app::TextEncoding::EucJp)
+            return;
+        fail(eucJp ? "EUC-JP refused as something else" : "real code page 932 text refused");
+    }
+    if (eucJp)
+        fail("EUC-JP opened as code page 932");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
-    // 0 lines, 1 text fields, 2 integer fields, 3 a special file in the file's place
-    const int how = data[0] % 4;
+    // 0 lines, 1 text fields, 2 integer fields, 3 a special file in the file's place,
+    // 4 and 5 a code page 932 or an EUC-JP sample with the input's ASCII after it
+    const int how = data[0] % 6;
     if (how == 3) {
         openSpecialFile(size > 1 ? data[1] : 0);
+        return 0;
+    }
+    if (how >= 4) {
+        checkSample(size > 1 ? data[1] : 0,
+                    QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)).sliced(1),
+                    how == 5);
         return 0;
     }
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1),
@@ -192,7 +290,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (text.contains(QChar::ReplacementCharacter) || text.contains(QChar(0)))
             fail("a substitute or NUL character in what was read");
     if (how == 0)
-        checkLines(bytes, read, error);
+        checkLines(bytes, read, error, reader.encoding());
     else if (error == 5 && bytes.size() <= app::TextReader::maxFieldBytes)
         fail("a field refused as too long that is not");
     else if (error != 62 && error != 13 && error != 6 && error != 5)

@@ -2,6 +2,7 @@
 #include "checker/command_line.h"
 #include "checker/convert.h"
 #include "checker/widths.h"
+#include "core/text_encoding.h"
 #include "core/text_reader.h"
 #include "tests/support/content_faults.h"
 
@@ -126,8 +127,6 @@ TEST(CheckerConvert, RefusesWhatItCannotConvertAndLeavesTheFileByteForByte) {
         {QByteArray("\xEF\xBB\xBF\x41\xE3\x81", 6), "UTF-8 として正しくない"},
         {QStringLiteral("ベンゼン\n\uE000\n").toUtf8(),
          "2 行目に外字.*\nファイルは変更していません"},
-        {QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(u"ベンゼン"), 8),
-         "UTF-16"},
     };
     for (const auto& [bytes, says] : cases) {
         const Converted c = convert(bytes);
@@ -135,6 +134,77 @@ TEST(CheckerConvert, RefusesWhatItCannotConvertAndLeavesTheFileByteForByte) {
         EXPECT_EQ(c.bytes, bytes);
         EXPECT_TRUE(c.messages.contains(QRegularExpression(QString::fromUtf8(says))))
             << c.messages.toStdString();
+    }
+}
+
+// EUC-JP made by Python's codec from 「ニトロベンゼン」「ｱﾆﾘﾝ」 and 「塩化ベンゼンジアゾニウム、
+// 2,4,6-トリニトロトルエン」, one to a line.
+const QByteArray eucJpNames(
+    "\xA5\xCB\xA5\xC8\xA5\xED\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3\x0A\x8E\xB1\x8E\xC6\x8E\xD8\x8E\xDD"
+    "\x0A\xB1\xF6\xB2\xBD\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3\xA5\xB8\xA5\xA2\xA5\xBE\xA5\xCB\xA5\xA6"
+    "\xA5\xE0\xA1\xA2"
+    "2,4,6-\xA5\xC8\xA5\xEA\xA5\xCB\xA5\xC8\xA5\xED\xA5\xC8\xA5\xEB\xA5\xA8\xA5\xF3\x0A");
+const QString eucJpNamesText =
+    QStringLiteral("ニトロベンゼン\nｱﾆﾘﾝ\n塩化ベンゼンジアゾニウム、2,4,6-トリニトロトルエン\n");
+
+// UTF-16 and EUC-JP become what the program reads, which the reader then takes line for line.
+TEST(CheckerConvert, Utf16AndEucJpBecomeCp932WithCrLf) {
+    const QString text = QStringLiteral("ベンゼン\r\nｱﾆﾘﾝ,1\r\n");
+    const QByteArray utf16le(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    QByteArray utf16be = utf16le;
+    for (qsizetype i = 0; i + 1 < utf16be.size(); i += 2)
+        std::swap(utf16be[i], utf16be[i + 1]);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {"UTF-16 with its mark", "\xFF\xFE" + utf16le, text},
+        {"UTF-16 without a mark", utf16le, text},
+        {"UTF-16 big-endian", utf16be, text},
+        {"EUC-JP", eucJpNames, eucJpNamesText},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Converted converted = convert(c.bytes);
+        EXPECT_EQ(converted.outcome, checker::Conversion::Converted)
+            << converted.messages.toStdString();
+        EXPECT_EQ(converted.bytes, cp932(c.text));
+        EXPECT_EQ(app::detectEncoding(converted.bytes), app::TextEncoding::Cp932);
+    }
+}
+
+// What the check cannot read, convert never calls code page 932; pictures and sounds are no
+// text, and get no advice to save them again from an editor.
+TEST(CheckerConvert, RefusesWhatTheCheckRefusesAndNamesPicturesSoundsAndLatinText) {
+    const ContentFolder defaults;
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* says;
+    } cases[] = {
+        {"a GIF", defaults.read("化合物/b(1).gif"),
+         "^GIF の絵のファイルです。テキストファイルではない"},
+        {"a WAV", defaults.read("音/o.wav"), "^WAV の音のファイルです。"},
+        {"a NUL in code page 932", cp932(QStringLiteral("ベンゼン\n")).insert(4, '\0'),
+         "^テキストファイルではありません（.*NUL"},
+        {"a byte code page 932 cannot read", QByteArray("\x82\xA0\x82\x20\r\n"),
+         "^シフトJIS（コードページ 932）として読めない所があります: 1 行目"},
+        {"Windows-1252", QByteArray("Nitrobenz\xE8ne\r\nTolu\xE8ne\r\n"),
+         "^Windows-1252（欧文）.*\n1 行目 10 文字目の「è」（U\\+00E8）\n2 行目 5 文字目の「è」"},
+        {"EUC-JP with a supplementary kanji", eucJpNames + "\x8F\xB0\xA1\x0A",
+         "^4 行目 1 文字目はシフトJIS.*にない文字"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Converted converted = convert(c.bytes);
+        EXPECT_EQ(converted.outcome, checker::Conversion::Refused);
+        EXPECT_EQ(converted.bytes, c.bytes);
+        EXPECT_TRUE(converted.messages.contains(QRegularExpression(QString::fromUtf8(c.says))))
+            << converted.messages.toStdString();
+        EXPECT_TRUE(converted.messages.contains(QStringLiteral("ファイルは変更していません")));
+        if (QByteArray(c.name).startsWith("a GIF") || QByteArray(c.name).startsWith("a WAV"))
+            EXPECT_FALSE(converted.messages.contains(QStringLiteral("保存し直")));
     }
 }
 

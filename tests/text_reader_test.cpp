@@ -1,4 +1,6 @@
+#include "core/cp932.h"
 #include "core/runtime_error.h"
+#include "core/text_encoding.h"
 #include "core/text_reader.h"
 #include "tests/support/content_folder.h"
 
@@ -6,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringEncoder>
 #include <chrono>
 #include <condition_variable>
@@ -66,7 +69,7 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
         {QByteArray("\xEF\xBB\xBF"
                     "abc\r\n"),
          "L", "!13", "UTF-8"},
-        {QByteArray("caf\xE9\r\n"), "L", "!13", "932"},
+        {QByteArray("caf\xE9\r\n"), "L", "!13", "Windows-1252"},
         // A file that ends inside a two-byte character, in a line or in a field.
         {QByteArray("\x41\x42\x82"), "L", "!13", "1 行目"},
         {sjis("ベンゼン\r\nトルエン").chopped(1), "TT", "ベンゼン|!13", "2 行目"},
@@ -237,5 +240,255 @@ TEST(TextReader, RefusesWhatIsNoRegularFileAndWhatIsFarTooLongNamingTheFile) {
             }
         EXPECT_EQ(results.join(QLatin1Char('|')).toStdString(), c.expected);
         EXPECT_LT(clock.elapsed(), 4000) << "ends at once";
+    }
+}
+
+namespace {
+
+struct EncodingSample {
+    const char* label;
+    QByteArray bytes; // made with Python's codecs from the text the label names
+    app::TextEncoding expected;
+};
+
+// What the reader's refusal must name for each encoding it refuses.
+const char* refusalNames(app::TextEncoding encoding) {
+    switch (encoding) {
+    case app::TextEncoding::EucJp:
+        return "EUC-JP";
+    case app::TextEncoding::Windows1252:
+        return "Windows-1252";
+    case app::TextEncoding::Utf16:
+        return "UTF-16 で";
+    case app::TextEncoding::NotText:
+        return "NUL";
+    default:
+        return "";
+    }
+}
+
+// The half-width form of each katakana, as a teacher's old files may hold them.
+QString halfWidth(const QString& text) {
+    QHash<QString, QString> half;
+    for (char16_t c = 0xFF61; c <= 0xFF9D; ++c)
+        for (const QString& mark :
+             {QString(), QStringLiteral("\uFF9E"), QStringLiteral("\uFF9F")}) {
+            const QString narrow = QString(QChar(c)) + mark;
+            const QString wide = narrow.normalized(QString::NormalizationForm_KC);
+            if (wide.size() == 1)
+                half.insert(wide, narrow);
+        }
+    QString result;
+    for (QChar c : text)
+        result += half.value(QString(c), QString(c));
+    return result;
+}
+
+} // namespace
+
+// EUC-JP and code page 932 share most byte values, and a Latin letter in Windows-1252 is a
+// code page 932 lead byte: real text of each kind must come out as what it is.
+TEST(TextReader, NamesTheEncodingOfRealTextAndReadsCodePage932) {
+    const EncodingSample samples[] = {
+        {"EUC-JP: 名前.txt, all 24 names",
+         QByteArray(
+             "\xA5\xCB\xA5\xC8\xA5\xED\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3\x0D\x0A\xA5\xA2\xA5\xCB\xA5"
+             "\xEA\xA5\xF3\x0D\x0A\xB1\xF6\xB2\xBD\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3\xA5\xB8\xA5\xA2"
+             "\xA5\xBE\xA5\xCB\xA5\xA6\xA5\xE0\x0D\x0Ap-"
+             "\xA5\xD2\xA5\xC9\xA5\xED\xA5\xAD\xA5\xB7\xA5\xA2\xA5\xBE\xA5\xD9\xA5\xF3\xA5\xBC\xA5"
+             "\xF3\x0D\x0A\xA5\xA2\xA5\xBB\xA5\xC8\xA5\xA2\xA5\xCB\xA5\xEA\xA5\xC9\x0D\x0A\xA5\xA2"
+             "\xA5\xCB\xA5\xEA\xA5\xF3\xB1\xF6\xBB\xC0\xB1\xF6\x0D\x0A\xA5\xD9\xA5\xF3\xA5\xBC\xA5"
+             "\xF3\xA5\xB9\xA5\xEB\xA5\xDB\xA5\xF3\xBB\xC0\x0D\x0A\xA5\xCA\xA5\xC8\xA5\xEA\xA5\xA6"
+             "\xA5\xE0\xA5\xD5\xA5\xA7\xA5\xCE\xA5\xAD\xA5\xB7\xA5\xC9\x0D\x0A\xA5\xD5\xA5\xA7\xA5"
+             "\xCE\xA1\xBC\xA5\xEB\x0D\x0A\xA5\xB5\xA5\xEA\xA5\xC1\xA5\xEB\xBB\xC0\x0D\x0A\xA5\xA2"
+             "\xA5\xBB\xA5\xC1\xA5\xEB\xA5\xB5\xA5\xEA\xA5\xC1\xA5\xEB\xBB\xC0\x0D\x0A\xA5\xB5\xA5"
+             "\xEA\xA5\xC1\xA5\xEB\xBB\xC0\xA5\xE1\xA5\xC1\xA5\xEB\x0D\x0A\xA5\xB7\xA5\xAF\xA5\xED"
+             "\xA5\xD8\xA5\xAD\xA5\xB5\xA5\xF3\x0D\x0A\xA5\xAF\xA5\xE1\xA5\xF3\x0D\x0A\xA5\xAF\xA5"
+             "\xE1\xA5\xF3\xA5\xD2\xA5\xC9\xA5\xED\xA5\xDA\xA5\xEB\xA5\xAA\xA5\xAD\xA5\xB7\xA5\xC9"
+             "\x0D\x0A\xA5\xAF\xA5\xED\xA5\xED\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3\x0D\x0A\x22"
+             "2,4,6-"
+             "\xA5\xC8\xA5\xEA\xA5\xCB\xA5\xC8\xA5\xED\xA5\xD5\xA5\xA7\xA5\xCE\xA1\xBC\xA5\xEB\x22"
+             "\x0D\x0Ao-"
+             "\xA5\xAF\xA5\xEC\xA5\xBE\xA1\xBC\xA5\xEB\x0D\x0A\xA5\xC8\xA5\xEB\xA5\xA8\xA5\xF3\x0D"
+             "\x0Ao-"
+             "\xA5\xAD\xA5\xB7\xA5\xEC\xA5\xF3\x0D\x0A\xA5\xD5\xA5\xBF\xA5\xEB\xBB\xC0\x0D\x0A\xA5"
+             "\xD9\xA5\xF3\xA5\xBA\xA5\xA2\xA5\xEB\xA5\xC7\xA5\xD2\xA5\xC9\x0D\x0A\xB0\xC2\xC2\xA9"
+             "\xB9\xE1\xBB\xC0\x0D\x0A\x22"
+             "2,4,6-"
+             "\xA5\xC8\xA5\xEA\xA5\xCB\xA5\xC8\xA5\xED\xA5\xC8\xA5\xEB\xA5\xA8\xA5\xF3\x22\x0D\x0A",
+             414),
+         app::TextEncoding::EucJp},
+        {"EUC-JP: a sentence of kanji and kana",
+         QByteArray(
+             "\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3\xB4\xC4\xA4\xCB\xA5\xCB\xA5\xC8\xA5\xED\xB4\xF0\xA4"
+             "\xF2\xC9\xD5\xA4\xB1\xA4\xEB\xA4\xC8\xA5\xCB\xA5\xC8\xA5\xED\xA5\xD9\xA5\xF3\xA5\xBC"
+             "\xA5\xF3\xA4\xCB\xA4\xCA\xA4\xEA\xA4\xDE\xA4\xB9\xA1\xA3\x0D\x0A",
+             58),
+         app::TextEncoding::EucJp},
+        {"EUC-JP: two questions",
+         QByteArray(
+             "\xA5\xB5\xA5\xEA\xA5\xC1\xA5\xEB\xBB\xC0\xA5\xCA\xA5\xC8\xA5\xEA\xA5\xA6\xA5\xE0\x0D"
+             "\x0A\xA5\xA2\xA5\xBB\xA5\xC1\xA5\xEB\xA5\xB5\xA5\xEA\xA5\xC1\xA5\xEB\xBB\xC0\x0D\x0A",
+             42),
+         app::TextEncoding::EucJp},
+        {"EUC-JP: one name that uchardet names",
+         QByteArray("\xA5\xAF\xA5\xED\xA5\xED\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3\x0D\x0A", 16),
+         app::TextEncoding::EucJp},
+        {"EUC-JP: one name that code page 932 cannot hold",
+         QByteArray("\xA5\xA2\xA5\xCB\xA5\xEA\xA5\xF3\x0D\x0A", 10), app::TextEncoding::EucJp},
+        {"EUC-JP: 名前.txt in half-width katakana",
+         QByteArray(
+             "\x8E\xC6\x8E\xC4\x8E\xDB\x8E\xCD\x8E\xDE\x8E\xDD\x8E\xBE\x8E\xDE\x8E\xDD\x0D\x0A\x8E"
+             "\xB1\x8E\xC6\x8E\xD8\x8E\xDD\x0D\x0A\xB1\xF6\xB2\xBD\x8E\xCD\x8E\xDE\x8E\xDD\x8E\xBE"
+             "\x8E\xDE\x8E\xDD\x8E\xBC\x8E\xDE\x8E\xB1\x8E\xBF\x8E\xDE\x8E\xC6\x8E\xB3\x8E\xD1\x0D"
+             "\x0Ap-"
+             "\x8E\xCB\x8E\xC4\x8E\xDE\x8E\xDB\x8E\xB7\x8E\xBC\x8E\xB1\x8E\xBF\x8E\xDE\x8E\xCD\x8E"
+             "\xDE\x8E\xDD\x8E\xBE\x8E\xDE\x8E\xDD\x0D\x0A\x8E\xB1\x8E\xBE\x8E\xC4\x8E\xB1\x8E\xC6"
+             "\x8E\xD8\x8E\xC4\x8E\xDE\x0D\x0A\x8E\xB1\x8E\xC6\x8E\xD8\x8E\xDD\xB1\xF6\xBB\xC0\xB1"
+             "\xF6\x0D\x0A\x8E\xCD\x8E\xDE\x8E\xDD\x8E\xBE\x8E\xDE\x8E\xDD\x8E\xBD\x8E\xD9\x8E\xCE"
+             "\x8E\xDD\xBB\xC0\x0D\x0A\x8E\xC5\x8E\xC4\x8E\xD8\x8E\xB3\x8E\xD1\x8E\xCC\x8E\xAA\x8E"
+             "\xC9\x8E\xB7\x8E\xBC\x8E\xC4\x8E\xDE\x0D\x0A\x8E\xCC\x8E\xAA\x8E\xC9\x8E\xB0\x8E\xD9"
+             "\x0D\x0A\x8E\xBB\x8E\xD8\x8E\xC1\x8E\xD9\xBB\xC0\x0D\x0A\x8E\xB1\x8E\xBE\x8E\xC1\x8E"
+             "\xD9\x8E\xBB\x8E\xD8\x8E\xC1\x8E\xD9\xBB\xC0\x0D\x0A\x8E\xBB\x8E\xD8\x8E\xC1\x8E\xD9"
+             "\xBB\xC0\x8E\xD2\x8E\xC1\x8E\xD9\x0D\x0A\x8E\xBC\x8E\xB8\x8E\xDB\x8E\xCD\x8E\xB7\x8E"
+             "\xBB\x8E\xDD\x0D\x0A\x8E\xB8\x8E\xD2\x8E\xDD\x0D\x0A\x8E\xB8\x8E\xD2\x8E\xDD\x8E\xCB"
+             "\x8E\xC4\x8E\xDE\x8E\xDB\x8E\xCD\x8E\xDF\x8E\xD9\x8E\xB5\x8E\xB7\x8E\xBC\x8E\xC4\x8E"
+             "\xDE\x0D\x0A\x8E\xB8\x8E\xDB\x8E\xDB\x8E\xCD\x8E\xDE\x8E\xDD\x8E\xBE\x8E\xDE\x8E\xDD"
+             "\x0D\x0A\x22"
+             "2,4,6-"
+             "\x8E\xC4\x8E\xD8\x8E\xC6\x8E\xC4\x8E\xDB\x8E\xCC\x8E\xAA\x8E\xC9\x8E\xB0\x8E\xD9\x22"
+             "\x0D\x0Ao-"
+             "\x8E\xB8\x8E\xDA\x8E\xBF\x8E\xDE\x8E\xB0\x8E\xD9\x0D\x0A\x8E\xC4\x8E\xD9\x8E\xB4\x8E"
+             "\xDD\x0D\x0Ao-"
+             "\x8E\xB7\x8E\xBC\x8E\xDA\x8E\xDD\x0D\x0A\x8E\xCC\x8E\xC0\x8E\xD9\xBB\xC0\x0D\x0A\x8E"
+             "\xCD\x8E\xDE\x8E\xDD\x8E\xBD\x8E\xDE\x8E\xB1\x8E\xD9\x8E\xC3\x8E\xDE\x8E\xCB\x8E\xC4"
+             "\x8E\xDE\x0D\x0A\xB0\xC2\xC2\xA9\xB9\xE1\xBB\xC0\x0D\x0A\x22"
+             "2,4,6-"
+             "\x8E\xC4\x8E\xD8\x8E\xC6\x8E\xC4\x8E\xDB\x8E\xC4\x8E\xD9\x8E\xB4\x8E\xDD\x22\x0D\x0A",
+             462),
+         app::TextEncoding::EucJp},
+        {"code page 932: 名前.txt in half-width katakana",
+         QByteArray("\xC6\xC4\xDB\xCD\xDE\xDD\xBE\xDE\xDD\x0D\x0A\xB1\xC6\xD8\xDD\x0D\x0A\x89\x96"
+                    "\x89\xBB\xCD\xDE\xDD\xBE\xDE\xDD\xBC\xDE\xB1\xBF\xDE\xC6\xB3\xD1\x0D\x0Ap-"
+                    "\xCB\xC4\xDE\xDB\xB7\xBC\xB1\xBF\xDE\xCD\xDE\xDD\xBE\xDE\xDD\x0D\x0A\xB1\xBE"
+                    "\xC4\xB1\xC6\xD8\xC4\xDE\x0D\x0A\xB1\xC6\xD8\xDD\x89\x96\x8E_"
+                    "\x89\x96\x0D\x0A\xCD\xDE\xDD\xBE\xDE\xDD\xBD\xD9\xCE\xDD\x8E_"
+                    "\x0D\x0A\xC5\xC4\xD8\xB3\xD1\xCC\xAA\xC9\xB7\xBC\xC4\xDE\x0D\x0A\xCC\xAA\xC9"
+                    "\xB0\xD9\x0D\x0A\xBB\xD8\xC1\xD9\x8E_"
+                    "\x0D\x0A\xB1\xBE\xC1\xD9\xBB\xD8\xC1\xD9\x8E_\x0D\x0A\xBB\xD8\xC1\xD9\x8E_"
+                    "\xD2\xC1\xD9\x0D\x0A\xBC\xB8\xDB\xCD\xB7\xBB\xDD\x0D\x0A\xB8\xD2\xDD\x0D\x0A"
+                    "\xB8\xD2\xDD\xCB\xC4\xDE\xDB\xCD\xDF\xD9\xB5\xB7\xBC\xC4\xDE\x0D\x0A\xB8\xDB"
+                    "\xDB\xCD\xDE\xDD\xBE\xDE\xDD\x0D\x0A\x22"
+                    "2,4,6-\xC4\xD8\xC6\xC4\xDB\xCC\xAA\xC9\xB0\xD9\x22\x0D\x0Ao-"
+                    "\xB8\xDA\xBF\xDE\xB0\xD9\x0D\x0A\xC4\xD9\xB4\xDD\x0D\x0Ao-"
+                    "\xB7\xBC\xDA\xDD\x0D\x0A\xCC\xC0\xD9\x8E_"
+                    "\x0D\x0A\xCD\xDE\xDD\xBD\xDE\xB1\xD9\xC3\xDE\xCB\xC4\xDE\x0D\x0A\x88\xC0\x91"
+                    "\xA7\x8D\x81\x8E_\x0D\x0A\x22"
+                    "2,4,6-\xC4\xD8\xC6\xC4\xDB\xC4\xD9\xB4\xDD\x22\x0D\x0A",
+                    280),
+         app::TextEncoding::Cp932},
+        {"code page 932: a half-width sentence",
+         QByteArray("\xBA\xC9 \xCC\xDF\xDB\xB8\xDE\xD7\xD1\xC3\xDE\xCA "
+                    "\xCD\xDE\xDD\xBE\xDE\xDD\xC9 \xD5\xB3\xC4\xDE\xB3\xC0\xB2\xA6 "
+                    "\xC2\xB8\xD8\xCF\xBD\xA1 \xBE\xB2\xB6\xB2\xC5\xD7 100\xC3\xDD\xA1\x0D\x0A",
+                    53),
+         app::TextEncoding::Cp932},
+        {"code page 932: half-width names that uchardet takes for Latin",
+         QByteArray("\xB1\xC6\xD8\xDD\x0D\x0A", 6), app::TextEncoding::Cp932},
+        {"code page 932: mixed",
+         QByteArray(
+             "\x89\x96\x89\xBB\xCD\xDE\xDD\xBE\xDE\xDD\xBC\xDE\xB1\xBF\xDE\xC6\xB3\xD1\x0D\x0A",
+             20),
+         app::TextEncoding::Cp932},
+        {"code page 932: o-ｸﾚｿﾞｰﾙ", QByteArray("o-\xB8\xDA\xBF\xDE\xB0\xD9\x0D\x0A", 10),
+         app::TextEncoding::Cp932},
+        {"code page 932: a short name uchardet takes for Latin",
+         QByteArray("\x83t\x83^\x83\x8B\x8E_\x0D\x0A", 10), app::TextEncoding::Cp932},
+        {"Windows-1252: a list of names",
+         QByteArray("Nitrobenz\xE8ne\x0D\x0A"
+                    "Aniline\x0D\x0A"
+                    "Chlorure de benz\xE8nediazonium\x0D\x0A"
+                    "Ac\xE9tanilide\x0D\x0ATolu\xE8ne\x0D\x0APh\xE9nol\x0D\x0A",
+                    83),
+         app::TextEncoding::Windows1252},
+        {"Windows-1252: one name", QByteArray("Nitrobenz\xE8ne\x0D\x0A", 14),
+         app::TextEncoding::Windows1252},
+        {"Windows-1252: German", QByteArray("Benzoes\xE4ure\x0D\x0A", 13),
+         app::TextEncoding::Windows1252},
+        {"Windows-1252: a dash", QByteArray("Ph\xE9nol \x96 1,3-Dim\xE9thylbenz\xE8ne\x0D\x0A", 30),
+         app::TextEncoding::Windows1252},
+        {"UTF-16 without a byte-order mark",
+         QByteArray("\xCB"
+                    "0\xC8"
+                    "0\xED"
+                    "0\xD9"
+                    "0\xF3"
+                    "0\xBC"
+                    "0\xF3"
+                    "0\x0D\x00\x0A\x00\xA2"
+                    "0\xCB"
+                    "0\xEA"
+                    "0\xF3"
+                    "0\x0D\x00\x0A\x00",
+                    30),
+         app::TextEncoding::Utf16},
+        {"UTF-16 big-endian",
+         QByteArray("0\xCB"
+                    "0\xC8"
+                    "0\xED"
+                    "0\xD9"
+                    "0\xF3"
+                    "0\xBC"
+                    "0\xF3\x00\x0D\x00\x0A"
+                    "0\xA2"
+                    "0\xCB"
+                    "0\xEA"
+                    "0\xF3\x00\x0D\x00\x0A",
+                    30),
+         app::TextEncoding::Utf16},
+        {"a NUL in code page 932 text",
+         QByteArray("\x83j\x83g\x83\x8D\x83x\x83\x93\x83[\x83\x93\x00\x0D\x0A\x83"
+                    "A\x83j\x83\x8A\x83\x93\x0D\x0A",
+                    27),
+         app::TextEncoding::NotText},
+        {"a NUL in ASCII", QByteArray("Nitrobenzene\x00\x0D\x0A", 15), app::TextEncoding::NotText},
+    };
+    const char* names[] = {"Cp932", "Utf8", "Utf16", "Jis", "EucJp", "Windows1252", "NotText"};
+    for (const EncodingSample& sample : samples) {
+        SCOPED_TRACE(sample.label);
+        EXPECT_STREQ(names[int(app::detectEncoding(sample.bytes))], names[int(sample.expected)]);
+        app::TextReader reader;
+        try {
+            reader.OpenBytes(sample.bytes, QStringLiteral("化合物/名前.txt"));
+            for (;;)
+                reader.ReadLine();
+        } catch (const platform::RuntimeError& error) {
+            const bool refused = sample.expected != app::TextEncoding::Cp932;
+            EXPECT_EQ(error.number(), refused ? 13 : 62) << error.report().toStdString();
+            EXPECT_TRUE(
+                error.description().contains(QString::fromUtf8(refusalNames(sample.expected))))
+                << error.description().toStdString();
+        }
+    }
+}
+
+// The default content, each file whole and each line alone, with its katakana full-width
+// and half-width: none of it may be taken for anything but code page 932.
+TEST(TextReader, TakesEveryLineOfTheDefaultContentForCodePage932) {
+    for (const char* file :
+         {"化合物/名前.txt", "説明/問題.txt", "説明/説明.txt", "説明/正解.txt"}) {
+        QFile in(testing_support::ContentFolder::defaultContent() + QLatin1Char('/') +
+                 QString::fromUtf8(file));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << file;
+        const QString text = *app::fromCp932(in.readAll());
+        for (const QString& form : {text, halfWidth(text)}) {
+            QStringList pieces = form.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+            pieces.prepend(form);
+            for (const QString& piece : pieces) {
+                const QByteArray bytes = *app::toCp932(piece + QStringLiteral("\r\n"));
+                EXPECT_EQ(app::detectEncoding(bytes), app::TextEncoding::Cp932)
+                    << file << ": " << piece.toStdString();
+            }
+        }
     }
 }
