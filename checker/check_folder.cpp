@@ -16,7 +16,12 @@ template <typename Check> auto guarded(const QString& file, Findings& findings, 
     try {
         return check();
     } catch (const platform::RuntimeError& e) {
-        findings.error(file, {}, e.report() + QStringLiteral("。"), {});
+        findings.error(file, {},
+                       QStringLiteral("調べている途中で読めなくなりました（プログラムなら"
+                                      "エラー %1 で止まります）。%2")
+                           .arg(e.number())
+                           .arg(e.detail()),
+                       {});
         return decltype(check()){};
     }
 }

@@ -139,7 +139,8 @@ QString helpText() {
                "  エラー（プログラムが止まるもの、または問題や正解がずれて正しく出題・判定\n"
                "  できないもの）:\n"
                "    ファイルがない・読めない、シフトJIS（コードページ 932）で保存されていない\n"
-               "    （UTF-8 なら変換のコマンドを示します）、絵が読めない（官能基の絵、強調表示の\n"
+               "    （UTF-8・UTF-16・EUC-JP なら変換のコマンドを示します。EUC-JP と\n"
+               "    Windows-1252 も名前を挙げます）、絵が読めない（官能基の絵、強調表示の\n"
                "    絵、%2 個の化合物の絵をすべて読んでみます）、\n"
                "    問題.txt と 正解.txt が %5 行ずつでない（問題と正解は同じ順の行どうしが 1 "
                "問）、\n"
@@ -162,15 +163,7 @@ QString helpText() {
                "  空きは -）で、ファイルの順に書き出します。読めない所は ? "
                "で示し、最後に問題を挙げます。\n"
                "\n"
-               "kavelo-check --convert ファイル...\n"
-               "  UTF-8 で保存されたテキストファイル（BOM の有無、改行の種類を問いません）を、\n"
-               "  シフトJIS（コードページ 932）、改行 CR LF に書き換えます。シフトJIS "
-               "にない文字が\n"
-               "  あれば、その行と何文字目かを示し、ファイルは変えません。すでにシフトJIS の\n"
-               "  ファイルはそのままにします。\n"
-               "  〜 ‖ − ¢ £ ¬ — は、シフトJIS の同じ字（～ ∥ － ￠ ￡ ￢ ―）にします。\n"
-               "  書き換えは一時ファイルを経てから行うので、途中で止まっても半端なファイルは\n"
-               "  残りません。\n"
+               "%7"
                "\n"
                "出力:\n"
                "  Windows のコンソール（コマンド "
@@ -187,7 +180,8 @@ QString helpText() {
         .arg(content::groupPictureWidth)
         .arg(content::groupPictureHeight)
         .arg(content::questionCount)
-        .arg(platform::toPixels(content::tallestCompoundPicture));
+        .arg(platform::toPixels(content::tallestCompoundPicture))
+        .arg(convertHelp());
 }
 
 } // namespace checker
