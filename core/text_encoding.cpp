@@ -189,11 +189,16 @@ TextEncoding detectEncoding(QByteArrayView bytes) {
         return TextEncoding::Utf8;
     if (isAscii(bytes))
         return TextEncoding::Cp932;
+    // Most code page 932 text has a form neither EUC-JP nor Latin text can take (a kanji's
+    // lead byte below A1, kana in runs): then there is nothing for uchardet to judge.
+    const bool eucJpForm = hasEucJpForm(bytes), latinForm = hasLatinForm(bytes);
+    if (!eucJpForm && !latinForm)
+        return TextEncoding::Cp932;
     const QByteArray guess = guessCharset(bytes);
     const bool cp932 = hasCp932Form(bytes);
-    if (hasEucJpForm(bytes) && (guess == "EUC-JP" || !cp932))
+    if (eucJpForm && (guess == "EUC-JP" || !cp932))
         return TextEncoding::EucJp;
-    if (hasLatinForm(bytes) && (namesLatinCharset(guess) || !cp932))
+    if (latinForm && (namesLatinCharset(guess) || !cp932))
         return TextEncoding::Windows1252;
     return TextEncoding::Cp932;
 }
