@@ -118,27 +118,6 @@ void reportBlankLine(FileReport& report, const ContentLine& line, const QString&
                  QStringLiteral("この空行を消して下さい。"));
 }
 
-// How the reader takes a field as a number: empty is 0, then a sign and digits that fit
-// in 16 bits.
-enum class NumberReading { Number, NotNumber, TooBig };
-NumberReading readAsNumber(const QString& text, int& value) {
-    value = 0;
-    if (text.isEmpty())
-        return NumberReading::Number;
-    const qsizetype digitsFrom = text[0] == QLatin1Char('+') || text[0] == QLatin1Char('-');
-    if (digitsFrom >= text.size())
-        return NumberReading::NotNumber;
-    for (qsizetype i = digitsFrom; i < text.size(); ++i)
-        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
-            return NumberReading::NotNumber;
-    bool fits = false;
-    const qlonglong number = text.toLongLong(&fits);
-    if (!fits || number < -32768 || number > 32767)
-        return NumberReading::TooBig;
-    value = static_cast<int>(number);
-    return NumberReading::Number;
-}
-
 struct Cause {
     QString problem, remedy;
 };
@@ -197,18 +176,19 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
     AnswerRow row;
     row.line = line.number;
     const std::vector<LineField> fields = splitFields(line.text);
-    std::vector<NumberReading> readings;
+    std::vector<app::IntegerReading> readings;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        int value = 0;
-        readings.push_back(readAsNumber(fields[i].text, value));
-        if (i < content::ringPositions && readings.back() == NumberReading::Number) {
+        std::int16_t value = 0;
+        readings.push_back(app::readInteger(fields[i].text, value));
+        if (i < content::ringPositions && readings.back() == app::IntegerReading::Number) {
             row.groups.at(i + 1) = value;
             row.read.at(i + 1) = true;
         }
     }
-    const bool sixNumbers = fields.size() == content::ringPositions &&
-                            std::all_of(readings.begin(), readings.end(),
-                                        [](NumberReading r) { return r == NumberReading::Number; });
+    const bool sixNumbers =
+        fields.size() == content::ringPositions &&
+        std::all_of(readings.begin(), readings.end(),
+                    [](app::IntegerReading r) { return r == app::IntegerReading::Number; });
     if (!sixNumbers) {
         if (const auto cause = answerLineCause(line.text, fields)) {
             report.error(line.number, place({lineText(line.number), questionPlace(q)}),
@@ -217,12 +197,12 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
             return row;
         }
         for (std::size_t i = 0; i < fields.size(); ++i)
-            if (readings[i] != NumberReading::Number)
+            if (readings[i] != app::IntegerReading::Number)
                 report.error(
                     line.number,
                     place({lineText(line.number), positionText(q, static_cast<int>(i) + 1)}),
                     QStringLiteral("「%1」は%2基番号として読めません。")
-                        .arg(fields[i].text, readings[i] == NumberReading::TooBig
+                        .arg(fields[i].text, readings[i] == app::IntegerReading::TooBig
                                                  ? QStringLiteral("大きすぎて")
                                                  : QString()),
                     numberRemedy);

@@ -202,26 +202,39 @@ QString TextReader::nextField() {
 
 QString TextReader::ReadTextField() { return nextField(); }
 
-std::int16_t TextReader::ReadIntegerField() {
-    const QString field = nextField();
+IntegerReading readInteger(const QString& field, std::int16_t& value) {
+    value = 0;
     if (field.isEmpty())
-        return 0;
-    qsizetype digitsFrom = (field[0] == QLatin1Char('+') || field[0] == QLatin1Char('-')) ? 1 : 0;
+        return IntegerReading::Number;
+    const qsizetype digitsFrom =
+        (field[0] == QLatin1Char('+') || field[0] == QLatin1Char('-')) ? 1 : 0;
     bool digitsOnly = digitsFrom < field.size();
     for (qsizetype i = digitsFrom; i < field.size(); ++i)
         digitsOnly = digitsOnly && field[i] >= QLatin1Char('0') && field[i] <= QLatin1Char('9');
+    if (!digitsOnly)
+        return IntegerReading::NotNumber;
+    bool fits = false;
+    const qlonglong number = field.toLongLong(&fits);
+    if (!fits || number < std::numeric_limits<std::int16_t>::min() ||
+        number > std::numeric_limits<std::int16_t>::max())
+        return IntegerReading::TooBig;
+    value = static_cast<std::int16_t>(number);
+    return IntegerReading::Number;
+}
+
+std::int16_t TextReader::ReadIntegerField() {
+    const QString field = nextField();
+    std::int16_t value = 0;
+    const IntegerReading reading = readInteger(field, value);
+    if (reading == IntegerReading::Number)
+        return value;
     const QString where = QStringLiteral("（%1 行目、%2 番目のデータ「%3」）")
                               .arg(readLine_)
                               .arg(fieldsRead_)
                               .arg(field);
-    if (!digitsOnly)
+    if (reading == IntegerReading::NotNumber)
         throw RuntimeError::typeMismatch(path_, where, readLine_);
-    bool fits = false;
-    const qlonglong value = field.toLongLong(&fits);
-    if (!fits || value < std::numeric_limits<std::int16_t>::min() ||
-        value > std::numeric_limits<std::int16_t>::max())
-        throw RuntimeError::overflow(path_, where, readLine_);
-    return static_cast<std::int16_t>(value);
+    throw RuntimeError::overflow(path_, where, readLine_);
 }
 
 } // namespace app

@@ -8,6 +8,11 @@
 
 namespace app {
 
+// How a field's text reads as a 16-bit integer: empty is 0, else an optional sign and
+// decimal digits that fit. The reader and kavelo-check both judge numbers by it.
+enum class IntegerReading { Number, NotNumber, TooBig };
+IntegerReading readInteger(const QString& field, std::int16_t& value);
+
 // Reads a content file from the start: whole lines, or fields separated by commas and
 // line ends (a field in double quotes may hold commas). The file must be code page 932
 // as Windows writes it. Only what is read gets decoded, so the first line of a large file
