@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "platform/content_delivery.h"
 #include "platform/fonts.h"
 #include "platform/qt_services.h"
 #include "platform/sound_player.h"
@@ -23,8 +24,9 @@ int main(int argc, char* argv[]) {
 
     // The content sits beside the real executable. On Linux applicationDirPath() follows
     // /proc/self/exe, so a start through the link /usr/bin/kavelo still names /usr/lib/kavelo.
-    app::Program program(services, QCoreApplication::applicationDirPath(), screens::make);
-    program.start();
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    app::Program program(services, programFolder, screens::make);
+    platform::whenContentIsHere(programFolder, [&program] { program.start(); });
     if (program.ended())
         return program.exitCode();
     return application.exec();

@@ -48,6 +48,18 @@ QString soundFile(Sound sound) {
     return {};
 }
 
+QStringList everyFile() {
+    QStringList files{explanationFile(), questionFile(), answerFile(), nameFile()};
+    for (int group = 1; group <= groupCount; ++group)
+        files << groupPictureFile(group, leftToRightVariant)
+              << groupPictureFile(group, rightToLeftVariant) << highlightPictureFile(group);
+    for (int compound = 1; compound <= compoundCount; ++compound)
+        files << compoundPictureFile(compound);
+    for (const Sound sound : sounds)
+        files << soundFile(sound);
+    return files;
+}
+
 QString groupFormula(int group) {
     static const char* const formulas[groupCount + 1] = {
         "-",       "CH3",  "CH2CH3", "CH(CH3)2", "CH=CH2", "CHO",     "CH2OH",

@@ -37,6 +37,11 @@ enum class Sound { Correct, Wrong, Passed };
 inline constexpr Sound sounds[] = {Sound::Correct, Sound::Wrong, Sound::Passed};
 QString soundFile(Sound sound);
 
+// Every file the program may read, relative as above: the text files, the pictures of
+// every group and compound, and the sounds. A picture's companion (see
+// platform/companion.h) is named after the picture and is not in the list.
+QStringList everyFile();
+
 // A group picture meets the ring's bond and fills a palette cell at exactly this size.
 inline constexpr int groupPictureWidth = 140, groupPictureHeight = 28;
 

@@ -6,18 +6,20 @@
 
 namespace platform {
 
-void installFontSubstitutions() {
+void installFontSubstitutions(const QString& mincho, const QString& pMincho) {
     // Windows has the real faces; elsewhere (Linux, Wine) the IPA faces stand in, and
     // only for a face this system does not have.
     const QStringList families = QFontDatabase::families();
     const auto substitute = [&families](const QString& face, const QString& standIn) {
-        if (!families.contains(face))
-            QFont::insertSubstitution(face, standIn);
+        if (families.contains(face))
+            return;
+        QFont::removeSubstitutions(face);
+        QFont::insertSubstitution(face, standIn);
     };
-    substitute(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
-    substitute(QStringLiteral("MS Mincho"), QStringLiteral("IPAMincho"));
-    substitute(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
-    substitute(QStringLiteral("MS PMincho"), QStringLiteral("IPAPMincho"));
+    substitute(QStringLiteral("ＭＳ 明朝"), mincho);
+    substitute(QStringLiteral("MS Mincho"), mincho);
+    substitute(QStringLiteral("ＭＳ Ｐ明朝"), pMincho);
+    substitute(QStringLiteral("MS PMincho"), pMincho);
 }
 
 QFont screenFont(const QString& face, double points, bool bold) {

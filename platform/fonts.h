@@ -6,8 +6,10 @@
 namespace platform {
 
 // The screens name the Windows Mincho faces; where they are missing (Debian ships the
-// IPA ones instead), the IPA faces stand in.
-void installFontSubstitutions();
+// IPA ones instead), the IPA faces stand in, or in the browser the faces the site
+// carries (named by the caller once it has added them).
+void installFontSubstitutions(const QString& mincho = QStringLiteral("IPAMincho"),
+                              const QString& pMincho = QStringLiteral("IPAPMincho"));
 
 // Screen fonts are given in points at 96 dpi; they are set in pixels so that the
 // screens look the same whatever the display reports.

@@ -3,14 +3,15 @@
 #include "core/picture.h"
 #include "platform/accessibility.h"
 #include "platform/control_widget.h"
+#include "platform/drag_picture.h"
 #include "core/runtime_error.h"
 #include "platform/twips.h"
+#include "platform/window_placement.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <QWindow>
 #include <stdexcept>
 
@@ -127,10 +128,7 @@ void Form::build(const FormDefinition& definition) {
 
 void Form::show() {
     QWidget& win = *window_widget_;
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        win.move(available.center() - QPoint(win.width() / 2, win.height() / 2));
-    }
+    placeWindow(win);
     win.show();
     win.windowHandle()->installEventFilter(&win);
     if (focus_)

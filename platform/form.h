@@ -17,6 +17,7 @@ class QMouseEvent;
 namespace platform {
 
 class FormWindow;
+class DragPicture;
 
 enum class Event { Click, MouseDown, MouseMove, DragOver, DragDrop, Timer };
 
@@ -122,6 +123,7 @@ private:
     bool pressedOnWindow_ = false;
     Control* dragSource_ = nullptr;
     Control* dragUnder_ = nullptr; // the frontmost control under the dragging pointer
+    std::unique_ptr<DragPicture> dragPicture_; // where the platform draws no picture cursor
     bool shutDown_ = false;
 
     friend class FormProbe; // tests read the wiring through it

@@ -2,7 +2,7 @@
 
 #include "core/picture.h"
 #include "platform/control_widget.h"
-#include "core/picture.h"
+#include "platform/drag_picture.h"
 #include "platform/picture_scale.h"
 #include "platform/twips.h"
 
@@ -44,7 +44,10 @@ QCursor dragCursor(const Control& source, double ratio) {
 void Form::beginDrag(Control& source) {
     if (dragging())
         return;
-    QGuiApplication::setOverrideCursor(dragCursor(source, window_widget_->devicePixelRatioF()));
+    const QCursor cursor = dragCursor(source, window_widget_->devicePixelRatioF());
+    QGuiApplication::setOverrideCursor(cursor);
+    if (DragPicture::needed() && !cursor.pixmap().isNull())
+        dragPicture_ = std::make_unique<DragPicture>(*window_widget_, cursor);
     dragSource_ = &source;
     dragButton_ = lastPressButton_;
     dragUnder_ = nullptr;
@@ -52,6 +55,8 @@ void Form::beginDrag(Control& source) {
 }
 
 void Form::dragMovedTo(const QPoint& windowPosition) {
+    if (dragPicture_)
+        dragPicture_->moveTo(windowPosition);
     Control* under = controlAt(windowPosition);
     EventArgs args;
     args.source = dragSource_;
@@ -102,6 +107,7 @@ void Form::endDrag() {
         return;
     dragSource_ = nullptr;
     dragUnder_ = nullptr;
+    dragPicture_.reset();
     QGuiApplication::restoreOverrideCursor();
 }
 

@@ -1,10 +1,7 @@
 #include "platform/qt_services.h"
 
-#include "core/console_text.h"
 #include "core/runtime_error.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QTime>
 #include <QTimer>
 
@@ -48,19 +45,12 @@ std::unique_ptr<TimerHandle> QtTimerDriver::create(std::function<void()> tick) {
     return std::make_unique<QtTimerHandle>(std::move(tick));
 }
 
-void QtErrorReport::show(const RuntimeError& error) {
-    writeText(stderr, QStringLiteral("kavelo: %1\n").arg(error.report()));
-    if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
-        QGuiApplication::platformName() == QLatin1String("minimal"))
-        return;
+QString errorBoxText(const RuntimeError& error) {
     QString text =
         QStringLiteral("実行時エラー '%1':\n\n%2").arg(error.number()).arg(error.description());
     if (!error.file().isEmpty())
         text += QStringLiteral("\n\n%1").arg(error.file());
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kavelo"), text, QMessageBox::Ok);
-    box.exec();
+    return text;
 }
-
-void QtProcessControl::exit(int code) { QCoreApplication::exit(code); }
 
 } // namespace platform

@@ -33,6 +33,9 @@ public:
     std::unique_ptr<TimerHandle> create(std::function<void()> tick) override;
 };
 
+// The error report and the end of the process differ by platform: a box and the end of
+// the event loop on a desktop (system_report_desktop.cpp), a box that does not block and
+// the page's own word on the end in the browser (system_report_web.cpp).
 class QtErrorReport : public ErrorReport {
 public:
     void show(const RuntimeError& error) override;
@@ -42,5 +45,8 @@ class QtProcessControl : public ProcessControl {
 public:
     void exit(int code) override;
 };
+
+// What the error box says: the number, the description and the file concerned.
+QString errorBoxText(const RuntimeError& error);
 
 } // namespace platform

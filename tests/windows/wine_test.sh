@@ -8,6 +8,7 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/x_session.sh"
+source "$here/../support/sound_recording.sh"
 
 zip=$(readlink -f "${1:?usage: wine_test.sh ZIP SETUP PROBE OUTDIR}")
 setup=$(readlink -f "$2")
@@ -23,21 +24,6 @@ begin_checks
 export WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine's own notes go to the terminal through its debug channel, which is off; the
 # programs' standard error is what each check reads.
-
-start_sound_server() {
-  export PULSE_RUNTIME_PATH=$work/pulse PULSE_STATE_PATH=$work/pulse
-  mkdir -p "$PULSE_RUNTIME_PATH"
-  nice -n -10 pulseaudio --daemonize=no --exit-idle-time=-1 --disable-shm -n \
-    --load="module-null-sink sink_name=kavelo_test" \
-    --load="module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
-    >"$work/pulse.log" 2>&1 &
-  sound_server=$!
-  export PULSE_SERVER=unix:$work/pulse/native
-  local i
-  for ((i = 0; i < 50; i++)); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
-  echo "wine test: the sound server did not start: $(cat "$work/pulse.log")"
-  return 1
-}
 
 new_prefix() { # folder
   export WINEPREFIX=$1
@@ -98,18 +84,6 @@ shot() { # name
   import -window root "$out/$1.png" 2>/dev/null || fail "no screenshot $1"
 }
 
-# Records the null sink for a while in the background; heard() then names the tones in it.
-record() { # file
-  # A large buffer and a high priority: a recorder that falls behind loses what it missed.
-  nice -n -10 parec -d kavelo_test.monitor --format=s16le --rate=8000 --channels=1 \
-    --latency-msec=1000 >"$1" 2>/dev/null &
-  recorder=$!
-}
-stop_recording() { kill "$recorder" 2>/dev/null; wait "$recorder" 2>/dev/null; }
-heard() { # file -> the test tones heard, in order, e.g. "o gokaku"
-  python3 "$here/tones.py" identify "$1"
-}
-
 # The same button centres the smoke test uses on Linux, in client pixels.
 menu_drill=(608 404); menu_chart=(608 333)
 drill_back=(613 32); drill_quit=(726 32); drill_judge=(394 363)
@@ -128,7 +102,7 @@ pass "unzipped into $app"
 content_for_play() { # folder
   local i
   for ((i = 0; i < 33; i++)); do printf '1,0,0,0,0,0\r\n'; done >"$1/説明/正解.txt"
-  python3 "$here/tones.py" write "$1/音"
+  write_tones "$1/音"
 }
 
 start_sound_server || exit 1

@@ -1,4 +1,4 @@
-"""Test tones for the sound checks under Wine: each of the program's three sounds
+"""Test tones for the sound checks (under Wine, in the browser): each of the program's three sounds
 becomes a pure tone of its own pitch, so that a recording of the sound card tells
 which ones played, and in which order.
 
@@ -45,7 +45,7 @@ def amplitudes(window):
 
 def identify(raw):
     """Each sound played is one event: its pitch, strong in at least one 50 ms window
-    (Wine under load may cut a sound to its first moment), with gaps of up to 200 ms
+    (Wine or a browser under load may cut a sound to its first moment), with gaps of up to 200 ms
     in the playback bridged. Prints the events in the order they began, e.g.
     "x o o gokaku"."""
     data = pathlib.Path(raw).read_bytes()

@@ -1,0 +1,14 @@
+#include "platform/window_placement.h"
+#include "platform/web_page.h"
+
+#include <QWidget>
+
+namespace platform {
+
+void placeWindow(QWidget& window) {
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    web::presentScreen(window.width(), window.height(), window.windowTitle());
+    window.move(0, 0);
+}
+
+} // namespace platform
