@@ -44,10 +44,10 @@ const stopServing = () => new Promise(resolve => { server.closeAllConnections();
 const port = phase === 'game' ? 8931 : 8932;
 const url = `http://127.0.0.1:${port}/`;
 const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium', headless: true, userDataDir: path.join(work, `profile-${phase}`),
+  executablePath: '/usr/bin/chromium', headless: !process.env.DISPLAY, userDataDir: path.join(work, `profile-${phase}`),
   args: ['--no-sandbox', '--disable-quic', '--no-first-run', '--disable-background-networking',
          '--disable-component-update', '--disable-sync', '--use-angle=swiftshader',
-         '--enable-unsafe-swiftshader', '--window-size=1280,900'],
+         '--enable-unsafe-swiftshader', '--window-size=1280,1000', '--window-position=0,0'],
   env: process.env,
 });
 const uncaught = [];
@@ -113,6 +113,13 @@ async function pixel(page, x, y) {
   const [, r, g, b] = text.match(/\((\d+),(\d+),(\d+)/) ?? [0, 0, 0, 0];
   return [Number(r), Number(g), Number(b)];
 }
+// What the screen shows in a rectangle, as PNG bytes to compare.
+async function region(page, x, y, width, height) {
+  const [px, py] = await at(page, x, y);
+  return page.screenshot({clip: {x: px, y: py, width, height}});
+}
+// The same in page coordinates.
+const pageRegion = (page, x, y, width, height) => page.screenshot({clip: {x, y, width, height}});
 const shot = (page, name) => page.screenshot({path: path.join(out, `${name}.png`)});
 
 // The same places the desktop tests use, in the screens' own pixels.
@@ -120,6 +127,7 @@ const menuDrill = [608, 404], menuChart = [608, 333];
 const drillBack = [613, 32], drillJudge = [394, 363];
 const paletteCh3 = [129, 83], paletteEthyl = [270, 83], ringTop = [453, 218];
 const chartA = [584, 215], chartQuit = [824, 462];
+const ringTopArea = [360, 200, 180, 40];  // where a group at position 1 shows
 
 // 判定 is on view while its red face shows at both places: a message, the blinking ring
 // or the medal cover the first otherwise, and the bonus banner is yellow at the second.
@@ -147,6 +155,22 @@ async function game() {
   if (!await waitTitle(page, 'ドリル'))
     return fail('ドリル did not open the drill');
   ok('the menu and the drill open');
+  // The browser draws no picture cursor: the program draws the group under the pointer,
+  // here over the black between the palette and the ring, where nothing else reacts.
+  const [ex, ey] = await at(page, ...paletteEthyl), [tx, ty] = await at(page, 200, 250);
+  const underPointer = [tx - 20, ty - 20, 80, 60];
+  const before = await pageRegion(page, ...underPointer);
+  await page.mouse.move(ex, ey);
+  await page.mouse.down();
+  await page.mouse.move(tx, ty, {steps: 6});
+  await sleep(300);
+  const during = await pageRegion(page, ...underPointer);
+  await shot(page, 'drill-dragging');
+  await page.mouse.up();
+  await sleep(300);
+  check(!during.equals(before) && (await pageRegion(page, ...underPointer)).equals(before),
+        'a dragged group is drawn under the pointer while it is carried, and goes with the drop',
+        'no group is drawn under the pointer while dragging, or it stays after the drop');
   await drag(page, paletteEthyl, ringTop);  // wrong: ethyl, not methyl
   await press(page, ...drillJudge);
   check(await waitJudge(page, false, 5) && await waitJudge(page, true), 'a wrong answer is judged, and 判定 comes back',
@@ -200,7 +224,7 @@ async function rest() {
   await waitTitle(page, 'メニュー', 60);
   await page.touchscreen.tap(...await at(page, ...menuDrill));
   if (await waitTitle(page, 'ドリル')) {
-    const before = await pixel(page, 430, 218);
+    const before = await region(page, ...ringTopArea);
     const [x1, y1] = await at(page, ...paletteCh3), [x2, y2] = await at(page, ...ringTop);
     await page.touchscreen.touchStart(x1, y1);
     for (let step = 1; step <= 8; step++)
@@ -208,12 +232,36 @@ async function rest() {
     await page.touchscreen.touchEnd();
     await sleep(500);
     await shot(page, 'touch-drag');
-    const after = await pixel(page, 430, 218);
-    check(String(before) !== String(after), 'a touch drag puts CH3 on the ring',
-          `a touch drag left the ring as it was (${before} at its top)`);
+    const after = await region(page, ...ringTopArea);
+    check(!before.equals(after), 'a touch drag puts CH3 on the ring', 'a touch drag left the ring as it was');
   } else {
     fail('a tap on ドリル did not open the drill');
   }
+  await page.close();
+
+  // The keyboard: the first button has the focus, Tab goes on to the next, Enter presses it.
+  page = await newPage();
+  await page.goto(url);
+  await waitTitle(page, 'メニュー', 60);
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Enter');
+  check(await waitTitle(page, 'ドリル'), 'Tab and Enter on the menu open the drill, as on the desktop');
+  await page.close();
+
+  // A finer display: the artwork and the content's companions at twice the pixels.
+  served.length = 0;
+  page = await newPage({deviceScaleFactor: 2});
+  await page.goto(url);
+  await waitTitle(page, 'メニュー', 60);
+  await press(page, ...menuDrill);
+  await waitTitle(page, 'ドリル');
+  await sleep(500);
+  await shot(page, 'drill-scale-2');
+  const companions = served.filter(file => file.includes('@2x')).length;
+  const size = await page.$eval('#screen', canvas => [canvas.width, canvas.height, canvas.style.width]);
+  check(companions === 84 && size[0] === 2 * 794 && size[2] === '794px',
+        `at a pixel ratio of 2 the drill is drawn at ${size[0]} x ${size[1]} pixels on 794 CSS pixels, with the 84 companions fetched`,
+        `at a pixel ratio of 2: ${companions} companions fetched, canvas ${size}`);
   await page.close();
 
   // The chart, then 終了: the page says the program has ended and offers to start again.
@@ -252,6 +300,7 @@ async function rest() {
   check(ended.includes('エラー'), 'after the error box the page says the program ended with an error',
         `after the error box the page says: ${ended}`);
   fs.renameSync(path.join(work, '問題.txt'), path.join(folder, '説明/問題.txt'));
+  page.warnings.length = 0;
 
   // Offline: with the server stopped, a reload still starts, and the drill has its content.
   await page.reload();
