@@ -211,6 +211,10 @@ async function rest() {
   check(menuCame && seconds <= 5, `the menu appears ${seconds.toFixed(2)} s after navigation (within 5 s)`);
   console.log(`measured: navigation to the menu on a first visit: ${seconds.toFixed(2)} s`);
   await sleep(3000);  // the service worker keeps the program meanwhile
+  const devtools = await page.createCDPSession();
+  const {installabilityErrors} = await devtools.send('Page.getInstallabilityErrors');
+  check(installabilityErrors.length === 0, 'the browser offers to install the site as an app',
+        `the site cannot be installed: ${JSON.stringify(installabilityErrors)}`);
   const files = [...new Set(served)];
   const bytes = files.reduce((sum, file) => sum + fs.statSync(file).size, 0);
   const gzipped = files.reduce((sum, file) => sum + gzipSync(fs.readFileSync(file), {level: 6}).length, 0);
