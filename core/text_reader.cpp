@@ -178,7 +178,9 @@ void TextReader::refuseHiddenControl(qsizetype from, qsizetype to) const {
         QStringLiteral("%1 行目に見えない制御文字 U+%2 があります（%3 文字目）。この文字を消して"
                        "下さい。")
             .arg(readLine_)
-            .arg(static_cast<unsigned char>(*control), 4, 16, QLatin1Char('0'))
+            .arg(QString::number(static_cast<unsigned char>(*control), 16)
+                     .rightJustified(4, QLatin1Char('0'))
+                     .toUpper())
             .arg(column),
         readLine_);
 }

@@ -85,7 +85,9 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
         {sjis("ab\r\nベン") + "\x1C" + sjis("ゼン\r\n"), "LL", "ab|!13",
          "2 行目に見えない制御文字 U+001C があります（3 文字目）"},
         {QByteArray("1,2\x7F"), "II", "1|!13", "U+007F"},
-        {QByteArray("\"a\x01b\",c"), "TT", "!13", "U+0001"},
+        {QByteArray("\"a\x01"
+                    "b\",c"),
+         "TT", "!13", "U+0001"},
         // Half-width katakana that also happens to be valid two-byte UTF-8 is code page 932
         // when its pairs run together as words do; a pair standing alone between ASCII is a
         // Latin letter or sign in UTF-8, and the error says how to save it right.
