@@ -35,6 +35,11 @@ QStringList filledLines(const ContentFolder& content, const QString& file) {
     const qsizetype mark = bytes.indexOf('\x1A');
     const QString text = decode(mark >= 0 ? bytes.left(mark) : bytes);
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    // Rows of nothing but commas after the last, as a spreadsheet exports empty rows, hold
+    // nothing a person reads.
+    static const QRegularExpression emptyRow(QStringLiteral("^[\\s,]*$"));
+    while (!lines.isEmpty() && emptyRow.match(lines.back()).hasMatch())
+        lines.removeLast();
     lines.removeIf([](const QString& l) { return l.trimmed().isEmpty(); });
     return lines;
 }
