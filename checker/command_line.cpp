@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #ifndef KAVELO_VERSION
 #error "KAVELO_VERSION comes from the CMake project version"
@@ -25,24 +26,59 @@ int usage(QTextStream& err, const QString& mistake) {
 }
 
 // A teacher who ran the check in the wrong place must see it at once.
-void nameFolder(const QString& folder, QTextStream& out) {
+void nameFolder(const QString& folder, const QString& note, QTextStream& out) {
     out << QStringLiteral("調べるフォルダー: %1")
                .arg(QDir::toNativeSeparators(QDir(folder).absolutePath()))
-        << "\n";
+        << note << "\n";
 }
 
-// Run inside a content folder (a copy being edited), the check is of that folder;
+bool holdsContentFolders(const QDir& folder) {
+    const QStringList names = content::folders();
+    return std::any_of(names.begin(), names.end(), [&](const QString& name) {
+        return QFileInfo(folder.filePath(name)).isDir();
+    });
+}
+
+// The folder to check when none is given, and a note when it is not the current one for a
+// reason the teacher should hear.
+struct Chosen {
+    QString folder;
+    QString note;
+};
+
+// Run inside a content folder (a copy being edited), the check is of that folder; run inside
+// one of its sub-folders (説明/ while editing the questions), of the content folder above;
 // anywhere else, of the folder the program beside the checker reads.
-QString folderWhenNoneGiven(const QString& programFolder) {
+Chosen folderWhenNoneGiven(const QString& programFolder) {
     const QDir current = QDir::current();
-    for (const QString& name : content::folders())
-        if (QFileInfo(current.filePath(name)).isDir())
-            return current.path();
-    return programFolder;
+    if (holdsContentFolders(current))
+        return {current.path(), {}};
+    QDir above = current;
+    if (content::folders().contains(current.dirName()) && above.cdUp() &&
+        QFileInfo(above.filePath(content::folders().front())).isDir())
+        return {above.path(),
+                QStringLiteral("（今いる %1 は教材フォルダーの中のフォルダーなので、その上の"
+                               "教材フォルダーを調べます）")
+                    .arg(current.dirName() + QLatin1Char('/'))};
+    return {programFolder, {}};
 }
 
-int check(const QString& folder, QTextStream& out) {
-    nameFolder(folder, out);
+// Why a folder that is there cannot be checked, in one line, or nothing.
+QString unfitFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return QStringLiteral("%1 はファイルです。調べるのは教材のフォルダー（説明/ 化合物/ "
+                              "官能基/ 音/ の入ったフォルダー）です。")
+            .arg(folder);
+    if (info.isDir() && !holdsContentFolders(QDir(folder)))
+        return QStringLiteral("%1 は Kavelo の教材フォルダーではありません（説明/ 化合物/ 官能基/ "
+                              "音/ のどれもありません）。")
+            .arg(QDir::toNativeSeparators(QDir(folder).absolutePath()));
+    return {};
+}
+
+int check(const QString& folder, const QString& note, QTextStream& out) {
+    nameFolder(folder, note, out);
     const Findings findings = checkFolder(ContentFolder(folder));
     for (const QString& line : findings.lines())
         out << line << "\n";
@@ -50,8 +86,8 @@ int check(const QString& folder, QTextStream& out) {
     return findings.count(Severity::Error) > 0 ? exitFaults : exitClean;
 }
 
-int printAnswerKey(const QString& folder, QTextStream& out) {
-    nameFolder(folder, out);
+int printAnswerKey(const QString& folder, const QString& note, QTextStream& out) {
+    nameFolder(folder, note, out);
     Findings findings;
     for (const QString& line : answerKey(ContentFolder(folder), findings))
         out << line << "\n";
@@ -109,11 +145,16 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
     }
     if (operands.size() > 1)
         return usage(err, QStringLiteral("調べるフォルダーは一つだけ書いて下さい。"));
-    const QString folder =
-        operands.isEmpty() ? folderWhenNoneGiven(programFolder) : operands.front();
-    if (!QFileInfo(folder).isDir())
-        return usage(err, QStringLiteral("フォルダーがありません: %1").arg(folder));
-    return mode == Mode::Answers ? printAnswerKey(folder, out) : check(folder, out);
+    const Chosen chosen =
+        operands.isEmpty() ? folderWhenNoneGiven(programFolder) : Chosen{operands.front(), {}};
+    if (!QFileInfo::exists(chosen.folder))
+        return usage(err, QStringLiteral("フォルダーがありません: %1").arg(chosen.folder));
+    if (const QString unfit = unfitFolder(chosen.folder); !unfit.isEmpty()) {
+        err << "kavelo-check: " << unfit << "\n";
+        return exitUsage;
+    }
+    return mode == Mode::Answers ? printAnswerKey(chosen.folder, chosen.note, out)
+                                 : check(chosen.folder, chosen.note, out);
 }
 
 QString helpText() {
@@ -127,7 +168,9 @@ QString helpText() {
                "Kavelo の教材フォルダー（説明/ 化合物/ 官能基/ 音/ "
                "の入ったフォルダー）を調べます。\n"
                "フォルダーを書かなければ、今いるフォルダーに教材のフォルダーがあればそこを、\n"
-               "なければ kavelo-check と同じ所にある Kavelo 自身が読むフォルダーを調べます。\n"
+               "今いるのが教材のフォルダーの中（説明/ など）ならその上の教材フォルダーを、\n"
+               "どちらでもなければ kavelo-check と同じ所にある Kavelo 自身が読むフォルダーを\n"
+               "調べます。\n"
                "どちらの場合も、1 行目に調べるフォルダーを書き出します。\n"
                "\n"
                "kavelo-check [フォルダー]\n"
@@ -149,14 +192,18 @@ QString helpText() {
                "    を名前を挙げて示します）、基番号が 0～%1 の数でない、正解に基がひとつもない、\n"
                "    "
                "問題文や化合物名の行が二つ以上に分かれる（引用符のないコンマ、全角の引用符）、\n"
-               "    引用符の後ろの文字が捨てられる（\"\" を含む名前など）。\n"
-               "  警告（プログラムは動くが学習者に正しく見えないもの）: 音のファイルがないか PCM "
-               "の\n"
-               "    WAV でない、官能基の絵が %3 × %4 "
+               "    引用符の後ろの文字が捨てられる（\"\" を含む名前など）、見えない制御文字\n"
+               "    （U+0001 など。ファイルの終わりの印 0x1A "
+               "は、そこでファイルが終わるものとします）。\n"
+               "  警告（プログラムは動くが学習者に正しく見えないもの）: 音のファイルがないか\n"
+               "    鳴らせない（圧縮された WAV、3 チャンネル以上）、官能基の絵が %3 × %4 "
                "画素でない、化合物の絵が系統図の枠より大きいか\n"
                "    枠の上の化合物名にかかる（高さ %6 画素より高い）、問題文や化合物名が\n"
                "    欄に入りきらない、二つの問題の正解が同じ構造（回転・裏返し）、問題文や\n"
-               "    化合物名が空、説明文の 1 行目が空、2 倍の絵が一つだけない。\n"
+               "    化合物名が空、説明文の 1 行目が空、2 倍の絵が一つだけない、\n"
+               "    最後の行の後のコンマだけの行（表計算ソフトの空の行）。\n"
+               "  同じファイルの同じ種類の問題がたくさんあるときは、数と初めの場所を 1 "
+               "行で示します。\n"
                "\n"
                "kavelo-check --answers [フォルダー]\n"
                "  答え合わせ用に、問題ごとに番号と問題文、位置 1～6 の基を化学式（COOH、OH など、\n"

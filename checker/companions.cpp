@@ -1,10 +1,11 @@
 #include "checker/companions.h"
 
-#include "platform/companion.h"
-#include "platform/picture_scale.h"
+#include "core/content_layout.h"
 #include "core/picture.h"
 #include "core/runtime_error.h"
-#include "core/content_layout.h"
+#include "platform/companion.h"
+#include "platform/picture_scale.h"
+#include "platform/twips.h"
 
 #include <QFileInfo>
 
@@ -32,9 +33,17 @@ QString companionFile(const QString& file) {
     return platform::scaledName(file, platform::companionScale);
 }
 
+// The largest a picture of each folder may be: the group pictures have one size, a
+// compound's picture must fit its panel below the compound's name.
+QSize groupPictureRoom() { return {content::groupPictureWidth, content::groupPictureHeight}; }
+QSize compoundPictureRoom() {
+    return {platform::toPixels(content::compoundPanelWidth),
+            platform::toPixels(content::tallestCompoundPicture)};
+}
+
 // The picture's own faults are reported by its own check; a companion of a picture that
 // cannot be read has nothing to be measured against.
-void checkOne(const ContentFolder& folder, const QString& file, Findings& findings) {
+void checkOne(const ContentFolder& folder, const QString& file, QSize room, Findings& findings) {
     QImage picture;
     try {
         picture = platform::loadPicture(folder.path(file));
@@ -45,21 +54,40 @@ void checkOne(const ContentFolder& folder, const QString& file, Findings& findin
     try {
         platform::loadCompanion(folder.path(file), picture.size());
     } catch (const platform::RuntimeError& e) {
+        // A picture too large for its place is mended first; a companion made for the
+        // wrong size would be wrong again once it is.
+        const bool pictureTooLarge =
+            picture.width() > room.width() || picture.height() > room.height();
         findings.error(
-            companion, {}, QStringLiteral("2 倍の絵として読めません。") + e.detail(),
-            QStringLiteral("元の絵（%1 × %2 画素）のちょうど 2 倍の大きさの GIF で描き直すか、"
-                           "このファイルを消して下さい。")
-                .arg(picture.width())
-                .arg(picture.height()));
+            companion, {},
+            pictureTooLarge && e.number() == platform::RuntimeError::invalidPictureNumber
+                ? QStringLiteral("2 倍の絵として読めません（元の絵 %1 に合いません）。")
+                      .arg(QFileInfo(file).fileName())
+                : QStringLiteral("2 倍の絵として読めません。") + e.detail(),
+            pictureTooLarge
+                ? QStringLiteral("元の絵 %1 が %2 × %3 画素で大きすぎます。まず元の絵を %4 × %5 "
+                                 "画素以内に縮め、それからこの 2 倍の絵をその 2 倍の大きさで"
+                                 "描き直すか、このファイルを消して下さい。")
+                      .arg(QFileInfo(file).fileName())
+                      .arg(picture.width())
+                      .arg(picture.height())
+                      .arg(room.width())
+                      .arg(room.height())
+                : QStringLiteral(
+                      "元の絵（%1 × %2 画素）のちょうど 2 倍の大きさの GIF で描き直すか、"
+                      "このファイルを消して下さい。")
+                      .arg(picture.width())
+                      .arg(picture.height()));
     }
 }
 
-void checkFolderOf(const ContentFolder& folder, const QStringList& files, Findings& findings) {
+void checkFolderOf(const ContentFolder& folder, const QStringList& files, QSize room,
+                   Findings& findings) {
     QStringList with, without;
     for (const QString& file : files)
         (platform::hasCompanion(folder.path(file)) ? with : without) << file;
     for (const QString& file : with)
-        checkOne(folder, file, findings);
+        checkOne(folder, file, room, findings);
     if (with.isEmpty())
         return;
     for (const QString& file : without)
@@ -75,8 +103,8 @@ void checkFolderOf(const ContentFolder& folder, const QStringList& files, Findin
 } // namespace
 
 void checkCompanions(const ContentFolder& folder, Findings& findings) {
-    checkFolderOf(folder, groupPictures(), findings);
-    checkFolderOf(folder, compoundPictures(), findings);
+    checkFolderOf(folder, groupPictures(), groupPictureRoom(), findings);
+    checkFolderOf(folder, compoundPictures(), compoundPictureRoom(), findings);
 }
 
 } // namespace checker

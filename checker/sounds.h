@@ -6,11 +6,12 @@
 #include <QByteArray>
 #include <QString>
 
-// The drill's three sounds. The player takes plain PCM WAV only; anything else, or no
-// file, leaves the drill silent without stopping it, so these are warnings.
+// The drill's three sounds. The program decodes every PCM or float WAV, mono or stereo,
+// itself; what it cannot decode, or no file, leaves the drill silent without stopping it,
+// so these are warnings.
 namespace checker {
 
-// Empty when `bytes` is a RIFF WAVE file of PCM samples, else what is wrong with it.
+// Empty when the program plays `bytes`, else why it does not, in the program's own words.
 QString waveProblem(const QByteArray& bytes);
 
 void checkSounds(const ContentFolder& folder, Findings& findings);

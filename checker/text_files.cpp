@@ -51,16 +51,22 @@ QString stopSentence(const Stop& stop) {
 }
 
 // The findings of one file, held until the whole file is read, so that the program's stop
-// joins the fault that causes it and the report runs in line order.
+// joins the fault that causes it and the report runs in line order. Many faults of one kind
+// (a decimal point in every answer, a seventh column on every line) become one line with
+// their count and first places, so that the report stays readable.
 class FileReport {
 public:
     explicit FileReport(QString file) : file_(std::move(file)) {}
 
-    void error(int line, const QString& where, const QString& problem, const QString& remedy) {
-        entries_.push_back({line, {Severity::Error, file_, where, problem, remedy}});
+    // `kind`, when given, is what the fault says when it is told with others of its kind,
+    // and `detail` what tells this one apart in the list of places ("「1.0」").
+    void error(int line, const QString& where, const QString& problem, const QString& remedy,
+               const QString& kind = {}, const QString& detail = {}) {
+        entries_.push_back(
+            {line, {Severity::Error, file_, where, problem, remedy}, kind, detail, {}});
     }
     void warning(int line, const QString& where, const QString& problem, const QString& remedy) {
-        entries_.push_back({line, {Severity::Warning, file_, where, problem, remedy}});
+        entries_.push_back({line, {Severity::Warning, file_, where, problem, remedy}, {}, {}, {}});
     }
 
     // The stop joins the error on its line; running out of fields is caused by the
@@ -75,7 +81,7 @@ public:
         if (at == entries_.end() && stop.number == RuntimeError::inputPastEndNumber)
             at = std::find_if(entries_.begin(), entries_.end(), isError);
         if (at != entries_.end()) {
-            at->finding.problem += stopSentence(stop);
+            at->stop = stopSentence(stop);
             return;
         }
         const int line = stop.number == RuntimeError::inputPastEndNumber ? lastLine : stop.line;
@@ -85,14 +91,44 @@ public:
     void addTo(Findings& findings) {
         std::stable_sort(entries_.begin(), entries_.end(),
                          [](const Entry& a, const Entry& b) { return a.line < b.line; });
-        for (const Entry& e : entries_)
-            findings.add(e.finding);
+        std::vector<bool> told(entries_.size(), false);
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            if (told[i])
+                continue;
+            std::vector<std::size_t> same;
+            if (!entries_[i].kind.isEmpty())
+                for (std::size_t j = i; j < entries_.size(); ++j)
+                    if (entries_[j].kind == entries_[i].kind)
+                        same.push_back(j);
+            if (same.size() < manyOfAKind) {
+                Finding finding = entries_[i].finding;
+                finding.problem += entries_[i].stop;
+                findings.add(finding);
+                continue;
+            }
+            QStringList places, stops;
+            for (std::size_t j : same) {
+                told[j] = true;
+                if (places.size() < qsizetype(placesShown))
+                    places << entries_[j].finding.where + entries_[j].detail;
+                if (!entries_[j].stop.isEmpty())
+                    stops << entries_[j].stop;
+            }
+            Finding finding = entries_[i].finding;
+            finding.where = QStringLiteral("%1 か所（%2 ほか）")
+                                .arg(same.size())
+                                .arg(places.join(QStringLiteral("、")));
+            finding.problem = entries_[i].kind + stops.join(QString());
+            findings.add(finding);
+        }
     }
 
 private:
+    static constexpr std::size_t manyOfAKind = 4, placesShown = 3;
     struct Entry {
         int line;
         Finding finding;
+        QString kind, detail, stop;
     };
     QString file_;
     std::vector<Entry> entries_;
@@ -120,6 +156,7 @@ void reportBlankLine(FileReport& report, const ContentLine& line, const QString&
 
 struct Cause {
     QString problem, remedy;
+    QString kind = {}; // what it says told with others like it, when not `problem`
 };
 
 // Why a line of the answer file does not read as six numbers, when one cause explains
@@ -164,7 +201,9 @@ std::optional<Cause> answerLineCause(const QString& text, const std::vector<Line
                              .arg(fields.size()) +
                          shifts,
                      QStringLiteral("位置 1～6 の 6 個をコンマで区切って書いて下さい"
-                                    "（空きは 0）。")};
+                                    "（空きは 0）。"),
+                     QStringLiteral("基番号が 6 個ではありません。1 行に 6 個ちょうどでないと、") +
+                         shifts};
     return std::nullopt;
 }
 
@@ -192,20 +231,23 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
     if (!sixNumbers) {
         if (const auto cause = answerLineCause(line.text, fields)) {
             report.error(line.number, place({lineText(line.number), questionPlace(q)}),
-                         cause->problem, cause->remedy);
+                         cause->problem, cause->remedy,
+                         cause->kind.isEmpty() ? cause->problem : cause->kind);
             row.read = {};
             return row;
         }
         for (std::size_t i = 0; i < fields.size(); ++i)
-            if (readings[i] != app::IntegerReading::Number)
+            if (readings[i] != app::IntegerReading::Number) {
+                const QString why = readings[i] == app::IntegerReading::TooBig
+                                        ? QStringLiteral("大きすぎて")
+                                        : QString();
                 report.error(
                     line.number,
                     place({lineText(line.number), positionText(q, static_cast<int>(i) + 1)}),
-                    QStringLiteral("「%1」は%2基番号として読めません。")
-                        .arg(fields[i].text, readings[i] == app::IntegerReading::TooBig
-                                                 ? QStringLiteral("大きすぎて")
-                                                 : QString()),
-                    numberRemedy);
+                    QStringLiteral("「%1」は%2基番号として読めません。").arg(fields[i].text, why),
+                    numberRemedy, QStringLiteral("%1基番号として読めない値です。").arg(why),
+                    QStringLiteral("「%1」").arg(fields[i].text));
+            }
         return row;
     }
     const auto faults = drill_rules::answerFaults(q, row.groups);
@@ -221,28 +263,84 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
                        .arg(drill_rules::groupCount)) +
                 QStringLiteral("この問題には正解できません。"),
             fault.position == 0 ? QStringLiteral("正解の基番号を少なくとも 1 つ書いて下さい。")
-                                : numberRemedy);
+                                : numberRemedy,
+            fault.position == 0
+                ? QStringLiteral("正解に基がひとつもありません。この問題には正解できません。")
+                : QStringLiteral("0～%1 の範囲にない基番号です。この問題には正解できません。")
+                      .arg(drill_rules::groupCount),
+            fault.position == 0 ? QString() : QStringLiteral("「%1」").arg(fault.group));
     row.sound = faults.empty();
     return row;
 }
 
-// The lines of a file from its first to its last filled one, or nothing if it cannot be
-// opened (said already).
-std::optional<std::vector<ContentLine>> linesOf(const ContentFolder& folder, const QString& file,
-                                                Findings& findings) {
+// A line a spreadsheet writes for an empty row: commas and blanks, nothing else.
+bool isEmptyRow(const ContentLine& line) {
+    return line.unreadable.isEmpty() && line.text.contains(QLatin1Char(',')) &&
+           std::all_of(line.text.begin(), line.text.end(),
+                       [](QChar c) { return c == u',' || c == u' ' || c == u'\t'; });
+}
+
+// The lines of a file from its first to its last filled one, and what follows them that the
+// program never reads.
+struct FileLines {
+    std::vector<ContentLine> lines;
+    app::TextReader::EndMark endMark;
+    int emptyRowsFrom = 0, emptyRows = 0; // empty spreadsheet rows after the last filled line
+};
+
+// Nothing if the file cannot be opened (said already).
+std::optional<FileLines> linesOf(const ContentFolder& folder, const QString& file,
+                                 Findings& findings) {
     app::TextReader reader;
     if (!openContentFile(reader, folder, file, findings))
         return std::nullopt;
-    std::vector<ContentLine> lines = readLines(reader);
+    FileLines read{readLines(reader), reader.endMark()};
     reader.Close();
+    std::vector<ContentLine>& lines = read.lines;
     lines.resize(static_cast<std::size_t>(lastFilledLine(lines) + 1));
-    return lines;
+    while (!lines.empty() && (isEmptyRow(lines.back()) || isBlank(lines.back().text)) &&
+           lines.back().unreadable.isEmpty()) {
+        if (isEmptyRow(lines.back())) {
+            ++read.emptyRows;
+            read.emptyRowsFrom = lines.back().number;
+        }
+        lines.pop_back();
+    }
+    return read;
+}
+
+// Rows the program never reads need no mending; they are named so that the teacher knows.
+void reportEmptyRows(FileReport& report, const FileLines& read) {
+    if (read.emptyRows > 0)
+        report.warning(read.emptyRowsFrom, lineText(read.emptyRowsFrom),
+                       QStringLiteral("ここから後の %1 行はコンマ（,）と空白だけの空の行で、"
+                                      "プログラムは読みません（表計算ソフトが空の行を書き出すと"
+                                      "こうなります）。")
+                           .arg(read.emptyRows),
+                       QStringLiteral("消してもかまいません。"));
+}
+
+// The end-of-file mark of old editors (0x1A) hides every line after it from the program.
+// When lines are missing for it, that is said with the count; else it is a warning.
+QString endMarkCause(const FileLines& read) {
+    if (!read.endMark.textAfter)
+        return {};
+    return QStringLiteral("%1 行目に、ファイルの終わりを表す見えない文字（0x1A、古いエディタが"
+                          "付けるもの）があり、プログラムはそこから後を読みません。")
+        .arg(read.endMark.line);
+}
+void reportEndMark(FileReport& report, const FileLines& read, bool saidWithCount) {
+    if (read.endMark.textAfter && !saidWithCount)
+        report.warning(read.endMark.line, lineText(read.endMark.line), endMarkCause(read),
+                       QStringLiteral("後の行も使うなら、この見えない文字を消して下さい。"));
 }
 
 // The filled lines must number exactly `needed`: fewer stops the program, more are never
 // read. `what` names one line's content ("問題文"), `rule` says why the count matters.
+// `whyShort` is what hides the missing lines from the program, if something does.
 void reportLineCount(FileReport& report, const std::vector<ContentLine>& lines, std::size_t filled,
-                     int needed, const QString& what, const QString& rule) {
+                     int needed, const QString& what, const QString& rule,
+                     const QString& whyShort = {}) {
     const int count = static_cast<int>(filled);
     if (count == needed)
         return;
@@ -253,8 +351,11 @@ void reportLineCount(FileReport& report, const std::vector<ContentLine>& lines, 
                              .arg(what)
                              .arg(count)
                              .arg(needed) +
-                         rule,
-                     QStringLiteral("%1 行目から後を書き足して下さい。").arg(count + 1));
+                         whyShort + rule,
+                     whyShort.isEmpty()
+                         ? QStringLiteral("%1 行目から後を書き足して下さい。").arg(count + 1)
+                         : QStringLiteral("見えない文字を消すか、%1 行目から後を書き足して下さい。")
+                               .arg(count + 1));
         return;
     }
     // The first line past the last one read.
@@ -324,9 +425,10 @@ struct TextFileRules {
 
 std::vector<TextField> checkTextLines(const ContentFolder& folder, const TextFileRules& rules,
                                       Findings& findings) {
-    const auto lines = linesOf(folder, rules.file, findings);
-    if (!lines)
+    const auto read = linesOf(folder, rules.file, findings);
+    if (!read)
         return {};
+    const std::vector<ContentLine>* lines = &read->lines;
     FileReport report(rules.file);
     std::vector<TextField> fields;
     for (const ContentLine& line : *lines) {
@@ -352,7 +454,11 @@ std::vector<TextField> checkTextLines(const ContentFolder& folder, const TextFil
                            QStringLiteral("文字を書いて下さい。"));
         fields.push_back({pieces.front().text, line.number});
     }
-    reportLineCount(report, *lines, fields.size(), rules.count, rules.what, rules.countRule);
+    const bool missingLines = fields.size() < static_cast<std::size_t>(rules.count);
+    reportLineCount(report, *lines, fields.size(), rules.count, rules.what, rules.countRule,
+                    missingLines ? endMarkCause(*read) : QString());
+    reportEndMark(report, *read, missingLines);
+    reportEmptyRows(report, *read);
     report.joinStop(
         streamStop(folder, rules.file, rules.count, [](app::TextReader& r) { r.ReadTextField(); }),
         lines->empty() ? 0 : lines->back().number);
@@ -365,9 +471,10 @@ std::vector<TextField> checkTextLines(const ContentFolder& folder, const TextFil
 } // namespace
 
 std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findings) {
-    const auto lines = linesOf(folder, answerFile, findings);
-    if (!lines)
+    const auto read = linesOf(folder, answerFile, findings);
+    if (!read)
         return {};
+    const std::vector<ContentLine>* lines = &read->lines;
     FileReport report(answerFile);
     std::vector<AnswerRow> rows;
     for (const ContentLine& line : *lines) {
@@ -385,8 +492,11 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
             rows.push_back(readAnswerLine(line, q, report));
         }
     }
+    const bool missingLines = rows.size() < static_cast<std::size_t>(content::questionCount);
     reportLineCount(report, *lines, rows.size(), content::questionCount, QStringLiteral("正解"),
-                    questionsPairAnswers);
+                    questionsPairAnswers, missingLines ? endMarkCause(*read) : QString());
+    reportEndMark(report, *read, missingLines);
+    reportEmptyRows(report, *read);
     report.joinStop(streamStop(folder, answerFile, content::questionCount * content::ringPositions,
                                [](app::TextReader& r) { r.ReadIntegerField(); }),
                     lines->empty() ? 0 : lines->back().number);

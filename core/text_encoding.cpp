@@ -41,20 +41,32 @@ int utf8SequenceAt(QByteArrayView bytes, qsizetype at) {
     return length;
 }
 
-bool isUtf8WithLongSequences(QByteArrayView bytes) {
-    bool longSequence = false;
+unsigned char byteAt(QByteArrayView bytes, qsizetype at) {
+    return static_cast<unsigned char>(bytes[at]);
+}
+
+// Valid UTF-8 is taken for UTF-8 unless code page 932 reads the same bytes as plausible
+// text. Every kana and kanji takes three bytes in UTF-8, which code page 932 text never
+// forms. Two-byte sequences are what Latin letters and signs take (¥ · é), and also what
+// two half-width katakana in a row can form; but katakana stand in words, while a Latin
+// letter or sign in Japanese content stands alone between ASCII characters. So two-byte
+// sequences that each stand alone, or that code page 932 cannot read at all, are UTF-8.
+bool isUtf8NotCp932(QByteArrayView bytes) {
+    bool longSequence = false, pairsAlone = true, any = false;
     for (qsizetype at = 0; at < bytes.size();) {
         const int length = utf8SequenceAt(bytes, at);
         if (length == 0)
             return false;
+        if (length == 2) {
+            const bool asciiBefore = at == 0 || byteAt(bytes, at - 1) < 0x80;
+            const bool asciiAfter = at + 2 >= bytes.size() || byteAt(bytes, at + 2) < 0x80;
+            pairsAlone = pairsAlone && asciiBefore && asciiAfter;
+        }
+        any = any || length > 1;
         longSequence = longSequence || length >= 3;
         at += length;
     }
-    return longSequence;
-}
-
-unsigned char byteAt(QByteArrayView bytes, qsizetype at) {
-    return static_cast<unsigned char>(bytes[at]);
+    return any && (longSequence || pairsAlone || !hasCp932Form(bytes));
 }
 
 // UTF-16 writes every ASCII character, the line ends among them, with a NUL in one byte of
@@ -185,7 +197,7 @@ TextEncoding detectEncoding(QByteArrayView bytes) {
          at = bytes.indexOf('\x1B', at + 1))
         if (bytes[at + 1] == '$' || bytes[at + 1] == '(')
             return TextEncoding::Jis;
-    if (isUtf8WithLongSequences(bytes))
+    if (isUtf8NotCp932(bytes))
         return TextEncoding::Utf8;
     if (isAscii(bytes))
         return TextEncoding::Cp932;

@@ -13,9 +13,11 @@ enum class TextEncoding { Cp932, Utf8, Utf16, Jis, EucJp, Windows1252, NotText }
 
 // In order: a UTF-8 or UTF-16 byte-order mark; NUL bytes, which are UTF-16 only when they
 // fall as its code units put them and the text reads as UTF-16 (else NotText); an
-// ISO-2022-JP escape; valid UTF-8 that holds a sequence of three or more bytes (every kana
-// and kanji takes three there, while half-width katakana in code page 932 can form valid
-// two-byte sequences). Bytes that are all ASCII are code page 932. For the rest, EUC-JP and
+// ISO-2022-JP escape; valid UTF-8 that code page 932 does not read as plausible text: a
+// sequence of three or more bytes (every kana and kanji takes three there), or two-byte
+// sequences that each stand alone between ASCII characters as a Latin letter or sign does
+// (half-width katakana in code page 932 can form such pairs, but in runs), or bytes code
+// page 932 cannot read. Bytes that are all ASCII are code page 932. For the rest, EUC-JP and
 // code page 932 share most byte values, and Latin letters in Windows-1252 are code page 932
 // pairs too, so uchardet judges which is plausible: EUC-JP when it says so and the bytes are
 // well-formed EUC-JP, Windows-1252 when it names a Latin character set and every byte above

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <limits>
 
 using platform::RuntimeError;
@@ -22,10 +23,23 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 const char* const resave = "シフトJIS（コードページ 932）で保存し直して下さい。";
 
+// Old editors end a text file with this byte, and sequential readers of their time stopped
+// there: whatever follows it is not part of the text.
+constexpr char endOfFileMark = '\x1A';
+
+// Codes that show as nothing, or as a box: a tab is a blank, and a line end inside a
+// quoted field is the fault of the unclosed quote, not of the character.
+bool isHiddenControl(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u < 0x20 && c != '\t' && !isLineEnd(c)) || u == 0x7F;
+}
+
 QString wrongEncoding(TextEncoding encoding) {
     switch (encoding) {
     case TextEncoding::Utf8:
-        return QStringLiteral("UTF-8 で保存されています。");
+        // What editors call it: Notepad names code page 932 「ANSI」.
+        return QStringLiteral("UTF-8 で保存されています。メモ帳なら「名前を付けて保存」で文字コード"
+                              "に「ANSI」を選び、");
     case TextEncoding::Utf16:
         return QStringLiteral("UTF-16 で保存されています。");
     case TextEncoding::Jis:
@@ -71,18 +85,36 @@ void TextReader::OpenBytes(const QByteArray& bytes, const QString& contentPath) 
             path_, QStringLiteral("テキストファイルが大きすぎます（%1 バイトを超えています）。")
                        .arg(maxFileBytes));
     encoding_ = detectEncoding(bytes);
+    // UTF-16 holds the byte in many of its characters; any other file ends at the mark.
+    QByteArray text = bytes;
+    endMark_ = {};
+    if (const qsizetype mark = bytes.indexOf(endOfFileMark);
+        mark >= 0 && encoding_ != TextEncoding::Utf16) {
+        text.truncate(mark);
+        encoding_ = detectEncoding(text);
+        endMark_.line = 1 + int(text.count('\n')) + int(text.count('\r')) - int(text.count("\r\n"));
+        for (char c : bytes.sliced(mark))
+            endMark_.textAfter =
+                endMark_.textAfter || !(isBlank(c) || isLineEnd(c) || c == endOfFileMark);
+    }
     if (encoding_ == TextEncoding::NotText)
         throw RuntimeError::typeMismatch(
             path_,
             wrongEncoding(encoding_) + QStringLiteral("教材のテキストファイルを置いて下さい。"));
+    if (encoding_ == TextEncoding::Utf8)
+        throw RuntimeError::typeMismatch(
+            path_, wrongEncoding(encoding_) +
+                       QStringLiteral("シフトJIS（コードページ 932）で保存し直すか、kavelo-check "
+                                      "--convert でこのファイルを変換して下さい。"));
     if (encoding_ != TextEncoding::Cp932)
         throw RuntimeError::typeMismatch(path_,
                                          wrongEncoding(encoding_) + QString::fromUtf8(resave));
-    bytes_ = bytes;
+    bytes_ = text;
     position_ = 0;
     countedTo_ = 0;
     line_ = 1;
     readLine_ = 0;
+    lineStart_ = 0;
     fieldsRead_ = 0;
     open_ = true;
 }
@@ -122,10 +154,35 @@ void TextReader::beginRead() {
     for (; countedTo_ < position_; ++countedTo_) {
         const char c = bytes_[countedTo_];
         if (c == '\n' ||
-            (c == '\r' && (countedTo_ + 1 >= bytes_.size() || bytes_[countedTo_ + 1] != '\n')))
+            (c == '\r' && (countedTo_ + 1 >= bytes_.size() || bytes_[countedTo_ + 1] != '\n'))) {
             ++line_;
+            lineStart_ = countedTo_ + 1;
+        }
     }
     readLine_ = line_;
+}
+
+void TextReader::refuseHiddenControl(qsizetype from, qsizetype to) const {
+    const char* begin = bytes_.constData();
+    const char* control = std::find_if(begin + from, begin + to, isHiddenControl);
+    if (control == begin + to)
+        return;
+    // Counted in characters from the start of its line, as an editor shows the place.
+    const qsizetype at = control - begin;
+    const qsizetype lineFrom = std::min(lineStart_, at);
+    const std::optional<QString> before =
+        fromCp932(QByteArrayView(begin + lineFrom, at - lineFrom));
+    const qsizetype column = (before ? before->size() : at - lineFrom) + 1;
+    throw RuntimeError::typeMismatch(
+        path_,
+        QStringLiteral("%1 行目に見えない制御文字 U+%2 があります（%3 文字目）。この文字を消して"
+                       "下さい。")
+            .arg(readLine_)
+            .arg(QString::number(static_cast<unsigned char>(*control), 16)
+                     .rightJustified(4, QLatin1Char('0'))
+                     .toUpper())
+            .arg(column),
+        readLine_);
 }
 
 QString TextReader::decode(qsizetype from, qsizetype to) {
@@ -140,6 +197,7 @@ QString TextReader::decode(qsizetype from, qsizetype to) {
                 .arg(readLine_)
                 .arg(QString::fromUtf8(resave)),
             readLine_);
+    refuseHiddenControl(from, to);
     if (holdsGaiji(*text))
         throw RuntimeError::typeMismatch(
             path_,

@@ -21,6 +21,8 @@ IntegerReading readInteger(const QString& field, std::int16_t& value);
 // belongs or a file that is not code page 932, 5 a file or a field too long. Only a regular
 // file is opened: a folder, a device or a named pipe is error 53 at once. A field that fails to
 // convert has been consumed: a caller that reports the error and goes on reads the next field.
+// The end-of-file mark of old editors (0x1A) ends the file wherever it stands; any other
+// control character but a tab in what is read is refused (13), named by its code and place.
 class TextReader {
 public:
     // Real content files hold a few kilobytes and their longest text is about thirty
@@ -42,6 +44,12 @@ public:
     int lineNumber() const { return readLine_; }
     // What the bytes of the file opened last look like, even when they were refused.
     TextEncoding encoding() const { return encoding_; }
+    // Where the file opened last holds the end-of-file mark (0x1A), if it does.
+    struct EndMark {
+        int line = 0;           // the line it stands on, from 1; 0: no mark
+        bool textAfter = false; // more than blanks and line ends follow it, never read
+    };
+    EndMark endMark() const { return endMark_; }
 
 private:
     void requireMore() const;
@@ -51,6 +59,7 @@ private:
     void skipBlanks();
     void beginRead();
     QString decode(qsizetype from, qsizetype to);
+    void refuseHiddenControl(qsizetype from, qsizetype to) const;
     void requireShort(qsizetype from, qsizetype to) const;
     QString nextField();
 
@@ -61,9 +70,11 @@ private:
     qsizetype countedTo_ = 0;
     int line_ = 1;
     int readLine_ = 0;
+    qsizetype lineStart_ = 0; // where the line counted last begins
     int fieldsRead_ = 0;
     bool open_ = false;
     TextEncoding encoding_ = TextEncoding::Cp932;
+    EndMark endMark_;
 };
 
 } // namespace app

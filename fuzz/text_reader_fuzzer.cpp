@@ -1,12 +1,12 @@
 // Feeds arbitrary files to the text reader, read as the screens read them: line by line,
 // field by field as text, or as integers; or opens, in a file's place, a named pipe, a
-// folder, a link to a device or a link loop. Beyond crashes it fails on text accepted
-// wrong: a file in another encoding read as code page 932, a character lost or replaced on
-// the way, valid code page 932 refused, or a special file not refused with 53 at once (a
-// pipe or a device would block or never end: the run's time limit catches that). Real
-// text of both kinds that share byte values is part of the oracle: code page 932 names in
-// half-width katakana and kanji must stay readable whatever ASCII lines come with them,
-// and EUC-JP that code page 932 cannot hold must be refused as EUC-JP.
+// folder, a link to a device or a link loop. Whatever follows the end-of-file mark (0x1A)
+// is no part of the file. Beyond crashes it fails on text accepted wrong: a file in another
+// encoding read as code page 932, a character lost or replaced on the way, valid code page 932
+// refused, or a special file not refused with 53 at once (a pipe or a device would block or never
+// end: the run's time limit catches that). Real text of both kinds that share byte values is part
+// of the oracle: code page 932 names in half-width katakana and kanji must stay readable whatever
+// ASCII lines come with them, and EUC-JP that code page 932 cannot hold must be refused as EUC-JP.
 #include "core/runtime_error.h"
 #include "core/text_encoding.h"
 #include "core/text_reader.h"
@@ -42,10 +42,37 @@ bool readsAsUtf8WithKana(const QByteArray& bytes) {
     return false;
 }
 
+// Latin letters and signs in UTF-8 take two bytes each and stand alone between ASCII.
+bool readsAsUtf8WithLoneLatin(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(bytes);
+    if (utf8.hasError())
+        return false;
+    bool any = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() < 0x80)
+            continue;
+        any = true;
+        if ((i > 0 && text[i - 1].unicode() >= 0x80) ||
+            (i + 1 < text.size() && text[i + 1].unicode() >= 0x80))
+            return false;
+    }
+    return any;
+}
+
 bool otherEncoding(const QByteArray& bytes) {
     return bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") ||
            bytes.startsWith("\xFE\xFF") || bytes.contains('\0') || bytes.contains("\x1B$") ||
-           bytes.contains("\x1B(") || readsAsUtf8WithKana(bytes);
+           bytes.contains("\x1B(") || readsAsUtf8WithKana(bytes) || readsAsUtf8WithLoneLatin(bytes);
+}
+
+// What the reader refuses to show: control codes but a tab and the line ends.
+bool holdsHiddenControl(QByteArrayView bytes) {
+    for (char c : bytes)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n') ||
+            c == '\x7F')
+            return true;
+    return false;
 }
 
 bool cp932Structure(QByteArrayView bytes) {
@@ -128,8 +155,9 @@ bool anyLongerThan(const QList<QByteArrayView>& pieces, qsizetype bound) {
     return false;
 }
 
-void checkLines(const QByteArray& bytes, const QStringList& lines, int error,
-                app::TextEncoding encoding) {
+// `bytes` are the file's up to its end-of-file mark, `whole` all of them.
+void checkLines(const QByteArray& bytes, const QByteArray& whole, const QStringList& lines,
+                int error, app::TextEncoding encoding) {
     const QList<QByteArrayView> raw = rawLines(bytes);
     if (error == 5) {
         if (!anyLongerThan(raw, app::TextReader::maxFieldBytes))
@@ -154,8 +182,8 @@ void checkLines(const QByteArray& bytes, const QStringList& lines, int error,
                       text.count(QChar(0x1A)) != bytes.count('\x7F'); // see the reader
     for (QChar c : text)
         unmappable = unmappable || (c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF);
-    if (!otherEncoding(bytes) && cp932Structure(bytes) && !unmappable &&
-        !takenForEucJpOrLatin(bytes, encoding))
+    if (!otherEncoding(bytes) && !otherEncoding(whole) && cp932Structure(bytes) && !unmappable &&
+        !holdsHiddenControl(bytes) && !takenForEucJpOrLatin(bytes, encoding))
         fail("valid code page 932 refused");
 }
 
@@ -282,7 +310,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const platform::RuntimeError& e) {
         error = e.number();
     }
-    if (opened && otherEncoding(bytes))
+    // The end-of-file mark of old editors ends what is read of the file.
+    const qsizetype mark = bytes.indexOf('\x1A');
+    const QByteArray kept = mark >= 0 ? bytes.left(mark) : bytes;
+    if (opened && otherEncoding(kept))
         fail("a file in another encoding opened as code page 932");
     if (!opened && error != 13 && !(error == 5 && bytes.size() > app::TextReader::maxFileBytes))
         fail("opening failed with an error other than 13");
@@ -290,7 +321,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (text.contains(QChar::ReplacementCharacter) || text.contains(QChar(0)))
             fail("a substitute or NUL character in what was read");
     if (how == 0)
-        checkLines(bytes, read, error, reader.encoding());
+        checkLines(kept, bytes, read, error, reader.encoding());
     else if (error == 5 && bytes.size() <= app::TextReader::maxFieldBytes)
         fail("a field refused as too long that is not");
     else if (error != 62 && error != 13 && error != 6 && error != 5)

@@ -2,21 +2,55 @@
 
 #include "core/console_text.h"
 #include "core/paths.h"
+#include "core/wav_decode.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <mutex>
 
 namespace platform {
 
-QString playableSoundFile(const QString& contentPath) {
+namespace {
+
+// The Windows player reports from its own thread.
+void sayOnce(const QString& file, const QString& line) {
+    static std::mutex guard;
+    static QSet<QString> said;
+    const std::lock_guard lock(guard);
+    if (said.contains(file))
+        return;
+    said.insert(file);
+    writeText(stderr, line + QLatin1Char('\n'));
+}
+
+} // namespace
+
+QByteArray playableSound(const QString& contentPath) {
     const QString file = nativePath(contentPath);
-    if (QFileInfo(file).isFile())
-        return file;
-    writeText(stderr, QStringLiteral("kavelo: 音声ファイルが見つかりません: %1\n").arg(file));
-    return {};
+    // Only a regular file is opened: a named pipe would block the drill, a device never end.
+    QFile in(file);
+    if (!QFileInfo(file).isFile() || !in.open(QIODevice::ReadOnly)) {
+        sayOnce(file, QStringLiteral("kavelo: 音声ファイルが見つかりません: %1").arg(file));
+        return {};
+    }
+    if (in.size() > app::maxSoundBytes) {
+        sayOnce(file,
+                QStringLiteral("kavelo: 音声ファイルが大きすぎて再生できません: %1").arg(file));
+        return {};
+    }
+    app::WavFault fault = app::WavFault::None;
+    const auto sound = app::decodeWav(in.readAll(), &fault);
+    if (!sound) {
+        sayOnce(file, QStringLiteral("kavelo: 音声ファイルを再生できません（%1）: %2")
+                          .arg(app::wavFaultText(fault), file));
+        return {};
+    }
+    return app::encodePcm16Wav(*sound);
 }
 
 void reportUnplayableSound(const QString& file) {
-    writeText(stderr, QStringLiteral("kavelo: 音声ファイルを再生できません: %1\n").arg(file));
+    sayOnce(file, QStringLiteral("kavelo: 音声ファイルを再生できません: %1").arg(file));
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 
+#include <QByteArray>
 #include <memory>
 
 namespace platform {
@@ -11,10 +12,13 @@ namespace platform {
 // Each starts the file and returns at once; a new sound stops the one before it.
 std::unique_ptr<SoundPlayer> makeSystemSoundPlayer();
 
-// What both share: the content path as a file of this platform, or an empty string
-// (and a warning) when there is no such file, and the warning for a file that will
-// not play. A sound that cannot be played costs a warning, never the drill.
-QString playableSoundFile(const QString& contentPath);
+// What both share: the sound at the content path read and decoded by the program itself,
+// given back as a plain 16-bit PCM WAV file in memory, the one form every player plays
+// whatever the file's own header, sample size or rate. A file that is missing or will not
+// decode gives nothing, and is named on standard error once a run, not at every answer:
+// a sound that cannot be played costs a line, never the drill.
+QByteArray playableSound(const QString& contentPath);
+// For a player that fails on what it was given all the same.
 void reportUnplayableSound(const QString& file);
 
 } // namespace platform

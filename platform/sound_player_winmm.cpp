@@ -1,14 +1,14 @@
 #include "platform/sound_player.h"
 
-#include <QFile>
+#include "core/paths.h"
 
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <utility>
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 namespace platform {
 namespace {
@@ -32,12 +32,16 @@ public:
     }
 
     void play(const QString& path) override {
-        const QString file = playableSoundFile(path);
-        if (file.isEmpty())
+        // Played from memory, made by the program itself: the system's own file opening in
+        // the sound call takes the name through the ANSI code page, which cannot hold a
+        // Japanese folder name everywhere, and plain 16-bit PCM plays on every Windows and
+        // under Wine whatever header or sample size the file had.
+        QByteArray sound = playableSound(path);
+        if (sound.isEmpty())
             return;
         {
             std::lock_guard lock(mutex_);
-            next_ = file;
+            next_ = {nativePath(path), std::move(sound)};
         }
         PlaySoundW(nullptr, nullptr, 0);
         wake_.notify_one();
@@ -47,33 +51,34 @@ private:
     void run() {
         std::unique_lock lock(mutex_);
         for (;;) {
-            wake_.wait(lock, [this] { return quitting_ || !next_.isEmpty(); });
+            wake_.wait(lock, [this] { return quitting_ || !next_.sound.isEmpty(); });
             if (quitting_)
                 return;
-            const QString file = std::exchange(next_, QString());
+            // The bytes stay here until the synchronous call has played them to the end.
+            const Next playing = std::exchange(next_, Next{});
             lock.unlock();
-            // Played from memory, read through Qt: the system's own file opening in the
-            // sound call takes the name through the ANSI code page, which cannot hold a
-            // Japanese folder name everywhere. Never the default sound in its place.
-            QFile in(file);
-            const QByteArray sound = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-            if (sound.isEmpty() ||
-                !PlaySoundW(reinterpret_cast<LPCWSTR>(sound.constData()), nullptr,
+            // Never the default sound in its place.
+            if (!PlaySoundW(reinterpret_cast<LPCWSTR>(playing.sound.constData()), nullptr,
                             SND_SYNC | SND_MEMORY | SND_NODEFAULT))
-                reportUnplayableSound(file);
+                reportUnplayableSound(playing.file);
             lock.lock();
         }
     }
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    QString next_;
+    struct Next {
+        QString file; // for the report
+        QByteArray sound;
+    } next_;
     bool quitting_ = false;
     std::thread worker_; // last: it starts running once everything above is there
 };
 
 } // namespace
 
-std::unique_ptr<SoundPlayer> makeSystemSoundPlayer() { return std::make_unique<WinmmSoundPlayer>(); }
+std::unique_ptr<SoundPlayer> makeSystemSoundPlayer() {
+    return std::make_unique<WinmmSoundPlayer>();
+}
 
 } // namespace platform

@@ -75,3 +75,21 @@ TEST(CheckerCompanions, EachIsReadAsAFinerDisplayReadsItAndAMissingOneIsNamed) {
         EXPECT_EQ(briefs(content).toStdString(), c.expected);
     }
 }
+
+// A picture far too large with its old companion: the picture is mended first, then the
+// companion, or the companion would be made for the wrong size.
+TEST(CheckerCompanions, AnOversizedPictureWithItsOldCompanionIsToBeShrunkFirst) {
+    ContentFolder content;
+    content.writeBytes("化合物/b(3).gif", testing_support::bmp(3000, 2000));
+    const checker::Findings findings = checker::checkFolder(checker::ContentFolder(content.path()));
+    QStringList lines;
+    for (const auto& f : findings.all())
+        if (f.file == QStringLiteral("化合物/b(3)@2x.gif"))
+            lines << checker::formatFinding(f);
+    ASSERT_EQ(lines.size(), 1) << lines.join('\n').toStdString();
+    EXPECT_TRUE(
+        lines[0].contains(QStringLiteral("元の絵 b(3).gif が 3000 × 2000 画素で大きすぎます。"
+                                         "まず元の絵を 225 × 105 画素以内に縮め")))
+        << lines[0].toStdString();
+    EXPECT_FALSE(lines[0].contains(QStringLiteral("6000"))) << lines[0].toStdString();
+}

@@ -24,6 +24,24 @@ const auto line = [](const QString& file, int n, const char* text) {
     return [=](ContentFolder& c) { editLine(c, file, n, QString::fromUtf8(text)); };
 };
 
+// The end-of-file mark (0x1A) old editors write: after the last line end, or in place of it.
+const auto endMarked = [](const QString& file, bool afterLineEnd) {
+    return [=](ContentFolder& c) {
+        QByteArray bytes = c.read(file);
+        if (!afterLineEnd)
+            bytes.chop(2);
+        c.writeBytes(file, bytes + '\x1A');
+    };
+};
+
+// Every answer line rewritten by `row`, as a spreadsheet exports a whole column alike.
+const auto everyAnswer = [](const std::function<QString(const QString&)>& row) {
+    return [=](ContentFolder& c) {
+        for (int q = 1; q <= 33; ++q)
+            editLine(c, answers, q, row(lineOf(c, answers, q)));
+    };
+};
+
 } // namespace
 
 // Every file of the content, missing, short, in another encoding, with a bad number or a
@@ -340,17 +358,28 @@ const std::vector<Fault>& faults() {
          {"W 音/gokaku.wav"},
          "WAV ファイルではありません",
          true},
-        {"extensible PCM sound",
+        // Sound editors write float samples and, for 24 bits, the extensible header; the
+        // program plays both.
+        {"float sound",
          [](ContentFolder& c) {
-             QByteArray w = wave(0xFFFE);
-             w.insert(36, QByteArray(24, '\0')); // the extension after the 16 bytes
-             qToLittleEndian<quint32>(40, w.data() + 16);
-             qToLittleEndian<quint16>(1, w.data() + 20 + 24); // sub-format: PCM
+             QByteArray w = wave(3);
+             qToLittleEndian<quint16>(32, w.data() + 34);
+             qToLittleEndian<quint16>(4, w.data() + 32);
+             w.replace(w.indexOf("data") + 4, 6, QByteArray("\4\0\0\0\0\0\0\0", 8));
              qToLittleEndian<quint32>(w.size() - 8, w.data() + 4);
              c.writeBytes("音/o.wav", w);
          },
          {},
          "",
+         false},
+        {"sound of three channels",
+         [](ContentFolder& c) {
+             QByteArray w = wave(1);
+             qToLittleEndian<quint16>(3, w.data() + 22);
+             c.writeBytes("音/gokaku.wav", w);
+         },
+         {"W 音/gokaku.wav"},
+         "モノラルでもステレオでもありません.*合格の時.*モノラルかステレオ",
          false},
     // What has a file's name but is no file stops the program at once, never hangs it.
 #ifdef Q_OS_UNIX
@@ -424,6 +453,69 @@ const std::vector<Fault>& faults() {
          },
          {"E 化合物/b(5).gif E（5 番目）"},
          "絵として読めません.*スキャン",
+         false},
+        // What old editors and spreadsheets leave in a file, invisible or empty.
+        {"0x1A after the last line end of the questions",
+         endMarked(questions, true),
+         {},
+         "",
+         false},
+        {"0x1A after the last line end of the answers", endMarked(answers, true), {}, "", false},
+        {"0x1A after the last line end of the names", endMarked(names, true), {}, "", false},
+        {"0x1A straight after the last number", endMarked(answers, false), {}, "", false},
+        {"0x1A straight after an unquoted last name",
+         [](ContentFolder& c) {
+             editLine(c, names, 24, QStringLiteral("トリニトロトルエン"));
+             endMarked(names, false)(c);
+         },
+         {},
+         "",
+         false},
+        // The last question is quoted already: "2,4,6-トリニトロトルエン".
+        {"0x1A straight after a quoted last question", endMarked(questions, false), {}, "", false},
+        {"0x1A in the middle of the questions",
+         [](ContentFolder& c) {
+             QByteArray bytes = c.read(questions);
+             qsizetype at = 0;
+             for (int n = 0; n < 20; ++n)
+                 at = bytes.indexOf("\r\n", at) + 2;
+             c.writeBytes(questions, bytes.insert(at, '\x1A'));
+         },
+         {"E 説明/問題.txt 20 行目"},
+         "20 行しかありません.*21 行目に、ファイルの終わりを表す見えない文字（0x1A.*エラー 62.*"
+         "見えない文字を消すか",
+         false},
+        {"a control character inside a name",
+         line(names, 7, "ベンゼン\x01スルホン酸"),
+         {"E 化合物/名前.txt 7 行目 G（7 番目）"},
+         "見えない制御文字 U\\+0001 があります（5 文字目）.*エラー 13",
+         true},
+        {"empty spreadsheet rows after the answers",
+         [](ContentFolder& c) {
+             c.writeBytes(answers, c.read(answers) + QByteArray(",,,,,\r\n , ,,,,\r\n,,,,,\r\n"));
+         },
+         {"W 説明/正解.txt 34 行目"},
+         "ここから後の 3 行はコンマ.*読みません",
+         false},
+        {"explanation in UTF-8 with no Japanese",
+         [](ContentFolder& c) {
+             c.writeBytes(explanation, "Kavelo (\xC2\xA5"
+                                       "0) \xC2\xB7 caf\xC3\xA9\r\n");
+         },
+         {"E 説明/説明.txt"},
+         "UTF-8 で保存.*kavelo-check --convert .*説明.txt",
+         false},
+        // Many faults of one kind are one line, with their count and first places.
+        {"a decimal point in every answer",
+         everyAnswer([](const QString&) { return QStringLiteral("1.0,1.0,1.0,1.0,1.0,1.0"); }),
+         {"E 説明/正解.txt 198 か所（1 行目 第 1 問 位置 1「1.0」、1 行目 第 1 問 位置 2「1.0」、"
+          "1 行目 第 1 問 位置 3「1.0」 ほか）"},
+         "基番号として読めない値です。プログラムはここを読めず、エラー 13 で止まります。0～20",
+         false},
+        {"a seventh column on every answer line",
+         everyAnswer([](const QString& row) { return row + QStringLiteral(",1"); }),
+         {"E 説明/正解.txt 33 か所（1 行目 第 1 問、2 行目 第 2 問、3 行目 第 3 問 ほか）"},
+         "基番号が 6 個ではありません.*ずれます。位置 1～6",
          false},
         {"sound without samples",
          [](ContentFolder& c) { c.writeBytes("音/o.wav", wave(1, false)); },

@@ -262,6 +262,33 @@ TEST(CheckerCommandLine, UsageMistakesExitWith2AndHelpNamesEveryMode) {
         EXPECT_TRUE(out.contains(QString::fromUtf8(mode))) << mode;
 }
 
+// A folder that cannot be checked is named for what it is, in one line: a file, or a folder
+// without any of the four content folders (an empty one, or one of the system's).
+TEST(CheckerCommandLine, AFileOrAFolderWithoutContentIsNamedAsSuchInOneLine) {
+    ContentFolder content;
+    QTemporaryDir empty;
+    const struct {
+        QString folder;
+        const char* says;
+    } cases[] = {
+        {content.file(questions), "説明/問題.txt はファイルです。調べるのは教材のフォルダー"},
+        {empty.path(), "は Kavelo の教材フォルダーではありません（説明/ 化合物/ 官能基/ 音/ の"
+                       "どれもありません）。"},
+        {QDir::rootPath(), "は Kavelo の教材フォルダーではありません"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder.toStdString());
+        for (const QStringList& arguments :
+             {QStringList{c.folder}, QStringList{"--answers", c.folder}}) {
+            const auto [status, out, err] = run(arguments);
+            EXPECT_EQ(status, checker::exitUsage);
+            EXPECT_EQ(out, QString());
+            EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+            EXPECT_TRUE(err.contains(QString::fromUtf8(c.says))) << err.toStdString();
+        }
+    }
+}
+
 // A death of the real kavelo-check by a signal leaves a backtrace in the test's output: gdb
 // runs the same command again and prints every thread's stack where it stops.
 namespace {
@@ -323,6 +350,19 @@ TEST(CheckerCommandLine, WithNoFolderItChecksTheContentItRunsInElseItsOwnAndSays
         EXPECT_TRUE(lines[1].startsWith(QStringLiteral("エラー: 化合物/b(24).gif: X（24 番目）: ")))
             << lines[1].toStdString();
     }
+
+    // Standing in one of its folders, as a teacher does while editing the questions, plain
+    // kavelo-check checks the content folder above and says so on the first line.
+    check.setWorkingDirectory(content.file("説明"));
+    check.start(QStringLiteral(KAVELO_CHECK_PATH), {});
+    ASSERT_TRUE(finished(check));
+    EXPECT_EQ(check.exitCode(), 1);
+    const QString firstLine = QString::fromUtf8(check.readAllStandardOutput()).section('\n', 0, 0);
+    EXPECT_EQ(firstLine.toStdString(),
+              (QStringLiteral("調べるフォルダー: ") + copy +
+               QStringLiteral("（今いる 説明/ は教材フォルダーの中のフォルダーなので、その上の"
+                              "教材フォルダーを調べます）"))
+                  .toStdString());
 
     check.start(QStringLiteral(KAVELO_CHECK_PATH), {"--frobnicate"});
     ASSERT_TRUE(finished(check));

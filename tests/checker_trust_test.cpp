@@ -1,4 +1,6 @@
 #include "checker/check_folder.h"
+#include "core/content_layout.h"
+#include "platform/sound_player.h"
 #include "tests/checker_faults.h"
 #include "tests/support/content_faults.h"
 #include "tests/support/drill_play.h"
@@ -6,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -21,13 +24,22 @@ const QString answers = QStringLiteral("説明/正解.txt"),
               questions = QStringLiteral("説明/問題.txt"),
               names = QStringLiteral("化合物/名前.txt");
 
-// What the teacher meant, read as a person reads the files: one entry per filled line,
-// quotes of any kind around a name taken off, numbers wherever digits stand.
+// What the teacher meant, read as a person reads the files in an editor: one entry per
+// filled line, quotes of any kind around a name taken off, numbers wherever digits stand,
+// nothing after the end-of-file mark, which no editor shows.
 QStringList filledLines(const ContentFolder& content, const QString& file) {
     if (!QFileInfo(content.file(file)).isFile())
         return {};
-    QStringList lines =
-        textOf(content, file).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    const QByteArray bytes = content.read(file);
+    QStringDecoder decode("windows-31j");
+    const qsizetype mark = bytes.indexOf('\x1A');
+    const QString text = decode(mark >= 0 ? bytes.left(mark) : bytes);
+    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    // Rows of nothing but commas after the last, as a spreadsheet exports empty rows, hold
+    // nothing a person reads.
+    static const QRegularExpression emptyRow(QStringLiteral("^[\\s,]*$"));
+    while (!lines.isEmpty() && emptyRow.match(lines.back()).hasMatch())
+        lines.removeLast();
     lines.removeIf([](const QString& l) { return l.trimmed().isEmpty(); });
     return lines;
 }
@@ -178,5 +190,14 @@ TEST(CheckerTrust, WhatTheCheckerPassesIsPlayedRightAndEachErrorStopsOrMisleadsT
             EXPECT_TRUE(std::any_of(errorFiles.begin(), errorFiles.end(), [&](const QString& f) {
                 return stop.startsWith(f);
             })) << stop.toStdString();
+        // A sound plays exactly when the checker says nothing about it: the players are
+        // handed what this gives, and nothing when it gives nothing.
+        for (const content::Sound sound : content::sounds) {
+            const QString file = content::soundFile(sound);
+            const bool warned = std::any_of(findings.all().begin(), findings.all().end(),
+                                            [&](const auto& f) { return f.file == file; });
+            EXPECT_EQ(warned, platform::playableSound(everything.content.file(file)).isEmpty())
+                << file.toStdString();
+        }
     }
 }

@@ -74,10 +74,33 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
         {QByteArray("\x41\x42\x82"), "L", "!13", "1 行目"},
         {sjis("ベンゼン\r\nトルエン").chopped(1), "TT", "ベンゼン|!13", "2 行目"},
         {sjis("1,2\r\n3\x82,4"), "IIII", "1|2|!13", "2 行目"},
-        // Control codes stay what Windows makes of them.
-        {QByteArray("a\x1A\x1C\x7F\r\n"), "L", "a\x1A\x1C\x7F"},
-        // Half-width katakana that also happens to be valid two-byte UTF-8 is code page 932.
+        // The end-of-file mark of old editors ends the file wherever it stands; any other
+        // control code but a tab is refused, named by its code and its place in the line.
+        {QByteArray("a\x1A\x1C\x7F\r\n"), "LL", "a|!62"},
+        {QByteArray("1,2\r\n\x1A"), "III", "1|2|!62"},
+        {sjis("\"ベンゼン\"") + "\x1A" + "3,4", "TT", "ベンゼン|!62"},
+        {QByteArray("\x1A\r\nabc\r\n"), "L", "!62"},
+        {sjis("一\t二\r\n"), "L", "一\t二"},
+        // (ICU's table trades 1A, 1C and 7F for one another, so these are written as bytes.)
+        {sjis("ab\r\nベン") + "\x1C" + sjis("ゼン\r\n"), "LL", "ab|!13",
+         "2 行目に見えない制御文字 U+001C があります（3 文字目）"},
+        {QByteArray("1,2\x7F"), "II", "1|!13", "U+007F"},
+        {QByteArray("\"a\x01"
+                    "b\",c"),
+         "TT", "!13", "U+0001"},
+        // Half-width katakana that also happens to be valid two-byte UTF-8 is code page 932
+        // when its pairs run together as words do; a pair standing alone between ASCII is a
+        // Latin letter or sign in UTF-8, and the error says how to save it right.
         {QByteArray("\xC3\xBD,\xC3\xBD\xC3\xBD\r\n"), "TT", "ﾃｽ|ﾃｽﾃｽ"},
+        {QByteArray("caf\xC3\xA9\r\n"), "L", "!13", "UTF-8"},
+        {QByteArray("(\xC2\xA5"
+                    "0) \xC2\xB7\r\n"),
+         "L", "!13", "「ANSI」"},
+        {QByteArray("2\xC3\x97"
+                    "3\r\n"),
+         "L", "!13", "kavelo-check --convert"},
+        // UTF-16 holds the byte 1A in its characters (U+4E1A) and is refused whole.
+        {QByteArray("\xFF\xFE\x1A\x4E\r\0\n\0", 8), "L", "!13", "UTF-16"},
         // JIS and UTF-16 (with and without a byte-order mark) are not code page 932 either.
         {QByteArray("\x1B$B%H%k%(%s\x1B(B\r\n"), "L", "!13", "JIS"},
         {QByteArray("a\0b\0\r\0\n\0", 8), "L", "!13", "UTF-16"},

@@ -57,14 +57,19 @@ inline void saveAsUtf16(ContentFolder& content, const QString& file) {
     content.writeBytes(file, encode(textOf(content, file)));
 }
 
-inline QByteArray bmp(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
+// A picture as a BMP file, which the program reads under a .gif name as well.
+inline QByteArray imageBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes;
+}
+
+inline QByteArray bmp(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return imageBytes(image);
 }
 
 // A RIFF WAVE file with one sample, in the given format tag.
