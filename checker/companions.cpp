@@ -1,5 +1,7 @@
 #include "checker/companions.h"
 
+#include "checker/companion_likeness.h"
+
 #include "core/content_layout.h"
 #include "core/picture.h"
 #include "core/runtime_error.h"
@@ -8,6 +10,7 @@
 #include "platform/twips.h"
 
 #include <QFileInfo>
+#include <cmath>
 
 namespace checker {
 
@@ -52,7 +55,17 @@ void checkOne(const ContentFolder& folder, const QString& file, QSize room, Find
     }
     const QString companion = companionFile(file);
     try {
-        platform::loadCompanion(folder.path(file), picture.size());
+        const QImage finer = platform::loadCompanion(folder.path(file), picture.size());
+        const double mismatch = companionMismatch(picture, finer);
+        if (mismatch > staleCompanionMismatch)
+            findings.warning(
+                companion, {},
+                QStringLiteral("2 倍の絵が元の絵 %1 と違う絵です（線や文字の %2 % が合いません）。"
+                               "高解像度の画面では、元の絵ではなくこの 2 倍の絵が出ます。")
+                    .arg(QFileInfo(file).fileName())
+                    .arg(std::ceil(mismatch * 100)),
+                QStringLiteral("元の絵を描き直したのなら、この 2 倍の絵も同じように描き直すか、"
+                               "このファイルを消して下さい。"));
     } catch (const platform::RuntimeError& e) {
         // A picture too large for its place is mended first; a companion made for the
         // wrong size would be wrong again once it is.

@@ -8,11 +8,12 @@
 namespace platform {
 
 // The real program's sound: Qt Multimedia on Linux, which talks to PulseAudio; the
-// Windows sound call on Windows, which needs no multimedia stack beside the program.
-// Each starts the file and returns at once; a new sound stops the one before it.
+// Windows sound call on Windows, which needs no multimedia stack beside the program; Web
+// Audio in the browser. Each starts the file and returns at once; a new sound stops the
+// one before it.
 std::unique_ptr<SoundPlayer> makeSystemSoundPlayer();
 
-// What both share: the sound at the content path read and decoded by the program itself,
+// What all share: the sound at the content path read and decoded by the program itself,
 // given back as a plain 16-bit PCM WAV file in memory, the one form every player plays
 // whatever the file's own header, sample size or rate. A file that is missing or will not
 // decode gives nothing, and is named on standard error once a run, not at every answer:

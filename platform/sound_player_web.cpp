@@ -1,24 +1,19 @@
+#include "core/paths.h"
 #include "platform/sound_player.h"
 #include "platform/web_page.h"
-
-#include <QFile>
 
 namespace platform {
 namespace {
 
-// The browser plays the file's bytes through Web Audio, which decodes WAV itself.
+// The browser plays the plain 16-bit WAV the program makes of the file, through Web Audio,
+// so it plays the same sounds as the desktop whatever the browser decodes itself.
 class WebSoundPlayer : public SoundPlayer {
 public:
     void play(const QString& path) override {
-        const QString file = playableSoundFile(path);
-        if (file.isEmpty())
+        const QByteArray wav = playableSound(path);
+        if (wav.isEmpty())
             return;
-        QFile wav(file);
-        if (!wav.open(QIODevice::ReadOnly)) {
-            reportUnplayableSound(file);
-            return;
-        }
-        web::playSound(wav.readAll(), [file] { reportUnplayableSound(file); });
+        web::playSound(wav, [file = nativePath(path)] { reportUnplayableSound(file); });
     }
 };
 

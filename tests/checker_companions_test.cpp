@@ -2,7 +2,10 @@
 #include "tests/support/content_faults.h"
 #include "tests/support/content_folder.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 using testing_support::ContentFolder;
@@ -18,6 +21,21 @@ QString briefs(const ContentFolder& content) {
                    .arg(f.severity == checker::Severity::Error ? 'E' : 'W')
                    .arg(f.file, f.problem.left(12));
     return out.join(QStringLiteral(" | "));
+}
+
+// Picture `from` drawn anew on the canvas of picture `file`, as a teacher redraws a compound
+// on the old canvas: the same size, another drawing.
+void redrawAs(ContentFolder& c, const QString& file, const QString& from) {
+    const QImage old = QImage::fromData(c.read(file));
+    const QImage drawing = QImage::fromData(c.read(from));
+    QImage canvas(old.size(), QImage::Format_RGB32);
+    canvas.fill(old.pixel(0, 0));
+    QPainter(&canvas).drawImage((canvas.width() - drawing.width()) / 2,
+                                (canvas.height() - drawing.height()) / 2, drawing);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    canvas.save(&bytes, "BMP");
+    c.writeBytes(file, bytes.data());
 }
 
 void removeCompanions(ContentFolder& c, const QString& folder) {
@@ -61,6 +79,16 @@ TEST(CheckerCompanions, EachIsReadAsAFinerDisplayReadsItAndAMissingOneIsNamed) {
          "E 官能基/ki2(3)@2x.gif 2 倍の絵として読めませ"},
         {"one missing among the others", [](ContentFolder& c) { c.remove("化合物/b(24)@2x.gif"); },
          "W 化合物/b(24)@2x.gif 2 倍の絵がありません。"},
+        {"a compound redrawn on its old canvas, its companion left",
+         [](ContentFolder& c) {
+             redrawAs(c, QStringLiteral("化合物/b(3).gif"), QStringLiteral("化合物/b(4).gif"));
+         },
+         "W 化合物/b(3)@2x.gif 2 倍の絵が元の絵 b("},
+        {"a group redrawn as a look-alike, its companion left",
+         [](ContentFolder& c) {
+             redrawAs(c, QStringLiteral("官能基/ki(7,1).gif"), QStringLiteral("官能基/ki(16,1).gif"));
+         },
+         "W 官能基/ki(7,1)@2x.gif 2 倍の絵が元の絵 ki"},
         {"a picture replaced together with its companion",
          [](ContentFolder& c) {
              c.writeBytes("官能基/ki(2,2).gif", bmp(140, 28));
