@@ -1,5 +1,5 @@
-#include "platform/window_placement.h"
 #include "platform/web_page.h"
+#include "platform/window_placement.h"
 
 #include <QWidget>
 

@@ -10,7 +10,9 @@
 namespace {
 
 QString shown(const std::optional<QString>& text) {
-    return text ? QStringLiteral("\"%1\" (U+%2)").arg(*text).arg(text->isEmpty() ? 0 : text->at(0).unicode(), 4, 16, QLatin1Char('0'))
+    return text ? QStringLiteral("\"%1\" (U+%2)")
+                      .arg(*text)
+                      .arg(text->isEmpty() ? 0 : text->at(0).unicode(), 4, 16, QLatin1Char('0'))
                 : QStringLiteral("refused");
 }
 
@@ -20,7 +22,8 @@ TEST(Cp932Table, ReadsEveryOneAndTwoByteSequenceAsIcuDoes) {
     int differences = 0;
     for (int first = 0; first < 0x100; ++first) {
         const QByteArray one(1, char(first));
-        EXPECT_EQ(shown(app::cp932table::decode(one)), shown(app::fromCp932(one))) << "byte " << first;
+        EXPECT_EQ(shown(app::cp932table::decode(one)), shown(app::fromCp932(one)))
+            << "byte " << first;
         for (int second = 0; second < 0x100 && differences < 20; ++second) {
             const QByteArray two = app::cp932table::pairBytes(first, second);
             const auto table = app::cp932table::decode(two), icu = app::fromCp932(two);
