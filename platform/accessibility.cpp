@@ -1,7 +1,9 @@
 #include "platform/accessibility.h"
 
+#include "platform/announcer.h"
 #include "platform/control_widget.h"
 #include "platform/controls.h"
+#include "platform/focus_frame.h"
 #include "platform/form.h"
 #include "platform/keyboard_stop.h"
 
@@ -9,6 +11,8 @@
 #include <QApplication>
 #include <QHash>
 #include <QPointer>
+#include <QTimer>
+#include <utility>
 
 namespace platform {
 
@@ -19,9 +23,29 @@ QHash<const QObject*, std::function<QString()>>& nameSources() {
     return sources;
 }
 
+// Items of a keyboard stop (a palette cell, a ring position, a chart letter) are read as
+// list items: by their name alone, where an image would add 「画像」 to every one.
+QHash<const QObject*, QAccessible::Role>& roleOverrides() {
+    static QHash<const QObject*, QAccessible::Role> roles;
+    return roles;
+}
+
 QPointer<QWidget>& currentKeyboardItem() {
     static QPointer<QWidget> item;
     return item;
+}
+
+// What the screen reader is told once the current event is over: first the keyboard
+// item's focus, then the messages, so that a message is not cut short by the focus.
+struct Outbox {
+    bool itemFocus = false;
+    QList<QPointer<Announcer>> announcers;
+    bool scheduled = false;
+};
+
+Outbox& outbox() {
+    static Outbox box;
+    return box;
 }
 
 // Pictures without a name and labels without a font (the coloured bars) only decorate.
@@ -38,6 +62,8 @@ bool decoration(const Control& control) {
 }
 
 bool decoration(const QObject* object) {
+    if (dynamic_cast<const FocusFrame*>(object))
+        return true;
     auto* widget = dynamic_cast<const ControlWidget*>(object);
     return widget && (!widget->control() || decoration(*widget->control()));
 }
@@ -139,9 +165,8 @@ public:
     }
     using ControlAccessible::text;
     using WholeText::text;
-    QString all() const override {
-        return control() ? static_cast<Label*>(control())->text() : QString();
-    }
+    // As the name reads it: a message read without its ornaments gives the same words.
+    QString all() const override { return text(QAccessible::Name); }
     QRect area() const override { return rect(); }
 };
 
@@ -212,13 +237,14 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
             return nullptr;
         if (widget->control()->kind() == Kind::Label)
             return new LabelAccessible(widget);
-        return new ControlAccessible(widget, roleOf(*widget->control()));
+        return new ControlAccessible(widget,
+                                     roleOverrides().value(widget, roleOf(*widget->control())));
     }
     if (auto* window = dynamic_cast<FormWindow*>(object))
         return new WindowAccessible(window);
     if (auto* stop = dynamic_cast<KeyboardStop*>(object))
         return new StopAccessible(stop);
-    return nullptr;
+    return accessibleAnnouncer(object);
 }
 
 void send(QWidget* widget, QAccessible::Event type) {
@@ -226,6 +252,26 @@ void send(QWidget* widget, QAccessible::Event type) {
         return;
     QAccessibleEvent event(widget, type);
     QAccessible::updateAccessibility(&event);
+}
+
+void deliverOutbox() {
+    Outbox& box = outbox();
+    box.scheduled = false;
+    // The name first: a screen reader that keeps names would read the item's old one
+    // (a ring position that offers a carried group names it only while it has the focus).
+    if (std::exchange(box.itemFocus, false)) {
+        send(currentKeyboardItem(), QAccessible::NameChanged);
+        send(currentKeyboardItem(), QAccessible::Focus);
+    }
+    for (const QPointer<Announcer>& announcer : std::exchange(box.announcers, {}))
+        if (announcer)
+            announcer->speak();
+}
+
+void scheduleOutbox() {
+    if (std::exchange(outbox().scheduled, true))
+        return;
+    QTimer::singleShot(0, qApp, deliverOutbox);
 }
 
 } // namespace
@@ -253,11 +299,26 @@ void setAccessibleName(QWidget* widget, std::function<QString()> name) {
     QObject::connect(widget, &QObject::destroyed, [widget] { nameSources().remove(widget); });
 }
 
+void setKeyboardItemRole(Control& control) {
+    if (QWidget* w = control.widget()) {
+        roleOverrides().insert(w, QAccessible::ListItem);
+        QObject::connect(w, &QObject::destroyed, [w] { roleOverrides().remove(w); });
+    }
+}
+
 void nameChanged(QWidget* widget) { send(widget, QAccessible::NameChanged); }
 
 void setKeyboardItem(QWidget* item) {
+    // The same item again (its position emptied under the focus): it is not focused anew,
+    // which a screen reader would not read, but renamed.
+    if (item && item == currentKeyboardItem() && !outbox().itemFocus) {
+        send(item, QAccessible::NameChanged);
+        return;
+    }
     currentKeyboardItem() = item;
-    send(item, QAccessible::Focus);
+    outbox().itemFocus = item != nullptr;
+    if (item)
+        scheduleOutbox();
 }
 
 QWidget* keyboardItem() { return currentKeyboardItem(); }
@@ -268,6 +329,16 @@ void textChanged(QWidget* widget, const QString& before, const QString& after) {
     send(widget, QAccessible::NameChanged);
     QAccessibleTextUpdateEvent update(widget, 0, before, after);
     QAccessible::updateAccessibility(&update);
+}
+
+void announce(QWidget* widget, const QString& message) {
+    if (!widget || message.isEmpty())
+        return;
+    Announcer& announcer = Announcer::of(widget->window());
+    announcer.say(message);
+    if (!outbox().announcers.contains(&announcer))
+        outbox().announcers << &announcer;
+    scheduleOutbox();
 }
 
 } // namespace platform
