@@ -10,8 +10,10 @@ void 系統図::wireKeyboard() {
     platform::setAccessibleName(screen.button("Command2"), QStringLiteral("戻る"));
     platform::setAccessibleName(screen.button("Command1"), QStringLiteral("終了"));
     platform::ControlArray<platform::Image>& letters = screen.images("Image2");
-    for (int n = 1; n <= content::compoundCount; ++n)
+    for (int n = 1; n <= content::compoundCount; ++n) {
         platform::setAccessibleName(letters(n), QString(QChar(u'A' + n - 1)));
+        platform::setKeyboardItemRole(letters(n));
+    }
     platform::setAccessibleName(screen.image("Image1"), QStringLiteral("Kaveloの系統図"));
     platform::setAccessibleName(screen.image("Image3"), QStringLiteral("ベンゼン"));
     platform::setAccessibleName(Image4, [this] {
@@ -22,6 +24,7 @@ void 系統図::wireKeyboard() {
     letterStop = new platform::KeyboardStop(
         screen, QAccessible::List, QStringLiteral("化合物（Ａ～Ｘ）"), 135, 195, 13500, 5985);
     letterStop->setObjectName(QStringLiteral("letters"));
+    letterFrame = new platform::FocusFrame(&screen.window());
     letterStop->followInTabOrder(screen.button("Command1").widget());
     letterStop->onFocusIn = [this] { ShowKeyLetter(true); };
     letterStop->onFocusOut = [this] { ShowKeyLetter(false); };
@@ -59,9 +62,13 @@ void 系統図::MoveKeyLetter(int letter) {
     ShowKeyLetter(true);
 }
 
-// The focused letter's zone draws the light frame of an image's border.
+// Each letter sits in a box with a white outline of its own, so the focused letter is
+// ringed outside that box, in yellow.
 void 系統図::ShowKeyLetter(bool shown) {
     platform::Image& zone = form().images("Image2")(keyLetter);
-    zone.setBorderStyle(shown ? 1 : 0);
+    if (shown)
+        letterFrame->ring(zone.widget()->geometry());
+    else
+        letterFrame->hide();
     platform::setKeyboardItem(shown ? zone.widget() : nullptr);
 }
