@@ -48,13 +48,15 @@ export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_DATA_HOME=$s
 export XDG_RUNTIME_DIR=$scratch/runtime XDG_CACHE_HOME=$scratch/home/.cache
 mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$XDG_CACHE_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
-export LOCPATH=$scratch/locale LANG=ja_JP.UTF-8 LANGUAGE=ja LC_ALL=ja_JP.UTF-8
+export LOCPATH=$scratch/locale
+export LANG=ja_JP.UTF-8 LANGUAGE=ja LC_ALL=ja_JP.UTF-8 2>/dev/null
 
 cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
 LogLevel 2
 LogDir "default"
 AddModule "dummy" "sd_dummy" ""
 DefaultModule dummy
+AudioOutputMethod "libao"
 DefaultLanguage "ja"
 CONF
 
@@ -85,6 +87,12 @@ with open(sys.argv[1], "w") as out:
                "profiles": {"default": profile}, "pronunciations": {}, "keybindings": {}},
               out, indent=2)
 PY
+
+# Started here rather than spawned by Orca's client, which refuses a private configuration.
+speech-dispatcher -s -t 0 -C "$XDG_CONFIG_HOME/speech-dispatcher" -L "$scratch" \
+  -c unix_socket -S default >"$scratch/speechd.out" 2>&1 &
+pids+=($!)
+for ((i = 0; i < 50; i++)); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
 
 # Never --replace: it ends every Orca of this user, also one a developer listens to.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0 GTK_MODULES=
