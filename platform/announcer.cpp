@@ -47,8 +47,11 @@ Announcer::Announcer(QWidget* window) : QWidget(window) {
 }
 
 Announcer& Announcer::of(QWidget* window) {
-    if (auto* existing = window->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
-        return *existing;
+    // Without a meta-object of its own (the build runs no moc), findChild would take any
+    // child widget for an announcer; the dynamic type tells them apart.
+    for (QObject* child : window->children())
+        if (auto* existing = dynamic_cast<Announcer*>(child))
+            return *existing;
     return *new Announcer(window);
 }
 
