@@ -79,6 +79,12 @@ public:
 
     Control* control() const { return static_cast<ControlWidget*>(widget())->control(); }
 
+    // Looked up on each call: Qt keeps the interface it made first, which may be made
+    // (by a name being set) before the control is made a keyboard item.
+    QAccessible::Role role() const override {
+        return roleOverrides().value(widget(), QAccessibleWidget::role());
+    }
+
     QString text(QAccessible::Text t) const override {
         Control* c = control();
         if (t != QAccessible::Name || !c)
@@ -237,8 +243,7 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
             return nullptr;
         if (widget->control()->kind() == Kind::Label)
             return new LabelAccessible(widget);
-        return new ControlAccessible(widget,
-                                     roleOverrides().value(widget, roleOf(*widget->control())));
+        return new ControlAccessible(widget, roleOf(*widget->control()));
     }
     if (auto* window = dynamic_cast<FormWindow*>(object))
         return new WindowAccessible(window);

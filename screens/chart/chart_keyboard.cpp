@@ -62,10 +62,12 @@ void 系統図::MoveKeyLetter(int letter) {
     ShowKeyLetter(true);
 }
 
-// Each letter sits in a box with a white outline of its own, so the focused letter is
-// ringed outside that box, in yellow.
+// The focused letter's zone draws the light frame of an image's border, as before; but
+// each letter sits in a box with a white outline of its own that hides that frame, so the
+// letter is also ringed outside its box, in yellow.
 void 系統図::ShowKeyLetter(bool shown) {
     platform::Image& zone = form().images("Image2")(keyLetter);
+    zone.setBorderStyle(shown ? 1 : 0);
     if (shown)
         letterFrame->ring(zone.widget()->geometry());
     else
