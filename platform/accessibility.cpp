@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 namespace platform {
@@ -24,10 +25,25 @@ QHash<const QObject*, std::function<QString()>>& nameSources() {
 }
 
 // Items of a keyboard stop (a palette cell, a ring position, a chart letter) are read as
-// list items: by their name alone, where an image would add 「画像」 to every one.
-QHash<const QObject*, QAccessible::Role>& roleOverrides() {
-    static QHash<const QObject*, QAccessible::Role> roles;
-    return roles;
+// list items of their stop: by their name alone, where an image would add 「画像」 to every
+// one, and inside the list, so that a screen reader arriving at an item from outside says
+// the list first and the item last, and only the item while moving within.
+QHash<const QObject*, QPointer<KeyboardStop>>& itemStops() {
+    static QHash<const QObject*, QPointer<KeyboardStop>> stops;
+    return stops;
+}
+
+QList<QWidget*> itemsOf(const KeyboardStop* stop) {
+    QList<QWidget*> items;
+    for (auto it = itemStops().cbegin(); it != itemStops().cend(); ++it)
+        if (it.value() == stop)
+            items << static_cast<QWidget*>(const_cast<QObject*>(it.key()));
+    // In the order of the window's children, which is the order the screen made them in.
+    std::sort(items.begin(), items.end(), [](QWidget* a, QWidget* b) {
+        const QObjectList& siblings = a->parentWidget()->children();
+        return siblings.indexOf(a) < siblings.indexOf(b);
+    });
+    return items;
 }
 
 QPointer<QWidget>& currentKeyboardItem() {
@@ -81,8 +97,14 @@ public:
 
     // Looked up on each call: Qt keeps the interface it made first, which may be made
     // (by a name being set) before the control is made a keyboard item.
+    KeyboardStop* stop() const { return itemStops().value(widget()); }
     QAccessible::Role role() const override {
-        return roleOverrides().value(widget(), QAccessibleWidget::role());
+        return stop() ? QAccessible::ListItem : QAccessibleWidget::role();
+    }
+    QAccessibleInterface* parent() const override {
+        if (KeyboardStop* s = stop())
+            return QAccessible::queryAccessibleInterface(s);
+        return QAccessibleWidget::parent();
     }
 
     QString text(QAccessible::Text t) const override {
@@ -184,7 +206,8 @@ public:
     QList<QWidget*> readable() const {
         QList<QWidget*> children;
         for (QObject* o : widget()->children())
-            if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow() && !decoration(w))
+            if (auto* w = qobject_cast<QWidget*>(o);
+                w && !w->isWindow() && !decoration(w) && !itemStops().value(w))
                 children << w;
         return children;
     }
@@ -218,6 +241,19 @@ public:
     using WholeText::text;
     QString all() const override { return text(QAccessible::Name); }
     QRect area() const override { return rect(); }
+
+    KeyboardStop* stop() const { return static_cast<KeyboardStop*>(widget()); }
+    int childCount() const override { return int(itemsOf(stop()).size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> items = itemsOf(stop());
+        if (index < 0 || index >= items.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(items.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? int(itemsOf(stop()).indexOf(qobject_cast<QWidget*>(child->object())))
+                     : -1;
+    }
 };
 
 QAccessible::Role roleOf(const Control& control) {
@@ -304,10 +340,10 @@ void setAccessibleName(QWidget* widget, std::function<QString()> name) {
     QObject::connect(widget, &QObject::destroyed, [widget] { nameSources().remove(widget); });
 }
 
-void setKeyboardItemRole(Control& control) {
+void setKeyboardItemOf(KeyboardStop* stop, Control& control) {
     if (QWidget* w = control.widget()) {
-        roleOverrides().insert(w, QAccessible::ListItem);
-        QObject::connect(w, &QObject::destroyed, [w] { roleOverrides().remove(w); });
+        itemStops().insert(w, stop);
+        QObject::connect(w, &QObject::destroyed, [w] { itemStops().remove(w); });
     }
 }
 

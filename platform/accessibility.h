@@ -22,9 +22,11 @@ void setAccessibleName(Control& control, std::function<QString()> name);
 void setAccessibleName(QWidget* widget, std::function<QString()> name);
 void nameChanged(QWidget* widget);
 
-// An image that is an item of a keyboard stop is read as a list item, by its name only.
-// Call before the screen reader first asks for it.
-void setKeyboardItemRole(Control& control);
+class KeyboardStop;
+
+// An image that is an item of a keyboard stop (a palette cell, a chart letter) is read
+// as a list item inside the stop, by its name only.
+void setKeyboardItemOf(KeyboardStop* stop, Control& control);
 
 // The item inside a keyboard stop that the arrow keys have reached: it becomes the
 // accessible focus, as a focused control would. The screen reader hears of it after the

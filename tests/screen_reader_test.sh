@@ -4,7 +4,8 @@
 # accessibility bus, a Japanese locale compiled into a scratch folder, speech-dispatcher
 # with its dummy output, and an Orca of our own with its own settings (key echo off, so
 # that only what the program presents is spoken). Orca writes every utterance to its
-# debug log as a SPEECH OUTPUT line; the driver reads them from there. Usage:
+# debug log as a SPEECH OUTPUT line; the driver reads them from there (run_orca.py starts
+# Orca so that the log is written line by line). Usage:
 #   screen_reader_test.sh path/to/kavelo
 set -uo pipefail
 
@@ -28,7 +29,7 @@ case "${KAVELO_ORCA_STAGE:-}" in
   localedef -i ja_JP -f UTF-8 "$scratch/locale/ja_JP.UTF-8" 2>"$scratch/localedef.log" ||
     [ -d "$scratch/locale/ja_JP.UTF-8" ] || { cat "$scratch/localedef.log"; exit 1; }
   export KAVELO_ORCA_SCRATCH=$scratch KAVELO_ORCA_STAGE=bus
-  timeout 400 dbus-run-session -- bash "$0" "$@"
+  timeout -k 10 400 dbus-run-session -- bash "$0" "$@"
   exit $?
   ;;
 esac
@@ -41,6 +42,8 @@ cleanup() {
   wait 2>/dev/null
 }
 trap cleanup EXIT
+# Stopped from outside (ctest's or our own timeout), the processes above go too.
+trap 'exit 143' TERM INT HUP
 
 # A home, configuration and runtime folder of our own: Orca's settings, speech-dispatcher's
 # socket and its configuration live there, and nothing of the developer's is read.
@@ -96,7 +99,7 @@ for ((i = 0; i < 50; i++)); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.
 
 # Never --replace: it ends every Orca of this user, also one a developer listens to.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0 GTK_MODULES=
-orca -u "$prefs" --debug-file "$scratch/orca.log" >"$scratch/orca.out" 2>&1 &
+"$python" "$here/run_orca.py" "$prefs" "$scratch/orca.log" >"$scratch/orca.out" 2>&1 &
 orca_pid=$!
 pids+=($orca_pid)
 

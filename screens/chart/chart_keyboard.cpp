@@ -10,10 +10,8 @@ void 系統図::wireKeyboard() {
     platform::setAccessibleName(screen.button("Command2"), QStringLiteral("戻る"));
     platform::setAccessibleName(screen.button("Command1"), QStringLiteral("終了"));
     platform::ControlArray<platform::Image>& letters = screen.images("Image2");
-    for (int n = 1; n <= content::compoundCount; ++n) {
+    for (int n = 1; n <= content::compoundCount; ++n)
         platform::setAccessibleName(letters(n), QString(QChar(u'A' + n - 1)));
-        platform::setKeyboardItemRole(letters(n));
-    }
     platform::setAccessibleName(screen.image("Image1"), QStringLiteral("Kaveloの系統図"));
     platform::setAccessibleName(screen.image("Image3"), QStringLiteral("ベンゼン"));
     platform::setAccessibleName(Image4, [this] {
@@ -24,6 +22,8 @@ void 系統図::wireKeyboard() {
     letterStop = new platform::KeyboardStop(
         screen, QAccessible::List, QStringLiteral("化合物（Ａ～Ｘ）"), 135, 195, 13500, 5985);
     letterStop->setObjectName(QStringLiteral("letters"));
+    for (int n = 1; n <= content::compoundCount; ++n)
+        platform::setKeyboardItemOf(letterStop, letters(n));
     letterFrame = new platform::FocusFrame(&screen.window());
     letterStop->followInTabOrder(screen.button("Command1").widget());
     letterStop->onFocusIn = [this] { ShowKeyLetter(true); };

@@ -19,11 +19,11 @@ void ドリル::nameForScreenReaders() {
         platform::setAccessibleName(screen.button(b.button), QString::fromUtf8(b.face));
     for (int n = 1; n <= 20; ++n) {
         platform::setAccessibleName(Image3(n), content::groupFormula(n));
-        platform::setKeyboardItemRole(Image3(n));
+        platform::setKeyboardItemOf(paletteStop, Image3(n));
     }
     for (int k = 1; k <= 6; ++k) {
         platform::setAccessibleName(Image5(k), [this, k] { return RingPositionName(k); });
-        platform::setKeyboardItemRole(Image5(k));
+        platform::setKeyboardItemOf(ringStop, Image5(k));
     }
     platform::setAccessibleName(screen.image("Image10"), [this] {
         for (int digit = 0; digit <= streakForBonus; ++digit)
