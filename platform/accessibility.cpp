@@ -12,7 +12,6 @@
 #include <QHash>
 #include <QPointer>
 #include <QTimer>
-#include <algorithm>
 #include <utility>
 
 namespace platform {
@@ -33,16 +32,18 @@ QHash<const QObject*, QPointer<KeyboardStop>>& itemStops() {
     return stops;
 }
 
+// Each stop's items in the order the screen gave them, which is the order the arrow keys
+// go through them.
+QHash<const QObject*, QList<QPointer<QWidget>>>& stopItems() {
+    static QHash<const QObject*, QList<QPointer<QWidget>>> items;
+    return items;
+}
+
 QList<QWidget*> itemsOf(const KeyboardStop* stop) {
     QList<QWidget*> items;
-    for (auto it = itemStops().cbegin(); it != itemStops().cend(); ++it)
-        if (it.value() == stop)
-            items << static_cast<QWidget*>(const_cast<QObject*>(it.key()));
-    // In the order of the window's children, which is the order the screen made them in.
-    std::sort(items.begin(), items.end(), [](QWidget* a, QWidget* b) {
-        const QObjectList& siblings = a->parentWidget()->children();
-        return siblings.indexOf(a) < siblings.indexOf(b);
-    });
+    for (const QPointer<QWidget>& item : stopItems().value(stop))
+        if (item)
+            items << item;
     return items;
 }
 
@@ -251,8 +252,7 @@ public:
         return QAccessible::queryAccessibleInterface(items.at(index));
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child ? int(itemsOf(stop()).indexOf(qobject_cast<QWidget*>(child->object())))
-                     : -1;
+        return child ? int(itemsOf(stop()).indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
     }
 };
 
@@ -341,10 +341,13 @@ void setAccessibleName(QWidget* widget, std::function<QString()> name) {
 }
 
 void setKeyboardItemOf(KeyboardStop* stop, Control& control) {
-    if (QWidget* w = control.widget()) {
-        itemStops().insert(w, stop);
-        QObject::connect(w, &QObject::destroyed, [w] { itemStops().remove(w); });
-    }
+    QWidget* w = control.widget();
+    if (!w || !stop)
+        return;
+    itemStops().insert(w, stop);
+    stopItems()[stop] << w;
+    QObject::connect(w, &QObject::destroyed, [w] { itemStops().remove(w); });
+    QObject::connect(stop, &QObject::destroyed, [stop] { stopItems().remove(stop); });
 }
 
 void nameChanged(QWidget* widget) { send(widget, QAccessible::NameChanged); }

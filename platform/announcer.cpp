@@ -56,7 +56,9 @@ Announcer& Announcer::of(QWidget* window) {
 }
 
 void Announcer::say(const QString& message) {
-    if (!message.isEmpty())
+    // A screen may show the same message more than once in one step (the drill shows its
+    // verdict once for each group of the answer); it is still said once.
+    if (!message.isEmpty() && !pending_.contains(message))
         pending_ << message;
 }
 

@@ -16,7 +16,8 @@ import time
 
 kavelo, orca_log = sys.argv[1], sys.argv[2]
 failures = []
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'")
+# SPEECH OUTPUT: 'text'{'established': False} — the voice settings follow the text.
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(\{.*\})?\s*$")
 
 
 def fail(message):
@@ -54,7 +55,13 @@ class Listener:
             heard = self.since()
             position = 0
             for utterance in heard:
-                if position < len(expected) and expected[position] in utterance:
+                # One utterance may carry several texts (the score and the next question).
+                start = 0
+                while position < len(expected):
+                    found = utterance.find(expected[position], start)
+                    if found < 0:
+                        break
+                    start = found + len(expected[position])
                     position += 1
             if position == len(expected) or time.monotonic() > end:
                 return heard, position == len(expected)
@@ -143,11 +150,16 @@ def place(group, position):
     lit = group
 
 
+QUESTION = re.compile(r"第\d+問 (.+?)\.?$")
+
+
 def question_on_view(heard):
-    for utterance in heard:
-        for number, text in enumerate(questions):
-            if text and text in utterance:
-                return number
+    """The question said last, by its whole text: one name can be part of another
+    (サリチル酸 and サリチル酸ナトリウム)."""
+    for utterance in reversed(heard):
+        said = QUESTION.search(utterance)
+        if said and said.group(1) in questions:
+            return questions.index(said.group(1))
     return None
 
 
@@ -164,7 +176,7 @@ def right_answer(number, expected):
 try:
     if window("メニュー") is None:
         fail("no menu window")
-        raise SystemExit
+        raise SystemExit(1)
     time.sleep(2)  # Orca reads the new window
 
     # The chart: its letters after the two buttons, and a panel that says its compound.
@@ -181,10 +193,11 @@ try:
     number = question_on_view(heard)
     if number is None:
         fail("no question text was spoken: %s" % heard)
-        raise SystemExit
+        raise SystemExit(1)
     window("ドリル")
     answer = answers[number]
-    wrong = 20 if answer != [20, 0, 0, 0, 0, 0] else 19
+    # One group that the answer does not have is wrong wherever it stands.
+    wrong = next(group for group in (20, 19, 1) if group not in answer)
 
     step("Tab to the palette", ["Tab"] * 5, ["官能基の表", "CH3"], absent=("画像", "リスト項目"))
     step("light a group", keys_to(1, wrong), [FORMULAS[wrong]])
@@ -210,7 +223,7 @@ try:
         number = question_on_view(heard)
         if number is None:
             fail("question %d was not spoken: %s" % (count, heard))
-            raise SystemExit
+            raise SystemExit(1)
         if count < 5:
             heard = right_answer(number, ["正解です", "得点 %d" % (count * 100), "第%d問" % (count + 1)])
         else:

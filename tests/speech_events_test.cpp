@@ -9,6 +9,9 @@
 
 using namespace testing_support;
 
+// A failure shows what was said as text, not as the bytes of each character.
+void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
 namespace {
 
 // What a screen reader is told, in order: "focus <name>" for each focus, "say <message>"
@@ -99,11 +102,12 @@ TEST(SpeechEvents, TheKeyboardPathReadsTheContainerFirstAndSaysWhatChangedLast) 
 }
 
 // Judgements, from the verdict to the medal: each is said once when it shows, the stars
-// of the right answer's message left out, the score and the run with it.
+// of the right answer's message left out, the score and the run with it. The answers have
+// three groups: the drill shows its verdict once for each.
 TEST(SpeechEvents, VerdictsScoresTheBonusAndTheMedalAreSaidWhenTheyShow) {
     ScreenReader reader;
     DrillHarness h;
-    h.startDrill();
+    h.startDrill({}, Ring{0, 18, 0, 8, 0, 18, 0});
     h.window().activateWindow();
     reader.take(afterActivation);
 
