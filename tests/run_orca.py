@@ -12,8 +12,8 @@ import sys
 prefs, log = sys.argv[1], sys.argv[2]
 
 loader = importlib.machinery.SourceFileLoader("orca_launcher", "/usr/bin/orca")
-spec = importlib.util.spec_from_loader("orca_launcher", loader)
-launcher = importlib.util.module_from_spec(spec)
+found = importlib.util.spec_from_loader("orca_launcher", loader)
+launcher = importlib.util.module_from_spec(found)
 loader.exec_module(launcher)
 
 from orca import debug
