@@ -285,7 +285,7 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
         return new WindowAccessible(window);
     if (auto* stop = dynamic_cast<KeyboardStop*>(object))
         return new StopAccessible(stop);
-    return accessibleAnnouncer(object);
+    return accessibleNotice(object);
 }
 
 void send(QWidget* widget, QAccessible::Event type) {

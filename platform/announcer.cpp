@@ -12,6 +12,10 @@ namespace {
 // control before the message, which would otherwise cut them short.
 constexpr int settleMilliseconds = 700;
 
+// Notices kept after they were said, for a screen reader that reads them late; the
+// oldest goes when a new one comes.
+constexpr int keptNotices = 8;
+
 void send(QWidget* widget, QAccessible::Event type) {
     if (!QAccessible::isActive())
         return;
@@ -19,36 +23,40 @@ void send(QWidget* widget, QAccessible::Event type) {
     QAccessible::updateAccessibility(&event);
 }
 
-class AnnouncerAccessible : public QAccessibleWidget {
+class NoticeAccessible : public QAccessibleWidget {
 public:
-    explicit AnnouncerAccessible(Announcer* announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification) {}
-    Announcer* announcer() const { return static_cast<Announcer*>(widget()); }
+    explicit NoticeAccessible(Notice* notice)
+        : QAccessibleWidget(notice, QAccessible::Notification) {}
+    Notice* notice() const { return static_cast<Notice*>(widget()); }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? announcer()->message() : QString();
+        return t == QAccessible::Name ? notice()->message() : QString();
     }
     QAccessible::State state() const override {
         QAccessible::State s;
-        s.invisible = !announcer()->showing();
+        s.invisible = !notice()->showing();
         return s;
     }
 };
 
 } // namespace
 
-Announcer::Announcer(QWidget* window) : QWidget(window) {
-    setObjectName(QStringLiteral("announcer"));
+Notice::Notice(QWidget* window, const QString& message) : QWidget(window), message_(message) {
+    setObjectName(QStringLiteral("notice"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 0, 0);
     // Never shown as a widget: it is seen only in the accessibility tree.
     hide();
+}
+
+Announcer::Announcer(QWidget* window) : QObject(window), window_(window) {
+    setObjectName(QStringLiteral("announcer"));
     window->installEventFilter(this);
 }
 
 Announcer& Announcer::of(QWidget* window) {
     // Without a meta-object of its own (the build runs no moc), findChild would take any
-    // child widget for an announcer; the dynamic type tells them apart.
+    // child object for an announcer; the dynamic type tells them apart.
     for (QObject* child : window->children())
         if (auto* existing = dynamic_cast<Announcer*>(child))
             return *existing;
@@ -65,33 +73,35 @@ void Announcer::say(const QString& message) {
 bool Announcer::speak() {
     if (pending_.isEmpty())
         return true;
-    if (!window()->isActiveWindow()) {
+    if (!window_->isActiveWindow()) {
         waitingForWindow_ = true;
         return false;
     }
-    // A notification is read when it shows, so one already up goes away first.
-    if (showing_) {
-        showing_ = false;
-        send(this, QAccessible::ObjectHide);
+    if (!notices_.isEmpty() && notices_.last() && notices_.last()->showing()) {
+        notices_.last()->setShowing(false);
+        send(notices_.last(), QAccessible::ObjectHide);
     }
-    message_ = pending_.join(QStringLiteral("。"));
+    while (notices_.size() >= keptNotices)
+        delete notices_.takeFirst().data();
+    auto* notice = new Notice(window_, pending_.join(QStringLiteral("。")));
     pending_.clear();
-    showing_ = true;
-    send(this, QAccessible::ObjectShow);
+    notices_ << notice;
+    notice->setShowing(true);
+    send(notice, QAccessible::ObjectShow);
     return true;
 }
 
 bool Announcer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window() && event->type() == QEvent::WindowActivate && waitingForWindow_) {
+    if (watched == window_ && event->type() == QEvent::WindowActivate && waitingForWindow_) {
         waitingForWindow_ = false;
         QTimer::singleShot(settleMilliseconds, this, [this] { speak(); });
     }
     return false;
 }
 
-QAccessibleInterface* accessibleAnnouncer(QObject* object) {
-    if (auto* announcer = dynamic_cast<Announcer*>(object))
-        return new AnnouncerAccessible(announcer);
+QAccessibleInterface* accessibleNotice(QObject* object) {
+    if (auto* notice = dynamic_cast<Notice*>(object))
+        return new NoticeAccessible(notice);
     return nullptr;
 }
 

@@ -3,9 +3,11 @@
 #include "tests/support/keys.h"
 
 #include <QAccessible>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
 #include <utility>
+#include <vector>
 
 using namespace testing_support;
 
@@ -22,6 +24,7 @@ public:
     ScreenReader() {
         QAccessible::setActive(true);
         heard().clear();
+        messages().clear();
         previous_ = QAccessible::installUpdateHandler(&ScreenReader::hear);
     }
     ~ScreenReader() {
@@ -37,10 +40,31 @@ public:
     QStringList said(int waitMilliseconds = 0) {
         return take(waitMilliseconds).filter(QRegularExpression("^say "));
     }
+    // A screen reader that falls behind reads a message when it gets to it: each one said
+    // so far must still read as it was said, or be gone.
+    QStringList readLate() const {
+        QStringList late;
+        for (const auto& [object, words] : messages())
+            if (object)
+                late << "say " +
+                            QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+        return late;
+    }
+    QStringList allSaid() const {
+        QStringList words;
+        for (const auto& [object, said] : messages())
+            if (object)
+                words << "say " + said;
+        return words;
+    }
 
 private:
     static QStringList& heard() {
         static QStringList list;
+        return list;
+    }
+    static std::vector<std::pair<QPointer<QObject>, QString>>& messages() {
+        static std::vector<std::pair<QPointer<QObject>, QString>> list;
         return list;
     }
     static void hear(QAccessibleEvent* event) {
@@ -50,8 +74,11 @@ private:
         const QString name = a->text(QAccessible::Name);
         if (event->type() == QAccessible::Focus)
             heard() << "focus " + name;
-        else if (event->type() == QAccessible::ObjectShow && a->role() == QAccessible::Notification)
+        else if (event->type() == QAccessible::ObjectShow &&
+                 a->role() == QAccessible::Notification) {
             heard() << "say " + name;
+            messages().emplace_back(event->object(), name);
+        }
     }
     QAccessible::UpdateHandler previous_ = nullptr;
 };
@@ -127,6 +154,9 @@ TEST(SpeechEvents, VerdictsScoresTheBonusAndTheMedalAreSaidWhenTheyShow) {
 
     press(h, "F2");
     EXPECT_EQ(reader.said(), QStringList{"say 得点 100、連続正解 1"});
+    // The verdicts and scores so far, read late, still say what they said.
+    EXPECT_EQ(reader.readLate(), reader.allSaid());
+    EXPECT_EQ(reader.allSaid().size(), 6); // from the first question to F2
 
     for (int right = 2; right <= 4; ++right)
         ASSERT_TRUE(h.answerRight());
