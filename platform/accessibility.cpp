@@ -1,7 +1,9 @@
 #include "platform/accessibility.h"
 
+#include "platform/announcer.h"
 #include "platform/control_widget.h"
 #include "platform/controls.h"
+#include "platform/focus_frame.h"
 #include "platform/form.h"
 #include "platform/keyboard_stop.h"
 
@@ -9,6 +11,8 @@
 #include <QApplication>
 #include <QHash>
 #include <QPointer>
+#include <QTimer>
+#include <utility>
 
 namespace platform {
 
@@ -19,9 +23,46 @@ QHash<const QObject*, std::function<QString()>>& nameSources() {
     return sources;
 }
 
+// Items of a keyboard stop (a palette cell, a ring position, a chart letter) are read as
+// list items of their stop: by their name alone, where an image would add 「画像」 to every
+// one, and inside the list, so that a screen reader arriving at an item from outside says
+// the list first and the item last, and only the item while moving within.
+QHash<const QObject*, QPointer<KeyboardStop>>& itemStops() {
+    static QHash<const QObject*, QPointer<KeyboardStop>> stops;
+    return stops;
+}
+
+// Each stop's items in the order the screen gave them, which is the order the arrow keys
+// go through them.
+QHash<const QObject*, QList<QPointer<QWidget>>>& stopItems() {
+    static QHash<const QObject*, QList<QPointer<QWidget>>> items;
+    return items;
+}
+
+QList<QWidget*> itemsOf(const KeyboardStop* stop) {
+    QList<QWidget*> items;
+    for (const QPointer<QWidget>& item : stopItems().value(stop))
+        if (item)
+            items << item;
+    return items;
+}
+
 QPointer<QWidget>& currentKeyboardItem() {
     static QPointer<QWidget> item;
     return item;
+}
+
+// What the screen reader is told once the current event is over: first the keyboard
+// item's focus, then the messages, so that a message is not cut short by the focus.
+struct Outbox {
+    bool itemFocus = false;
+    QList<QPointer<Announcer>> announcers;
+    bool scheduled = false;
+};
+
+Outbox& outbox() {
+    static Outbox box;
+    return box;
 }
 
 // Pictures without a name and labels without a font (the coloured bars) only decorate.
@@ -38,6 +79,8 @@ bool decoration(const Control& control) {
 }
 
 bool decoration(const QObject* object) {
+    if (dynamic_cast<const FocusFrame*>(object))
+        return true;
     auto* widget = dynamic_cast<const ControlWidget*>(object);
     return widget && (!widget->control() || decoration(*widget->control()));
 }
@@ -52,6 +95,18 @@ public:
         : QAccessibleWidget(widget, role) {}
 
     Control* control() const { return static_cast<ControlWidget*>(widget())->control(); }
+
+    // Looked up on each call: Qt keeps the interface it made first, which may be made
+    // (by a name being set) before the control is made a keyboard item.
+    KeyboardStop* stop() const { return itemStops().value(widget()); }
+    QAccessible::Role role() const override {
+        return stop() ? QAccessible::ListItem : QAccessibleWidget::role();
+    }
+    QAccessibleInterface* parent() const override {
+        if (KeyboardStop* s = stop())
+            return QAccessible::queryAccessibleInterface(s);
+        return QAccessibleWidget::parent();
+    }
 
     QString text(QAccessible::Text t) const override {
         Control* c = control();
@@ -139,9 +194,8 @@ public:
     }
     using ControlAccessible::text;
     using WholeText::text;
-    QString all() const override {
-        return control() ? static_cast<Label*>(control())->text() : QString();
-    }
+    // As the name reads it: a message read without its ornaments gives the same words.
+    QString all() const override { return text(QAccessible::Name); }
     QRect area() const override { return rect(); }
 };
 
@@ -153,7 +207,8 @@ public:
     QList<QWidget*> readable() const {
         QList<QWidget*> children;
         for (QObject* o : widget()->children())
-            if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow() && !decoration(w))
+            if (auto* w = qobject_cast<QWidget*>(o);
+                w && !w->isWindow() && !decoration(w) && !itemStops().value(w))
                 children << w;
         return children;
     }
@@ -187,6 +242,18 @@ public:
     using WholeText::text;
     QString all() const override { return text(QAccessible::Name); }
     QRect area() const override { return rect(); }
+
+    KeyboardStop* stop() const { return static_cast<KeyboardStop*>(widget()); }
+    int childCount() const override { return int(itemsOf(stop()).size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> items = itemsOf(stop());
+        if (index < 0 || index >= items.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(items.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? int(itemsOf(stop()).indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+    }
 };
 
 QAccessible::Role roleOf(const Control& control) {
@@ -218,7 +285,7 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
         return new WindowAccessible(window);
     if (auto* stop = dynamic_cast<KeyboardStop*>(object))
         return new StopAccessible(stop);
-    return nullptr;
+    return accessibleNotice(object);
 }
 
 void send(QWidget* widget, QAccessible::Event type) {
@@ -226,6 +293,26 @@ void send(QWidget* widget, QAccessible::Event type) {
         return;
     QAccessibleEvent event(widget, type);
     QAccessible::updateAccessibility(&event);
+}
+
+void deliverOutbox() {
+    Outbox& box = outbox();
+    box.scheduled = false;
+    // The name first: a screen reader that keeps names would read the item's old one
+    // (a ring position that offers a carried group names it only while it has the focus).
+    if (std::exchange(box.itemFocus, false)) {
+        send(currentKeyboardItem(), QAccessible::NameChanged);
+        send(currentKeyboardItem(), QAccessible::Focus);
+    }
+    for (const QPointer<Announcer>& announcer : std::exchange(box.announcers, {}))
+        if (announcer)
+            announcer->speak();
+}
+
+void scheduleOutbox() {
+    if (std::exchange(outbox().scheduled, true))
+        return;
+    QTimer::singleShot(0, qApp, deliverOutbox);
 }
 
 } // namespace
@@ -253,11 +340,29 @@ void setAccessibleName(QWidget* widget, std::function<QString()> name) {
     QObject::connect(widget, &QObject::destroyed, [widget] { nameSources().remove(widget); });
 }
 
+void setKeyboardItemOf(KeyboardStop* stop, Control& control) {
+    QWidget* w = control.widget();
+    if (!w || !stop)
+        return;
+    itemStops().insert(w, stop);
+    stopItems()[stop] << w;
+    QObject::connect(w, &QObject::destroyed, [w] { itemStops().remove(w); });
+    QObject::connect(stop, &QObject::destroyed, [stop] { stopItems().remove(stop); });
+}
+
 void nameChanged(QWidget* widget) { send(widget, QAccessible::NameChanged); }
 
 void setKeyboardItem(QWidget* item) {
+    // The same item again (its position emptied under the focus): it is not focused anew,
+    // which a screen reader would not read, but renamed.
+    if (item && item == currentKeyboardItem() && !outbox().itemFocus) {
+        send(item, QAccessible::NameChanged);
+        return;
+    }
     currentKeyboardItem() = item;
-    send(item, QAccessible::Focus);
+    outbox().itemFocus = item != nullptr;
+    if (item)
+        scheduleOutbox();
 }
 
 QWidget* keyboardItem() { return currentKeyboardItem(); }
@@ -268,6 +373,16 @@ void textChanged(QWidget* widget, const QString& before, const QString& after) {
     send(widget, QAccessible::NameChanged);
     QAccessibleTextUpdateEvent update(widget, 0, before, after);
     QAccessible::updateAccessibility(&update);
+}
+
+void announce(QWidget* widget, const QString& message) {
+    if (!widget || message.isEmpty())
+        return;
+    Announcer& announcer = Announcer::of(widget->window());
+    announcer.say(message);
+    if (!outbox().announcers.contains(&announcer))
+        outbox().announcers << &announcer;
+    scheduleOutbox();
 }
 
 } // namespace platform

@@ -22,12 +22,24 @@ void setAccessibleName(Control& control, std::function<QString()> name);
 void setAccessibleName(QWidget* widget, std::function<QString()> name);
 void nameChanged(QWidget* widget);
 
+class KeyboardStop;
+
+// An image that is an item of a keyboard stop (a palette cell, a chart letter) is read
+// as a list item inside the stop, by its name only.
+void setKeyboardItemOf(KeyboardStop* stop, Control& control);
+
 // The item inside a keyboard stop that the arrow keys have reached: it becomes the
-// accessible focus, as a focused control would.
+// accessible focus, as a focused control would. The screen reader hears of it after the
+// event that moved it, so after the stop that Qt focuses meanwhile: the container is
+// read first and the item last.
 void setKeyboardItem(QWidget* item);
 QWidget* keyboardItem();
 
 // What a sighted learner sees change on a text: the screen reader hears the new text.
 void textChanged(QWidget* widget, const QString& before, const QString& after);
+
+// Says something to the screen reader in the widget's window, once: what appears where
+// the focus is not (a question, a verdict, a score). See Announcer.
+void announce(QWidget* widget, const QString& message);
 
 } // namespace platform

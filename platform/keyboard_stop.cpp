@@ -51,9 +51,24 @@ bool KeyboardStop::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+namespace {
+const char* const keyboardInUseProperty = "keyboardInUse";
+}
+
 void KeyboardStop::setKeyboardInUse(bool inUse) {
     keyboardInUse_ = inUse;
     setFocusPolicy(inUse ? Qt::TabFocus : Qt::NoFocus);
+    QWidget* w = window();
+    if (w->property(keyboardInUseProperty).toBool() == inUse)
+        return;
+    w->setProperty(keyboardInUseProperty, inUse);
+    // The focused control redraws its mark for the new way of working.
+    if (QWidget* focus = w->focusWidget())
+        focus->update();
+}
+
+bool KeyboardStop::keyboardInUse(const QWidget* widget) {
+    return widget && widget->window()->property(keyboardInUseProperty).toBool();
 }
 
 // Once the screen is unloaded its window is hidden, and the form may be gone before the

@@ -32,6 +32,9 @@ public:
 
     // True once a key was pressed in this window after the last press of a mouse button.
     bool keyboardInUse() const { return keyboardInUse_; }
+    // The same for any widget's window that has a stop: controls draw their focus mark
+    // boldly only then, and as they always did for a mouse user.
+    static bool keyboardInUse(const QWidget* widget);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "core/picture.h"
 #include "core/runtime_error.h"
+#include "platform/keyboard_stop.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -43,11 +44,20 @@ void PictureButton::paint(QPainter& painter) {
     painter.setPen(pressed ? light : dark);
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.topRight(), area.bottomRight());
-    if (widget()->hasFocus()) {
-        QPen pen(QColor(Qt::white), 1, Qt::DotLine);
-        painter.setPen(pen);
-        painter.drawRect(area.adjusted(3, 3, -4, -4));
+    if (!widget()->hasFocus())
+        return;
+    if (KeyboardStop::keyboardInUse(widget())) {
+        // Working from the keyboard, the learner looks for the focus: a solid black frame
+        // inside a yellow one reads on the grey face and on every picture on it.
+        painter.setPen(QPen(QColor(0xFF, 0xE0, 0x00), 2));
+        painter.drawRect(QRectF(area).adjusted(3, 3, -3, -3));
+        painter.setPen(QPen(QColor(Qt::black), 2));
+        painter.drawRect(QRectF(area).adjusted(5, 5, -5, -5));
+        return;
     }
+    QPen pen(QColor(Qt::white), 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(area.adjusted(3, 3, -4, -4));
 }
 
 } // namespace platform

@@ -106,7 +106,7 @@ def check_screen(window, title):
             focusable += 1
             if not node.name:
                 fail("%s: a focusable %s has no name" % (title, role_of(node)))
-            if role_of(node) not in ("push button", "list", "label", "image"):
+            if role_of(node) not in ("push button", "list", "list item", "label", "image"):
                 fail("%s: focusable %s %r has no proper role" % (title, role_of(node), node.name))
         if role_of(node) == "label":
             shown = text_of(node)
@@ -212,7 +212,7 @@ try:
         raise SystemExit
     focus_window("系統図")
     check_screen(chart, "系統図")
-    letters = [n for n, _ in walk(chart) if role_of(n) == "image" and len(n.name or "") == 1]
+    letters = [n for n, _ in walk(chart) if role_of(n) == "list item" and len(n.name or "") == 1]
     if sorted(n.name for n in letters) != [chr(ord("A") + i) for i in range(24)]:
         fail("chart: the letter zones are named %s" % sorted(n.name for n in letters))
     else:

@@ -64,9 +64,9 @@ TEST(Accessibility, TheDrillNamesButtonsByTheirFacesAndImagesByWhatTheyShowNow) 
         {"Command4", -1, QAccessible::Button, "戻る"},
         {"Command5", -1, QAccessible::Button, "判定"},
         {"Command6", -1, QAccessible::Button, "再挑戦"},
-        {"Image3", 14, QAccessible::Graphic, "NH3+Cl−"},
-        {"Image3", 3, QAccessible::Graphic, "CH(CH3)2"},
-        {"Image5", 4, QAccessible::Graphic, "位置4 空き"},
+        {"Image3", 14, QAccessible::ListItem, "NH3+Cl−"},
+        {"Image3", 3, QAccessible::ListItem, "CH(CH3)2"},
+        {"Image5", 4, QAccessible::ListItem, "位置4 空き"},
         {"Image10", -1, QAccessible::Graphic, "連続正解数 0"},
         {"Image11", -1, QAccessible::Graphic, "金メダル"},
         {"Label4", -1, QAccessible::StaticText, "官能基をドラッグして化学式を作って下さい"},
@@ -87,6 +87,37 @@ TEST(Accessibility, TheDrillNamesButtonsByTheirFacesAndImagesByWhatTheyShowNow) 
     EXPECT_EQ(accessibleOf(h.control("Image10"))->text(QAccessible::Name),
               QStringLiteral("連続正解数 1"));
     EXPECT_EQ(accessibleOf(h.control("Label13"))->text(QAccessible::Name), QStringLiteral("100"));
+}
+
+// The palette's cells, the ring's positions and the chart's letters are items of their
+// stop, not of the window: a screen reader arriving at one says the list it is in first.
+TEST(Accessibility, KeyboardItemsAreChildrenOfTheirStopAndOnlyOfIt) {
+    struct Row {
+        app::ScreenId screen;
+        const char* stop;
+        const char* items;
+        int count;
+    };
+    for (const Row& row : std::vector<Row>{{app::ScreenId::Drill, "palette", "Image3", 20},
+                                           {app::ScreenId::Drill, "ring", "Image5", 6},
+                                           {app::ScreenId::Chart, "letters", "Image2", 24}}) {
+        SCOPED_TRACE(row.stop);
+        Harness h;
+        h.startOn(row.screen);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&h.window());
+        auto* stopWidget = h.window().findChild<QWidget*>(row.stop);
+        ASSERT_NE(stopWidget, nullptr);
+        QAccessibleInterface* stop = QAccessible::queryAccessibleInterface(stopWidget);
+        ASSERT_EQ(stop->childCount(), row.count);
+        for (int n = 1; n <= row.count; ++n) {
+            QAccessibleInterface* item = accessibleOf(h.control(row.items, n));
+            EXPECT_EQ(stop->child(n - 1), item) << n;
+            EXPECT_EQ(stop->indexOfChild(item), n - 1) << n;
+            EXPECT_EQ(item->parent(), stop) << n;
+            EXPECT_EQ(window->indexOfChild(item), -1) << n;
+        }
+        EXPECT_GE(window->indexOfChild(stop), 0);
+    }
 }
 
 // A screen reader can press a picture button as the keyboard does, never a hidden one.

@@ -1,5 +1,6 @@
 #include "platform/control_widget.h"
 #include "tests/support/drill_play.h"
+#include "tests/support/keys.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -17,21 +18,6 @@ std::string focusName(Harness& h) {
     if (auto* cw = dynamic_cast<platform::ControlWidget*>(w); cw && cw->control())
         return cw->control()->displayName().toStdString();
     return w ? w->objectName().toStdString() : "none";
-}
-
-// Keys go to the window, as the keyboard sends them: to whatever has the focus there. A
-// keyboard types into the active window, and only there does the focus move with events.
-void press(Harness& h, const QString& keys) {
-    for (const QString& name : keys.split(' ', Qt::SkipEmptyParts)) {
-        if (QApplication::activeWindow() != &h.window()) {
-            h.window().activateWindow();
-            QCoreApplication::processEvents();
-        }
-        const QKeySequence sequence(name);
-        const QKeyCombination combination = sequence[0];
-        QTest::keyClick(h.window().windowHandle(), combination.key(),
-                        combination.keyboardModifiers());
-    }
 }
 
 // The palette cells that show a picture: the lit ones.

@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "core/text_reader.h"
+#include "platform/accessibility.h"
 
 using platform::Event;
 using platform::EventArgs;
@@ -35,6 +36,10 @@ void 系統図::Image2_Click(int Index) {
     Frame1.setCaption(compoundNames.at(Index));
     Frame1.setVisible(true);
     Image4.setVisible(true);
+    // The panel opens where the focus is not: its compound is said, with its letter.
+    platform::announce(
+        Frame1.widget(),
+        QStringLiteral("%1 %2").arg(QChar(u'A' + Index - 1)).arg(compoundNames.at(Index)));
 }
 
 void 系統図::ClosePanel() {

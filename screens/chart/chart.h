@@ -2,6 +2,7 @@
 
 #include "app/screen.h"
 #include "core/content_layout.h"
+#include "platform/focus_frame.h"
 #include "platform/keyboard_stop.h"
 
 #include <array>
@@ -33,5 +34,6 @@ private:
     void MoveKeyLetter(int letter);
     void ShowKeyLetter(bool shown);
     platform::KeyboardStop* letterStop = nullptr;
+    platform::FocusFrame* letterFrame = nullptr;
     int keyLetter = 1;
 };

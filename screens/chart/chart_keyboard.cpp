@@ -22,6 +22,9 @@ void 系統図::wireKeyboard() {
     letterStop = new platform::KeyboardStop(
         screen, QAccessible::List, QStringLiteral("化合物（Ａ～Ｘ）"), 135, 195, 13500, 5985);
     letterStop->setObjectName(QStringLiteral("letters"));
+    for (int n = 1; n <= content::compoundCount; ++n)
+        platform::setKeyboardItemOf(letterStop, letters(n));
+    letterFrame = new platform::FocusFrame(&screen.window());
     letterStop->followInTabOrder(screen.button("Command1").widget());
     letterStop->onFocusIn = [this] { ShowKeyLetter(true); };
     letterStop->onFocusOut = [this] { ShowKeyLetter(false); };
@@ -59,9 +62,15 @@ void 系統図::MoveKeyLetter(int letter) {
     ShowKeyLetter(true);
 }
 
-// The focused letter's zone draws the light frame of an image's border.
+// The focused letter's zone draws the light frame of an image's border, as before; but
+// each letter sits in a box with a white outline of its own that hides that frame, so the
+// letter is also ringed outside its box, in yellow.
 void 系統図::ShowKeyLetter(bool shown) {
     platform::Image& zone = form().images("Image2")(keyLetter);
     zone.setBorderStyle(shown ? 1 : 0);
+    if (shown)
+        letterFrame->ring(zone.widget()->geometry());
+    else
+        letterFrame->hide();
     platform::setKeyboardItem(shown ? zone.widget() : nullptr);
 }

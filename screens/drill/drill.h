@@ -81,6 +81,7 @@ private:
     bool verdictRunning() const;
     void ShowMessage(const QString& text);
     void HideMessage();
+    void ShowScore();
 
     // Picking a group up from the palette, by the pointer or by the keyboard.
     void TakeGroup(int group);
@@ -149,6 +150,9 @@ private:
     void wireKeyboardPath();
     void nameForScreenReaders();
     QString RingPositionName(int position) const;
+    static QString MessageWords(const QString& message);
+    QString ScoreWords() const;
+    void SayScore();
     bool PaletteKey(int key);
     bool RingKey(int key);
     void PaletteFocusIn();
@@ -161,6 +165,7 @@ private:
     void PickUpKeyGroup();
     void PlaceKeyGroup();
     void PutBackKeyGroup();
+    QString PutBackWords() const;
     void LeaveKeyPreview();
     void ShowKeyboardFocusAgain();
 

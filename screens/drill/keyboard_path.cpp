@@ -114,10 +114,12 @@ bool ドリル::RingKey(int key) {
     } else if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
         if (keyCarrying)
             return true;
-        // 基削除 on the focused position; the focus stays there.
+        // 基削除 on the focused position; the focus stays there, and what the position
+        // holds now is said, as the focus is not moving to say it.
         selectedPosition = static_cast<std::int16_t>(k);
         Command2_Click();
         ShowKeyRingPosition();
+        platform::announce(ringStop, RingPositionName(k));
     } else if (key == Qt::Key_Escape && keyCarrying) {
         PutBackKeyGroup();
         paletteStop->setFocus(Qt::OtherFocusReason);
@@ -165,19 +167,26 @@ void ドリル::LeaveKeyPreview() {
 void ドリル::PlaceKeyGroup() {
     const int k = keyRingPosition;
     keyPreviewPosition = 0;
-    if (Image5(k).visible())
+    const bool placed = Image5(k).visible();
+    if (placed)
         Image5_DragDrop(k, &Image3(dragGroup), 0, 0);
     else
         Image3(dragGroup).clearPicture();
     keyCarrying = false;
     platform::nameChanged(Image5(k).widget());
     paletteStop->setFocus(Qt::OtherFocusReason);
+    platform::announce(ringStop, placed ? RingPositionName(k) : PutBackWords());
 }
 
 void ドリル::PutBackKeyGroup() {
     LeaveKeyPreview();
     Image3(dragGroup).clearPicture();
     keyCarrying = false;
+    platform::announce(paletteStop, PutBackWords());
+}
+
+QString ドリル::PutBackWords() const {
+    return QStringLiteral("%1 を表に戻しました").arg(content::groupFormula(dragGroup));
 }
 
 void ドリル::RingFocusIn() { ShowKeyRingPosition(); }

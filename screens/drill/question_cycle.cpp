@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "core/answer_rules.h"
+#include "platform/accessibility.h"
 
 #include <cmath>
 
@@ -42,6 +43,8 @@ void ドリル::ShowQuestion() {
     Label7.setText(QString::number(askedCount));
     Label9.setText(questionTexts.at(currentQuestion));
     Command5.setVisible(true);
+    platform::announce(Label9.widget(),
+                       QStringLiteral("第%1問 %2").arg(askedCount).arg(Label9.text()));
 }
 
 void ドリル::Command5_Click() {

@@ -1,6 +1,7 @@
 #include "screens/drill/drill.h"
 
 #include "app/program.h"
+#include "platform/accessibility.h"
 
 #include <cmath>
 
@@ -33,6 +34,14 @@ void ドリル::ShowMessage(const QString& text) {
     Label1.setText(text);
     Label1.setVisible(true);
     Label2.setVisible(true);
+    platform::announce(Label1.widget(), MessageWords(text));
+}
+
+// The score as Label13 shows it, and the screen reader hears it with the run of right
+// answers, as the streak column shows it beside.
+void ドリル::ShowScore() {
+    Label13.setText(QString::number(score));
+    platform::announce(Label13.widget(), ScoreWords());
 }
 
 void ドリル::HideMessage() {
@@ -66,11 +75,11 @@ void ドリル::Timer2_Timer() {
         return;
     Timer2.setInterval(0);
     HideMessage();
-    Label13.setText(QString::number(score));
     if (streak > 0)
         Image9(streak).setVisible(false);
     streak = 0;
     Image9(0).setVisible(true);
+    ShowScore();
     Command5.setVisible(true);
 }
 
@@ -112,13 +121,14 @@ void ドリル::Timer4_Timer() {
         return;
     HideMessage();
     Timer4.setInterval(0);
-    Label13.setText(QString::number(score));
     Image9(streak).setVisible(false);
     streak = streak + 1;
     Image9(streak).setVisible(true);
+    ShowScore();
     if (streak == streakForBonus) {
         Command5.setVisible(false);
         Image8.setVisible(true);
+        platform::announce(Image8.widget(), Image8.widget()->accessibleName());
         bonusShownAt = stampNow();
         Timer5.setInterval(tickMilliseconds);
         return;
@@ -139,7 +149,7 @@ void ドリル::Timer5_Timer() {
     Image9(5).setVisible(false);
     Image9(0).setVisible(true);
     score = score + bonusPoints;
-    Label13.setText(QString::number(score));
+    ShowScore();
     if (score < targetScore)
         NextQuestion();
     else
@@ -171,4 +181,6 @@ void ドリル::Timer6_Timer() {
     PlaySound(content::Sound::Passed);
     Command6.setVisible(true);
     drillFinished = 1;
+    platform::announce(Image11.widget(), Image11.widget()->accessibleName());
+    platform::announce(Command6.widget(), QStringLiteral("再挑戦ボタン"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/screen.h"
+#include "platform/focus_frame.h"
 #include "platform/keyboard_stop.h"
 
 #include <cstdint>
@@ -39,4 +40,5 @@ private:
     void PanelOpened();
     void PanelClosed();
     platform::KeyboardStop* panelStop = nullptr;
+    platform::FocusFrame* panelFrame = nullptr;
 };

@@ -23,6 +23,10 @@ void メニュー::wireKeyboard() {
     platform::setAccessibleName(panelStop, [this] { return Label2.text(); });
     panelStop->followInTabOrder(Command4.widget());
     panelStop->setVisible(false);
+    // The open panel with the focus in it is ringed, as a focused button is framed.
+    panelFrame = new platform::FocusFrame(&screen.window());
+    panelStop->onFocusIn = [this] { panelFrame->ring(panelStop->geometry()); };
+    panelStop->onFocusOut = [this] { panelFrame->hide(); };
     panelStop->onKey = [this](int key) {
         if (key != Qt::Key_Escape && key != Qt::Key_Return && key != Qt::Key_Enter)
             return false;
@@ -45,4 +49,5 @@ void メニュー::PanelClosed() {
     if (focused)
         Command4.widget()->setFocus(Qt::OtherFocusReason);
     panelStop->setVisible(false);
+    panelFrame->hide();
 }
