@@ -340,6 +340,16 @@ void setAccessibleName(QWidget* widget, std::function<QString()> name) {
     QObject::connect(widget, &QObject::destroyed, [widget] { nameSources().remove(widget); });
 }
 
+void forgetNameSources(const QWidget& window) {
+    for (auto it = nameSources().begin(); it != nameSources().end();) {
+        const auto* widget = qobject_cast<const QWidget*>(it.key());
+        if (widget && (widget == &window || window.isAncestorOf(widget)))
+            it = nameSources().erase(it);
+        else
+            ++it;
+    }
+}
+
 void setKeyboardItemOf(KeyboardStop* stop, Control& control) {
     QWidget* w = control.widget();
     if (!w || !stop)

@@ -20,6 +20,9 @@ void installAccessibility();
 void setAccessibleName(Control& control, const QString& name);
 void setAccessibleName(Control& control, std::function<QString()> name);
 void setAccessibleName(QWidget* widget, std::function<QString()> name);
+// The window's controls stop asking their screen for their names, as the screen is going
+// away: a name asked for while the window is hidden or taken down keeps its last words.
+void forgetNameSources(const QWidget& window);
 void nameChanged(QWidget* widget);
 
 class KeyboardStop;

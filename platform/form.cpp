@@ -144,6 +144,9 @@ void Form::shutDown() {
     for (auto& control : controls_)
         if (control->kind() == Kind::Timer)
             static_cast<Timer&>(*control).setInterval(0);
+    // Hiding the window makes screen readers ask for names, and the screen that gave
+    // them may be going away (a screen is taken down after its own part is gone).
+    forgetNameSources(*window_widget_);
     window_widget_->hide();
 }
 
