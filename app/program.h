@@ -38,7 +38,7 @@ public:
     void run(const std::function<void()>& handler) override;
 
     platform::Services& services() { return services_; }
-    変数宣言& shared() { return shared_; }
+    SharedState& shared() { return shared_; }
     Screen* loaded() const { return loaded_.get(); }
     bool ended() const { return ended_; }
     int exitCode() const { return exitCode_; }
@@ -49,7 +49,7 @@ private:
 
     platform::Services& services_;
     ScreenMaker makeScreen_;
-    変数宣言 shared_;
+    SharedState shared_;
     std::unique_ptr<Screen> loaded_;
     // Screens unloaded inside a handler live on until the next handler starts.
     std::vector<std::unique_ptr<Screen>> unloaded_;

@@ -10,7 +10,7 @@ Screen::Screen(Program& program, const platform::FormDefinition& definition)
 
 Screen::~Screen() = default;
 
-変数宣言& Screen::shared() { return program_.shared(); }
+SharedState& Screen::shared() { return program_.shared(); }
 
 const QString& Screen::AppDir() const { return program_.shared().AppDir; }
 

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-struct 変数宣言;
-
 namespace app {
+
+struct SharedState;
 
 class Program;
 
@@ -24,7 +24,7 @@ public:
 
 protected:
     Program& program() { return program_; }
-    ::変数宣言& shared();
+    SharedState& shared();
     const QString& AppDir() const;
 
 private:

@@ -82,7 +82,7 @@ bool failedWithError(benchmark::State& state, testing_support::Harness& h) {
 namespace drill {
 
 void drop(testing_support::Harness& h, int group, int position) {
-    h.drag(h.image("Image3", group), h.image("Image5", position));
+    h.drag(h.image(::drill::paletteItems, group), h.image(::drill::ringPositions, position));
 }
 
 void buildAnswer(testing_support::Harness& h) {
@@ -94,7 +94,7 @@ void buildAnswer(testing_support::Harness& h) {
 }
 
 bool judgeButtonShown(testing_support::Harness& h) {
-    return h.control<platform::PictureButton>("Command5").visible();
+    return h.control<platform::PictureButton>(::drill::judgeButton).visible();
 }
 
 bool finished(testing_support::Harness& h) { return DrillProbe(h.screen()).drillFinished() != 0; }

@@ -21,9 +21,9 @@ void ChartLookUp(benchmark::State& state) {
         return;
     flushPaint();
     constexpr int letters[2] = {1, 10};
-    const QPoint zones[2] = {h.centreOf(h.image("Image2", letters[0])),
-                             h.centreOf(h.image("Image2", letters[1]))};
-    auto& picture = h.image("Image4");
+    const QPoint zones[2] = {h.centreOf(h.image(chart::compoundLetters, letters[0])),
+                             h.centreOf(h.image(chart::compoundLetters, letters[1]))};
+    auto& picture = h.image(chart::compoundPicture);
     int step = 0;
     for (auto _ : state) {
         const int which = step++ % 2;

@@ -62,7 +62,8 @@ void PaletteHoverStep(benchmark::State& state) {
     Harness h;
     if (!startDrill(state, h))
         return;
-    const QPoint items[2] = {h.centreOf(h.image("Image3", 1)), h.centreOf(h.image("Image3", 2))};
+    const QPoint items[2] = {h.centreOf(h.image(drill::paletteItems, 1)),
+                             h.centreOf(h.image(drill::paletteItems, 2))};
     h.moveTo(items[0]);
     flushPaint();
     int step = 0;
@@ -84,11 +85,11 @@ void DropOnRing(benchmark::State& state) {
     if (!startDrill(state, h))
         return;
     constexpr int target = 2;
-    const QPoint to = h.centreOf(h.image("Image5", target));
+    const QPoint to = h.centreOf(h.image(drill::ringPositions, target));
     int step = 0;
     for (auto _ : state) {
         const int group = 1 + step++ % 2;
-        const QPoint from = h.centreOf(h.image("Image3", group));
+        const QPoint from = h.centreOf(h.image(drill::paletteItems, group));
         state.PauseTiming();
         h.moveTo(from);
         flushPaint();
@@ -122,7 +123,7 @@ void JudgementRight(benchmark::State& state) {
         bench::drill::buildAnswer(h);
         const int before = DrillProbe(h.screen()).score();
         state.ResumeTiming();
-        h.click(h.control<platform::PictureButton>("Command5"));
+        h.click(h.control<platform::PictureButton>(drill::judgeButton));
         flushPaint();
         state.PauseTiming();
         const bool right = DrillProbe(h.screen()).score() == before + 100;
@@ -154,7 +155,7 @@ void WholeDrill(benchmark::State& state) {
         const auto start = Stopwatch::now();
         while (h.screen() && !bench::drill::finished(h) && questions < 100) {
             bench::drill::buildAnswer(h);
-            h.click(h.control<platform::PictureButton>("Command5"));
+            h.click(h.control<platform::PictureButton>(drill::judgeButton));
             flushPaint();
             ++questions;
             if (!bench::drill::waitForJudgeButton(h))
@@ -165,7 +166,7 @@ void WholeDrill(benchmark::State& state) {
             return;
         const DrillProbe drill(h.screen());
         if (!bench::drill::finished(h) || drill.score() != perfectScore ||
-            !h.image("Image11").visible()) {
+            !h.image(drill::medal).visible()) {
             state.SkipWithError("the drill did not end with the medal at a perfect score");
             return;
         }

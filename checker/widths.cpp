@@ -4,7 +4,9 @@
 #include "platform/fonts.h"
 #include "platform/text_fit.h"
 #include "platform/twips.h"
+#include "screens/chart/chart_controls.h"
 #include "screens/chart/chart_definition.h"
+#include "screens/drill/drill_controls.h"
 #include "screens/drill/drill_definition.h"
 
 #include <cstring>
@@ -14,11 +16,12 @@ namespace checker {
 
 namespace {
 
-const platform::ControlDef& controlOf(const platform::FormDefinition& form, const char* name) {
+const platform::ControlDef& controlOf(const platform::FormDefinition& form,
+                                      platform::ControlRef id) {
     for (const platform::ControlDef& def : form.controls)
-        if (std::strcmp(def.name, name) == 0)
+        if (std::strcmp(def.id.name, id.name) == 0)
             return def;
-    throw std::logic_error(std::string("no control ") + name);
+    throw std::logic_error(std::string("no control ") + id.name);
 }
 
 // A warning quotes the start of a long text, enough to find it in the file.
@@ -34,14 +37,16 @@ QFont fontOf(const platform::ControlDef& def) {
 } // namespace
 
 bool questionFitsItsBar(const QString& text) {
-    const platform::ControlDef& bar = controlOf(drillDefinition(), "Label9");
+    const platform::ControlDef& bar =
+        controlOf(screens::drillDefinition(), screens::drill::questionText);
     return platform::labelShowsWhole(
         fontOf(bar), QSize(platform::toPixels(bar.width), platform::toPixels(bar.height)),
         bar.align, text);
 }
 
 bool nameFitsThePanelCaption(const QString& name) {
-    const platform::ControlDef& panel = controlOf(chartDefinition(), "Frame1");
+    const platform::ControlDef& panel =
+        controlOf(screens::chartDefinition(), screens::chart::compoundPanel);
     return platform::frameCaptionShowsWhole(fontOf(panel), platform::toPixels(panel.width), name);
 }
 

@@ -2,8 +2,8 @@
 
 #include "core/paths.h"
 #include "core/picture.h"
-#include "platform/picture_scale.h"
 #include "core/runtime_error.h"
+#include "platform/picture_scale.h"
 
 #include <QFileInfo>
 

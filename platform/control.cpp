@@ -1,8 +1,8 @@
 #include "platform/controls.h"
 
+#include "core/runtime_error.h"
 #include "platform/control_widget.h"
 #include "platform/form.h"
-#include "core/runtime_error.h"
 #include "platform/twips.h"
 
 #include <QTimer>
@@ -10,9 +10,9 @@
 namespace platform {
 
 Control::Control(Form& form, const ControlDef& def)
-    : form_(form), kind_(def.kind), name_(QString::fromUtf8(def.name)), index_(def.index),
-      left_(def.left), top_(def.top), width_(def.width), height_(def.height), visible_(def.visible),
-      dragIcon_(def.dragIcon) {}
+    : form_(form), kind_(def.id.kind), id_(def.id), name_(QString::fromUtf8(def.id.name)),
+      index_(def.index), left_(def.left), top_(def.top), width_(def.width), height_(def.height),
+      visible_(def.visible), dragIcon_(def.dragIcon) {}
 
 Control::~Control() {
     if (widget_) {
@@ -23,6 +23,10 @@ Control::~Control() {
 
 QString Control::displayName() const {
     return index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_);
+}
+
+bool Control::is(ControlRef id) const {
+    return id.name && kind_ == id.kind && id_.array == id.array && name_ == QLatin1String(id.name);
 }
 
 QWidget* Control::widget() const { return widget_.data(); }

@@ -32,6 +32,9 @@ public:
     Kind kind() const { return kind_; }
     const QString& name() const { return name_; }
     int index() const { return index_; }
+    // The id the screen's table gives this control, or its array.
+    ControlRef id() const { return id_; }
+    bool is(ControlRef id) const;
     // "Image5(3)" or "Label1", for messages and tests.
     QString displayName() const;
 
@@ -66,6 +69,7 @@ private:
 
     Form& form_;
     Kind kind_;
+    ControlRef id_;
     QString name_;
     int index_;
     double left_, top_, width_, height_;
@@ -170,5 +174,14 @@ public:
 private:
     QString fileName_;
 };
+
+// The class that draws each kind, for typed access through a control's id.
+template <Kind K> struct ControlOf;
+template <> struct ControlOf<Kind::Label> { using type = Label; };
+template <> struct ControlOf<Kind::Image> { using type = Image; };
+template <> struct ControlOf<Kind::PictureButton> { using type = PictureButton; };
+template <> struct ControlOf<Kind::Frame> { using type = Frame; };
+template <> struct ControlOf<Kind::Timer> { using type = Timer; };
+template <> struct ControlOf<Kind::MediaPlayer> { using type = MediaPlayer; };
 
 } // namespace platform

@@ -14,11 +14,40 @@ struct FontDef {
     bool bold = true;
 };
 
+// A control as the code names it. The kind is part of the type, so a member or a handler
+// can only be bound to a control of that kind, and a misspelt role does not compile. The
+// name is the one the layout table gives the control, and is the form's own business.
+template <Kind K> struct ControlId { const char* name; };
+// A control array: its members share the name and differ by index.
+template <Kind K> struct ArrayId { const char* name; };
+// The id types a screen's list of controls is written with.
+namespace ids {
+using LabelId = ControlId<Kind::Label>;
+using ImageId = ControlId<Kind::Image>;
+using ButtonId = ControlId<Kind::PictureButton>;
+using FrameId = ControlId<Kind::Frame>;
+using TimerId = ControlId<Kind::Timer>;
+using MediaPlayerId = ControlId<Kind::MediaPlayer>;
+using ImagesId = ArrayId<Kind::Image>;
+} // namespace ids
+using namespace ids;
+
+// Any control or control array, as a table row and the wiring name it; an empty name is
+// no control.
+struct ControlRef {
+    Kind kind = Kind::Label;
+    const char* name = nullptr;
+    bool array = false;
+
+    constexpr ControlRef() = default;
+    template <Kind K> constexpr ControlRef(ControlId<K> id) : kind(K), name(id.name) {}
+    template <Kind K> constexpr ControlRef(ArrayId<K> id) : kind(K), name(id.name), array(true) {}
+};
+
 // One row of a screen's control table. Positions and sizes are twips; a member of a
 // control array has an index >= 0.
 struct ControlDef {
-    Kind kind;
-    const char* name;
+    ControlRef id;
     int index = -1;
     double left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
@@ -31,7 +60,7 @@ struct ControlDef {
     bool stretch = false;
     const char* dragIcon = nullptr;
     const char* tip = nullptr;
-    const char* container = nullptr; // the frame that holds this control
+    ControlRef container = {}; // the frame that holds this control
 };
 
 struct WindowDef {
@@ -39,7 +68,7 @@ struct WindowDef {
     double clientWidth, clientHeight; // twips
     QRgb backColor = 0x000000;
     const char* icon = ":/icon.ico";
-    const char* focus = nullptr; // the control that has the focus when first shown
+    ControlRef focus = {}; // the control that has the focus when first shown
 };
 
 // A screen's whole fixed layout. Controls are listed front to back among labels and
@@ -48,7 +77,7 @@ struct WindowDef {
 struct FormDefinition {
     WindowDef window;
     std::vector<ControlDef> controls;
-    std::vector<const char*> tabOrder;
+    std::vector<ControlRef> tabOrder;
 };
 
 } // namespace platform

@@ -1,10 +1,10 @@
 #include "platform/form.h"
 
 #include "core/picture.h"
+#include "core/runtime_error.h"
 #include "platform/accessibility.h"
 #include "platform/control_widget.h"
 #include "platform/drag_picture.h"
-#include "core/runtime_error.h"
 #include "platform/twips.h"
 #include "platform/window_placement.h"
 
@@ -65,14 +65,14 @@ void Form::build(const FormDefinition& definition) {
 
     auto create = [&](const ControlDef& def) {
         QWidget* parent = &win;
-        if (def.container) {
-            Control* holder = find(QString::fromUtf8(def.container));
+        if (def.container.name) {
+            Control* holder = find(def.container);
             if (!holder || !holder->widget())
-                throw std::logic_error(std::string("no container ") + def.container);
+                throw std::logic_error(std::string("no container ") + def.container.name);
             parent = holder->widget();
         }
         std::unique_ptr<Control> control;
-        switch (def.kind) {
+        switch (def.id.kind) {
         case Kind::Label:
             control = std::make_unique<Label>(*this, def, parent);
             break;
@@ -94,7 +94,7 @@ void Form::build(const FormDefinition& definition) {
         }
         if (control->widget())
             control->widget()->raise();
-        if (def.kind == Kind::Image && def.index >= 0) {
+        if (def.id.array) {
             auto& array = imageArrays_[control->name()];
             if (!array)
                 array = std::make_unique<ControlArray<Image>>(control->name());
@@ -106,20 +106,20 @@ void Form::build(const FormDefinition& definition) {
     // front of the ones after it. Contained controls wait for their container.
     const auto& rows = definition.controls;
     for (auto it = rows.rbegin(); it != rows.rend(); ++it)
-        if (!it->container)
+        if (!it->container.name)
             create(*it);
     for (auto it = rows.rbegin(); it != rows.rend(); ++it)
-        if (it->container)
+        if (it->container.name)
             create(*it);
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
         if (holdsOthers((*it)->kind()) && (*it)->widget())
             (*it)->widget()->raise();
 
     QWidget* previous = nullptr;
-    for (const char* name : definition.tabOrder) {
-        Control* control = find(QString::fromUtf8(name));
+    for (ControlRef id : definition.tabOrder) {
+        Control* control = find(id);
         if (!control || !control->widget())
-            throw std::logic_error(std::string("tab order names ") + name);
+            throw std::logic_error(std::string("tab order names ") + id.name);
         if (previous)
             QWidget::setTabOrder(previous, control->widget());
         previous = control->widget();
@@ -131,9 +131,8 @@ void Form::show() {
     placeWindow(win);
     win.show();
     win.windowHandle()->installEventFilter(&win);
-    if (focus_)
-        if (Control* control = find(QString::fromUtf8(focus_)); control && control->widget())
-            control->widget()->setFocus(Qt::OtherFocusReason);
+    if (Control* control = find(focus_); control && control->widget())
+        control->widget()->setFocus(Qt::OtherFocusReason);
 }
 
 void Form::shutDown() {
@@ -150,44 +149,57 @@ void Form::shutDown() {
     window_widget_->hide();
 }
 
-Control* Form::find(const QString& name, int index) const {
+Control* Form::findNamed(const QString& name, int index) const {
     for (auto& control : controls_)
         if (control->name() == name && control->index() == index)
             return control.get();
     return nullptr;
 }
 
-template <typename T> T& Form::typed(const char* name, Kind kind) {
-    Control* control = find(QString::fromUtf8(name));
-    if (!control || control->kind() != kind)
-        throw std::logic_error(std::string("the screen has no such control: ") + name);
-    return static_cast<T&>(*control);
+Control* Form::find(ControlRef id, int index) const {
+    Control* control = id.name ? findNamed(QString::fromUtf8(id.name), index) : nullptr;
+    return control && control->kind() == id.kind ? control : nullptr;
 }
 
-Label& Form::label(const char* name) { return typed<Label>(name, Kind::Label); }
-Image& Form::image(const char* name) { return typed<Image>(name, Kind::Image); }
-PictureButton& Form::button(const char* name) {
-    return typed<PictureButton>(name, Kind::PictureButton);
-}
-Frame& Form::frame(const char* name) { return typed<Frame>(name, Kind::Frame); }
-Timer& Form::timer(const char* name) { return typed<Timer>(name, Kind::Timer); }
-MediaPlayer& Form::mediaPlayer(const char* name) {
-    return typed<MediaPlayer>(name, Kind::MediaPlayer);
+bool Form::defines(ControlRef id) const {
+    if (id.array)
+        return id.kind == Kind::Image && imageArrays_.count(QString::fromUtf8(id.name)) != 0;
+    return find(id) != nullptr;
 }
 
-ControlArray<Image>& Form::images(const char* name) {
-    auto it = imageArrays_.find(QString::fromUtf8(name));
-    if (it == imageArrays_.end())
-        throw std::logic_error(std::string("the screen has no such control array: ") + name);
-    return *it->second;
+void Form::require(ControlRef id) const {
+    if (!defines(id))
+        throw std::logic_error(std::string("the screen has no such control") +
+                               (id.array ? " array: " : ": ") + (id.name ? id.name : "(none)"));
 }
 
-void Form::on(const char* control, Event event, Handler handler) {
-    handlers_[{QString::fromUtf8(control), event}] = std::move(handler);
+Control& Form::single(ControlRef id) const {
+    require(id);
+    return *find(id);
 }
 
-void Form::onClick(const char* control, std::function<void()> handler) {
+ControlArray<Image>& Form::get(ImagesId id) {
+    require(id);
+    return *imageArrays_.at(QString::fromUtf8(id.name));
+}
+
+void Form::on(ControlRef control, Event event, Handler handler) {
+    require(control);
+    wire(QString::fromUtf8(control.name), event, std::move(handler));
+}
+
+void Form::on(WindowId, Event event, Handler handler) { wire({}, event, std::move(handler)); }
+
+void Form::wire(const QString& name, Event event, Handler handler) {
+    handlers_[{name, event}] = std::move(handler);
+}
+
+void Form::onClick(ControlRef control, std::function<void()> handler) {
     on(control, Event::Click, [handler = std::move(handler)](const EventArgs&) { handler(); });
+}
+
+void Form::onClick(WindowId window, std::function<void()> handler) {
+    on(window, Event::Click, [handler = std::move(handler)](const EventArgs&) { handler(); });
 }
 
 void Form::report(const RuntimeError& error) {
@@ -197,8 +209,8 @@ void Form::report(const RuntimeError& error) {
 void Form::fire(Control* control, Event event, EventArgs args) {
     if (shutDown_)
         return;
-    const QString name = control ? control->name() : QString::fromUtf8(windowName);
-    auto it = handlers_.find({name, event});
+    // The window's own handlers are wired under no name.
+    auto it = handlers_.find({control ? control->name() : QString(), event});
     if (it == handlers_.end())
         return;
     args.index = control ? control->index() : -1;

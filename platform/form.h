@@ -37,14 +37,15 @@ struct EventArgs {
 
 using Handler = std::function<void(const EventArgs&)>;
 
+// The window itself, as the wiring names it for its own events.
+struct WindowId {};
+inline constexpr WindowId formWindow{};
+
 // A screen's window with its controls, built afresh from the screen's definition. It
 // delivers pointer, key and timer events to the handlers wired with on(), each through
 // the program's dispatch, and carries out manual drag and drop.
 class Form {
 public:
-    // The name under which handlers of the window itself are wired.
-    static constexpr const char* windowName = "Form";
-
     Form(const FormDefinition& definition, Services& services, EventDispatch& dispatch);
     ~Form();
     Form(const Form&) = delete;
@@ -59,19 +60,23 @@ public:
     void shutDown();
     std::function<void()> onCloseBox;
 
-    Label& label(const char* name);
-    Image& image(const char* name);
-    PictureButton& button(const char* name);
-    Frame& frame(const char* name);
-    Timer& timer(const char* name);
-    MediaPlayer& mediaPlayer(const char* name);
-    ControlArray<Image>& images(const char* name);
-    Control* find(const QString& name, int index = -1) const;
+    // A control, or a control array, the screen's table defines; asking for one it does
+    // not define is a fault of the screen, reported when the screen is built.
+    template <Kind K> typename ControlOf<K>::type& get(ControlId<K> id) {
+        return static_cast<typename ControlOf<K>::type&>(single(id));
+    }
+    ControlArray<Image>& get(ImagesId id);
+    // A control or a member of an array, or nullptr.
+    Control* find(ControlRef id, int index = -1) const;
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
-    void on(const char* control, Event event, Handler handler);
+    // Wiring a handler to a control the table does not define throws: such a handler
+    // would never fire.
+    void on(ControlRef control, Event event, Handler handler);
+    void on(WindowId, Event event, Handler handler);
     // A click handler that needs none of the event's arguments.
-    void onClick(const char* control, std::function<void()> handler);
+    void onClick(ControlRef control, std::function<void()> handler);
+    void onClick(WindowId, std::function<void()> handler);
     // Ends the program with a run-time error met outside any handler, as a handler's would.
     void report(const RuntimeError& error);
 
@@ -97,7 +102,11 @@ public:
 
 private:
     void build(const FormDefinition& definition);
-    template <typename T> T& typed(const char* name, Kind kind);
+    Control* findNamed(const QString& name, int index = -1) const;
+    bool defines(ControlRef id) const;
+    void require(ControlRef id) const;
+    Control& single(ControlRef id) const;
+    void wire(const QString& name, Event event, Handler handler);
     void fire(Control* control, Event event, EventArgs args);
     Control* controlAt(const QPoint& windowPosition) const;
     EventArgs pointerArgs(Control* control, const QMouseEvent& event) const;
@@ -110,7 +119,7 @@ private:
     Services& services_;
     EventDispatch& dispatch_;
     std::unique_ptr<FormWindow> window_widget_;
-    const char* focus_ = nullptr;
+    ControlRef focus_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<QString, std::unique_ptr<ControlArray<Image>>> imageArrays_;
     std::map<std::pair<QString, Event>, Handler> handlers_;
@@ -122,7 +131,7 @@ private:
     Control* pressed_ = nullptr;
     bool pressedOnWindow_ = false;
     Control* dragSource_ = nullptr;
-    Control* dragUnder_ = nullptr; // the frontmost control under the dragging pointer
+    Control* dragUnder_ = nullptr;             // the frontmost control under the dragging pointer
     std::unique_ptr<DragPicture> dragPicture_; // where the platform draws no picture cursor
     bool shutDown_ = false;
 

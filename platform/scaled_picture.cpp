@@ -1,7 +1,7 @@
 #include "platform/scaled_picture.h"
 
-#include "platform/companion.h"
 #include "core/picture.h"
+#include "platform/companion.h"
 #include "platform/picture_scale.h"
 
 #include <QFileInfo>

@@ -29,8 +29,9 @@ EM_JS(void, kavelo_present_screen, (int width, int height, const char* title), {
 
 EM_JS(void, kavelo_play_sound, (const char* bytes, int size, int failed), {
     globalThis.kaveloPage.playSound(HEAPU8.slice(bytes, bytes + size).buffer)
-        .then(function() { _kavelo_web_forget(failed); },
-              function() { _kavelo_web_callback(failed); });
+        .then(
+            function() { _kavelo_web_forget(failed); },
+            function() { _kavelo_web_callback(failed); });
 });
 
 EM_JS(void, kavelo_show_ended, (int code), { globalThis.kaveloPage.showEnded(code); });

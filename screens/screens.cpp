@@ -11,11 +11,11 @@ namespace screens {
 std::unique_ptr<app::Screen> make(app::Program& program, app::ScreenId screen) {
     switch (screen) {
     case app::ScreenId::Menu:
-        return std::make_unique<メニュー>(program);
+        return std::make_unique<MenuScreen>(program);
     case app::ScreenId::Drill:
-        return std::make_unique<ドリル>(program);
+        return std::make_unique<DrillScreen>(program);
     case app::ScreenId::Chart:
-        return std::make_unique<系統図>(program);
+        return std::make_unique<ChartScreen>(program);
     }
     throw std::logic_error("unknown screen");
 }

@@ -19,10 +19,10 @@ QAccessibleInterface* accessibleOf(platform::Control& control) {
 // whatever takes the focus has a name and a role; labels give their text through the text
 // interface; the decoration is not among the window's children.
 TEST(Accessibility, EveryScreenReadsItsControlsByRoleAndNameAndLeavesDecorationOut) {
-    const std::vector<std::tuple<app::ScreenId, const char*, const char*, int>> screens{
-        {app::ScreenId::Menu, "メニュー", "Image2", 4},
-        {app::ScreenId::Drill, "ドリル", "Image2", 6},
-        {app::ScreenId::Chart, "系統図", "Label1", 2}};
+    const std::vector<std::tuple<app::ScreenId, const char*, platform::ControlRef, int>> screens{
+        {app::ScreenId::Menu, "メニュー", menu::benzeneModel, 4},
+        {app::ScreenId::Drill, "ドリル", drill::paletteTable, 6},
+        {app::ScreenId::Chart, "系統図", chart::instructionBar, 2}};
     for (const auto& [id, caption, decoration, buttons] : screens) {
         SCOPED_TRACE(caption);
         Harness h;
@@ -55,38 +55,40 @@ TEST(Accessibility, TheDrillNamesButtonsByTheirFacesAndImagesByWhatTheyShowNow) 
     DrillHarness h;
     h.startDrill(); // OH alone answers every question
     struct Row {
-        const char* control;
+        platform::ControlRef control;
         int index;
         QAccessible::Role role;
         const char* name;
     };
     const std::vector<Row> rows{
-        {"Command4", -1, QAccessible::Button, "戻る"},
-        {"Command5", -1, QAccessible::Button, "判定"},
-        {"Command6", -1, QAccessible::Button, "再挑戦"},
-        {"Image3", 14, QAccessible::ListItem, "NH3+Cl−"},
-        {"Image3", 3, QAccessible::ListItem, "CH(CH3)2"},
-        {"Image5", 4, QAccessible::ListItem, "位置4 空き"},
-        {"Image10", -1, QAccessible::Graphic, "連続正解数 0"},
-        {"Image11", -1, QAccessible::Graphic, "金メダル"},
-        {"Label4", -1, QAccessible::StaticText, "官能基をドラッグして化学式を作って下さい"},
-        {"Label6", -1, QAccessible::StaticText, "第"},
+        {drill::backButton, -1, QAccessible::Button, "戻る"},
+        {drill::judgeButton, -1, QAccessible::Button, "判定"},
+        {drill::tryAgainButton, -1, QAccessible::Button, "再挑戦"},
+        {drill::paletteItems, 14, QAccessible::ListItem, "NH3+Cl−"},
+        {drill::paletteItems, 3, QAccessible::ListItem, "CH(CH3)2"},
+        {drill::ringPositions, 4, QAccessible::ListItem, "位置4 空き"},
+        {drill::streakColumn, -1, QAccessible::Graphic, "連続正解数 0"},
+        {drill::medal, -1, QAccessible::Graphic, "金メダル"},
+        {drill::instructionText, -1, QAccessible::StaticText,
+         "官能基をドラッグして化学式を作って下さい"},
+        {drill::ordinalPrefix, -1, QAccessible::StaticText, "第"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.control);
+        SCOPED_TRACE(row.control.name);
         QAccessibleInterface* a = accessibleOf(h.control(row.control, row.index));
         EXPECT_EQ(a->role(), row.role);
         EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(row.name));
     }
     h.place(8, 1);
-    EXPECT_EQ(accessibleOf(h.image("Image5", 1))->text(QAccessible::Name),
+    EXPECT_EQ(accessibleOf(h.image(drill::ringPositions, 1))->text(QAccessible::Name),
               QStringLiteral("位置1 COOH"));
     h.place(18, 1);
     h.judge();
     ASSERT_TRUE(h.timers.advanceUntil([&] { return h.drill().streak() == 1; }));
-    EXPECT_EQ(accessibleOf(h.control("Image10"))->text(QAccessible::Name),
+    EXPECT_EQ(accessibleOf(h.control(drill::streakColumn))->text(QAccessible::Name),
               QStringLiteral("連続正解数 1"));
-    EXPECT_EQ(accessibleOf(h.control("Label13"))->text(QAccessible::Name), QStringLiteral("100"));
+    EXPECT_EQ(accessibleOf(h.control(drill::scoreLabel))->text(QAccessible::Name),
+              QStringLiteral("100"));
 }
 
 // The palette's cells, the ring's positions and the chart's letters are items of their
@@ -95,12 +97,13 @@ TEST(Accessibility, KeyboardItemsAreChildrenOfTheirStopAndOnlyOfIt) {
     struct Row {
         app::ScreenId screen;
         const char* stop;
-        const char* items;
+        platform::ControlRef items;
         int count;
     };
-    for (const Row& row : std::vector<Row>{{app::ScreenId::Drill, "palette", "Image3", 20},
-                                           {app::ScreenId::Drill, "ring", "Image5", 6},
-                                           {app::ScreenId::Chart, "letters", "Image2", 24}}) {
+    for (const Row& row :
+         std::vector<Row>{{app::ScreenId::Drill, "palette", drill::paletteItems, 20},
+                          {app::ScreenId::Drill, "ring", drill::ringPositions, 6},
+                          {app::ScreenId::Chart, "letters", chart::compoundLetters, 24}}) {
         SCOPED_TRACE(row.stop);
         Harness h;
         h.startOn(row.screen);
@@ -125,13 +128,14 @@ TEST(Accessibility, ThePressActionOfAPictureButtonClicksItOnlyWhileItIsShown) {
     DrillHarness h;
     h.startDrill();
     h.place(20, 1);
-    QAccessibleActionInterface* judge = accessibleOf(h.control("Command5"))->actionInterface();
+    QAccessibleActionInterface* judge =
+        accessibleOf(h.control(drill::judgeButton))->actionInterface();
     ASSERT_NE(judge, nullptr);
     ASSERT_TRUE(judge->actionNames().contains(QAccessibleActionInterface::pressAction()));
     judge->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(h.label("Label1").text(), QStringLiteral("化学式に誤りがあります"));
+    EXPECT_EQ(h.label(drill::messageText).text(), QStringLiteral("化学式に誤りがあります"));
     const int score = h.drill().score();
-    accessibleOf(h.control("Command6"))
+    accessibleOf(h.control(drill::tryAgainButton))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(h.drill().score(), score);

@@ -27,7 +27,7 @@ static QString names(int count, const QString& prefix = QStringLiteral("化合�
 }
 
 static QString panel(Harness& h) { // the open panel's caption
-    auto& frame = h.control<platform::Frame>("Frame1");
+    auto& frame = h.control<platform::Frame>(chart::compoundPanel);
     return frame.widget()->isVisible() ? frame.caption() : QStringLiteral("closed");
 }
 
@@ -39,24 +39,26 @@ TEST(ChartScreen, ALetterShowsItsNameAndItsCentredPictureInPlaceAndEveryClosingC
                                 {24, 100, 150, {937.5, -82.5}, "化合物24"},
                                 {1, 100, 60, {937.5, 592.5}, "化合物1"}};
     h.startOn(app::ScreenId::Chart);
-    QWidget* frame = h.control("Frame1").widget();
+    QWidget* frame = h.control(chart::compoundPanel).widget();
     const QRect area = frame->geometry();
-    platform::Image& picture = h.image("Image4");
+    platform::Image& picture = h.image(chart::compoundPicture);
     for (const auto& [k, w, ht, at, caption] : rows) {
         SCOPED_TRACE(k);
         h.content.writeBytes(QStringLiteral("化合物/b(%1).gif").arg(k), gif(w, ht));
-        h.click(h.image("Image2", k));
+        h.click(h.image(chart::compoundLetters, k));
         const QSize seen = picture.widget()->isVisible() ? picture.widget()->size() : QSize();
         EXPECT_EQ(std::tuple(panel(h), seen, picture.left(), picture.top(), frame->geometry()),
                   std::tuple(QString::fromUtf8(caption), QSize(w, ht), at.x(), at.y(), area));
     }
-    const QPoint g = h.centreOf(h.image("Image2", 7)), benzene = h.centreOf(h.image("Image3"));
+    const QPoint g = h.centreOf(h.image(chart::compoundLetters, 7)),
+                 benzene = h.centreOf(h.image(chart::benzeneBox));
     for (QPoint p : {g, benzene})
         EXPECT_TRUE(frame->isAncestorOf(h.window().childAt(p)) || h.window().childAt(p) == frame);
     // In window pixels: (4, 300) is the form, (20, 160) the chart, (86, 460) the bar.
-    for (QPoint p : {h.pointIn(h.control("Frame1"), {4, 60}), h.centreOf(picture), QPoint(4, 300),
-                     QPoint(20, 160), QPoint(86, 460), h.centreOf(h.label("Label2")), g, benzene}) {
-        h.click(h.image("Image2", 1));
+    for (QPoint p : {h.pointIn(h.control(chart::compoundPanel), {4, 60}), h.centreOf(picture),
+                     QPoint(4, 300), QPoint(20, 160), QPoint(86, 460),
+                     h.centreOf(h.label(chart::instructionText)), g, benzene}) {
+        h.click(h.image(chart::compoundLetters, 1));
         h.clickAt(p);
         EXPECT_EQ(panel(h), "closed") << p.x() << ',' << p.y();
     }
@@ -72,7 +74,7 @@ TEST(ChartScreen, AMissingOrShortNameFileOrAMissingPictureEndsTheProgram) {
         count < 0 ? h.content.remove(file) : h.content.write(file, names(count));
         h.startOn(app::ScreenId::Chart);
         if (click)
-            h.click(h.image("Image2", click));
+            h.click(h.image(chart::compoundLetters, click));
         EXPECT_EQ(h.lastError() ? h.lastError()->number() : 0, error);
         EXPECT_TRUE(h.errors.errors.size() == 1 && h.process.exitCode == 1 && !h.screen());
     }
@@ -82,7 +84,7 @@ TEST(ChartScreen, FromTheMenuItsZonesSitOnTheLetterBoxesAndEachVisitReadsTheName
     Harness h;
     h.content.write("化合物/名前.txt", names(24, "旧"));
     h.start();
-    h.click(h.control("Command2"));
+    h.click(h.control(chart::backButton));
     const QImage grab = h.window().grab().toImage();
     auto whiteShare = [&](const QRect& r) { // along r's edge
         int white = 0, all = 0;
@@ -93,20 +95,21 @@ TEST(ChartScreen, FromTheMenuItsZonesSitOnTheLetterBoxesAndEachVisitReadsTheName
         return double(white) / all;
     };
     for (int k = 0; k <= 24; ++k) { // the box's white line runs along the edge, black inside it
-        QWidget* zone = (k ? h.image("Image2", k) : h.image("Image3")).widget();
+        QWidget* zone =
+            (k ? h.image(chart::compoundLetters, k) : h.image(chart::benzeneBox)).widget();
         const QRect r(zone->mapTo(&h.window(), QPoint(0, 0)), zone->size());
         EXPECT_GT(whiteShare(r) - whiteShare(r.adjusted(1, 1, -1, -1)), 0.9) << k;
         EXPECT_EQ(zone->toolTip(), k ? QString() : QStringLiteral("ベンゼン")) << k;
     }
-    h.click(h.image("Image2", 3));
+    h.click(h.image(chart::compoundLetters, 3));
     EXPECT_EQ(panel(h), QStringLiteral("旧3"));
     h.content.write("化合物/名前.txt", names(24, "新"));
-    h.click(h.control("Command2")); // back to the menu, and on to the chart again
-    h.click(h.control("Command2"));
+    h.click(h.control(chart::backButton)); // back to the menu, and on to the chart again
+    h.click(h.control(chart::backButton));
     EXPECT_EQ(panel(h), "closed");
-    h.click(h.image("Image2", 3));
+    h.click(h.image(chart::compoundLetters, 3));
     EXPECT_EQ(panel(h), QStringLiteral("新3"));
-    h.click(h.control("Command1"));
+    h.click(h.control(chart::quitButton));
     EXPECT_TRUE(h.process.exited && h.process.exitCode == 0 && h.errors.errors.empty());
 }
 
@@ -117,7 +120,7 @@ TEST(ChartScreen, NoDefaultPictureCoversItsCompoundsName) {
     Harness h;
     h.startOn(app::ScreenId::Chart);
     for (int k = 1; k <= content::compoundCount; ++k) {
-        h.click(h.image("Image2", k));
+        h.click(h.image(chart::compoundLetters, k));
         const testing_support::CaptionView view = testing_support::captionView(h);
         EXPECT_EQ(view.rowsCovered, 0) << k;
         EXPECT_GT(view.inkRows, platform::toPixels(content::compoundCaptionStrip)) << k;
@@ -136,7 +139,7 @@ TEST(ChartScreen, ThePictureAllowedTallestLeavesEvenABracketedNameWhole) {
         h.content.writeBytes("化合物/b(5).gif", gif(100, height));
         h.content.remove("化合物/b(5)@2x.gif");
         h.startOn(app::ScreenId::Chart);
-        h.click(h.image("Image2", 5));
+        h.click(h.image(chart::compoundLetters, 5));
         const testing_support::CaptionView view = testing_support::captionView(h);
         EXPECT_EQ(view.rowsCovered > 0, covered);
         EXPECT_LE(platform::toTwips(view.inkRows), content::compoundCaptionTextBottom);

@@ -86,7 +86,8 @@ TEST(CheckerCompanions, EachIsReadAsAFinerDisplayReadsItAndAMissingOneIsNamed) {
          "W 化合物/b(3)@2x.gif 2 倍の絵が元の絵 b("},
         {"a group redrawn as a look-alike, its companion left",
          [](ContentFolder& c) {
-             redrawAs(c, QStringLiteral("官能基/ki(7,1).gif"), QStringLiteral("官能基/ki(16,1).gif"));
+             redrawAs(c, QStringLiteral("官能基/ki(7,1).gif"),
+                      QStringLiteral("官能基/ki(16,1).gif"));
          },
          "W 官能基/ki(7,1)@2x.gif 2 倍の絵が元の絵 ki"},
         {"a picture replaced together with its companion",

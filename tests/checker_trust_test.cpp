@@ -79,18 +79,18 @@ QString playEverything(DrillHarness& h) {
     const auto stopped = [&] { return h.lastError() != nullptr; };
     h.start();
     if (!stopped())
-        h.click(h.control("Command1"));
+        h.click(h.control(menu::drillButton));
     for (int group = 1; group <= 20 && !stopped(); ++group) {
         h.place(group, 1);
         if (!stopped())
             h.place(group, 5);
     }
     if (!stopped())
-        h.click(h.control("Command4"));
+        h.click(h.control(drill::backButton));
     if (!stopped())
-        h.click(h.control("Command2"));
+        h.click(h.control(menu::chartButton));
     for (int k = 1; k <= 24 && !stopped(); ++k)
-        h.click(h.image("Image2", k));
+        h.click(h.image(chart::compoundLetters, k));
     return stopped() ? QDir(h.content.path()).relativeFilePath(h.lastError()->file()) : QString();
 }
 
@@ -109,7 +109,7 @@ QString playEveryQuestion(DrillHarness& h) {
     for (int q = 1; q <= 33; ++q) {
         if (h.lastError())
             return QStringLiteral("stopped");
-        const QString shown = h.label("Label9").text();
+        const QString shown = h.label(drill::questionText).text();
         if (shown != meantName(texts[q - 1]))
             return QStringLiteral("question %1 shows 「%2」").arg(q).arg(shown);
         bool answerable = true;
@@ -138,14 +138,14 @@ QString lookUpEveryLetter(Harness& h) {
         return QStringLiteral("%1 names written for 24").arg(written.size());
     h.startOn(app::ScreenId::Chart);
     for (int k = 1; k <= 24 && !h.lastError(); ++k) {
-        h.click(h.image("Image2", k));
+        h.click(h.image(chart::compoundLetters, k));
         if (h.lastError())
             break;
-        const QString shown = h.control<platform::Frame>("Frame1").caption();
+        const QString shown = h.control<platform::Frame>(chart::compoundPanel).caption();
         if (shown != meantName(written[k - 1]))
             return QStringLiteral("letter %1 shows 「%2」").arg(k).arg(shown);
         // The open panel lies over some letters and would take their click: close it.
-        h.click(h.control("Frame1"));
+        h.click(h.control(chart::compoundPanel));
     }
     return h.lastError() ? QStringLiteral("stopped") : QString();
 }

@@ -6,9 +6,11 @@ using namespace testing_support;
 
 struct Commands : testing::Test, DrillHarness {
     void SetUp() override { startDrill(); }
-    void select(int p) { click(image("Image5", p)); }
+    void select(int p) { click(image(drill::ringPositions, p)); }
     QString view() { return ringView() + " s" + QString::number(drill().selectedPosition()); }
-    bool hintUp() { return visible("Label1") || control<platform::Timer>("Timer1").interval(); }
+    bool hintUp() {
+        return visible(drill::messageText) || control<platform::Timer>(drill::hintTimer).interval();
+    }
 };
 
 TEST_F(Commands, SelectDeleteClearAndTheHintWhenNothingIsSelected) {
@@ -19,29 +21,31 @@ TEST_F(Commands, SelectDeleteClearAndTheHintWhenNothingIsSelected) {
     select(1);
     select(3);
     EXPECT_EQ(view(), "ki(1,1).gif+ - ki(15,1).gif+# - - - s3");
-    click(button(2));
+    click(control(drill::deleteGroupButton));
     EXPECT_EQ(view(), "ki(1,1).gif+ - - - - - s0");
-    for (QPoint away : {pointIn(control("Image1"), {20, 20}), bareScreen}) {
+    for (QPoint away : {pointIn(control(drill::yellowRing), {20, 20}), bareScreen}) {
         select(1);
         clickAt(away);
         EXPECT_EQ(view(), "ki(1,1).gif+ - - - - - s0") << "the ring picture or the bare screen";
     }
     select(1);
-    click(button(1));
+    click(control(drill::deleteAllButton));
     EXPECT_EQ(view(), "- - - - - - s1") << "clearing keeps the selection";
     EXPECT_EQ(drill().ring(), Ring{});
-    click(button(2));
+    click(control(drill::deleteGroupButton));
     EXPECT_EQ(view(), "- - - - - - s0") << "an empty cell to delete: nothing to say";
     EXPECT_FALSE(hintUp());
 
     clock.set(36000.0);
-    click(button(2));
-    EXPECT_EQ(label("Label1").text(), QStringLiteral("削除する基を選択してから実行して下さい"));
+    click(control(drill::deleteGroupButton));
+    EXPECT_EQ(label(drill::messageText).text(),
+              QStringLiteral("削除する基を選択してから実行して下さい"));
     timers.advance(1.0);
-    click(button(2)); // stamped 36001: the hint now lasts until 36003.1, not 36002.1
-    EXPECT_TRUE(timers.advanceUntil([&] { return visible("Command5"); }));
+    click(control(
+        drill::deleteGroupButton)); // stamped 36001: the hint now lasts until 36003.1, not 36002.1
+    EXPECT_TRUE(timers.advanceUntil([&] { return visible(drill::judgeButton); }));
     EXPECT_EQ(clock.timeOfDay(), 36003.1);
-    EXPECT_FALSE(visible("Label1") || visible("Label2"));
+    EXPECT_FALSE(visible(drill::messageText) || visible(drill::messageBox));
 }
 
 TEST_F(Commands, ASelectedGroupAnsweredRightLeavesNoFrameOnTheNextQuestionsRing) {
@@ -63,32 +67,38 @@ TEST_F(Commands, ASelectedGroupAnsweredRightLeavesNoFrameOnTheNextQuestionsRing)
 TEST_F(Commands, AfterTheFinishOnlySelectingWorksAndStartOverGivesAFreshDrill) {
     while (drill().drillFinished() == 0)
         ASSERT_TRUE(answerRight());
-    click(button(1));
-    click(button(2));
+    click(control(drill::deleteAllButton));
+    click(control(drill::deleteGroupButton));
     EXPECT_FALSE(hintUp());
     select(1);
-    click(button(2));
+    click(control(drill::deleteGroupButton));
     EXPECT_EQ(view(), "ki(18,1).gif+# - - - - - s1");
 
     const int last = drill().currentQuestion();
     random.script({drawOf(last)});
-    click(button(6));
+    click(control(drill::tryAgainButton));
     EXPECT_NE(drill().currentQuestion(), last) << "the memory goes on across a start-over";
     EXPECT_EQ(view(), "- - - - - - s0") << "no frame left from the finished ring";
-    QStringList on{label("Label7").text(), label("Label13").text()};
-    for (const char* name : {"Command5", "Command6", "Image11", "Label3", "Label4"})
-        if (visible(name))
-            on << name;
-    EXPECT_EQ(on.join(' '), "1  Command5 Label3 Label4");
+    QStringList on{label(drill::questionNumber).text(), label(drill::scoreLabel).text()};
+    const std::pair<platform::ControlRef, const char*> shown[] = {
+        {drill::judgeButton, "judge"},
+        {drill::tryAgainButton, "tryAgain"},
+        {drill::medal, "medal"},
+        {drill::instructionBar, "instructionBar"},
+        {drill::instructionText, "instruction"}};
+    for (const auto& [id, word] : shown)
+        if (visible(id))
+            on << word;
+    EXPECT_EQ(on.join(' '), "1  judge instructionBar instruction");
     ASSERT_TRUE(answerRight()) << "the palette answers again";
-    EXPECT_EQ(label("Label13").text(), QStringLiteral("100"));
+    EXPECT_EQ(label(drill::scoreLabel).text(), QStringLiteral("100"));
 }
 
 TEST_F(Commands, BackShowsTheMenuAndQuitEndsWithExitCodeZero) {
-    click(button(4));
+    click(control(drill::backButton));
     EXPECT_EQ(window().windowTitle(), QStringLiteral("メニュー"));
-    click(control("Command1"));
-    click(button(3));
+    click(control(drill::deleteAllButton));
+    click(control(drill::quitButton));
     EXPECT_EQ(screen(), nullptr);
     EXPECT_TRUE(process.exited && process.exitCode == 0 && errors.errors.empty());
 }

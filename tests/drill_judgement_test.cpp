@@ -14,8 +14,8 @@ bool accepted(DrillHarness& h, const Ring& ring) {
     h.judge();
     EXPECT_EQ(h.drill().ring(), ring) << "the learner's ring stays as built";
     const bool scored = h.drill().score() == before + 100;
-    EXPECT_TRUE(h.timers.advanceUntil([&] { return h.visible("Command5"); }));
-    h.click(h.button(1));
+    EXPECT_TRUE(h.timers.advanceUntil([&] { return h.visible(drill::judgeButton); }));
+    h.click(h.control(drill::deleteAllButton));
     return scored;
 }
 
@@ -55,14 +55,15 @@ TEST(Judgement, AnEmptyRingIsNotJudgedAndTheScoreNeverGoesBelowZero) {
     h.startDrill();
     const QString sounds = h.content.path() + QStringLiteral("\\音\\");
     h.judge();
-    EXPECT_TRUE(h.sound.played.isEmpty() && h.visible("Command5") && h.timers.running() == 0);
+    EXPECT_TRUE(h.sound.played.isEmpty() && h.visible(drill::judgeButton) &&
+                h.timers.running() == 0);
     ASSERT_TRUE(h.answerWrong());
     EXPECT_EQ(h.sound.played, QStringList{sounds + "x.wav"});
-    EXPECT_EQ(h.label("Label13").text(), QStringLiteral("0"));
+    EXPECT_EQ(h.label(drill::scoreLabel).text(), QStringLiteral("0"));
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(h.answerRight());
     EXPECT_EQ(h.sound.played.count(sounds + "o.wav"), 3);
-    EXPECT_EQ(h.control<platform::MediaPlayer>("MediaPlayer1").fileName(), sounds + "o.wav");
+    EXPECT_EQ(h.control<platform::MediaPlayer>(drill::soundPlayer).fileName(), sounds + "o.wav");
     ASSERT_TRUE(h.answerWrong());
-    EXPECT_EQ(h.label("Label13").text(), QStringLiteral("200"));
+    EXPECT_EQ(h.label(drill::scoreLabel).text(), QStringLiteral("200"));
 }

@@ -51,13 +51,15 @@ TEST(DrillLoad, ReadsAnswersInAnyLayoutAndShowsQuestionOneWithExactlyItsDefiniti
             hidden.join(' ').toStdString(),
             "Command6 Image11 Image4(1) Image4(2) Image4(3) Image4(4) Image4(5) Image4(6) Image6 "
             "Image8 Image9(1) Image9(2) Image9(3) Image9(4) Image9(5) Label1 Label2 of 68");
-        EXPECT_EQ(h.image("Image11").widget()->size(), QSize(184, 211)) << "the medal is stretched";
+        EXPECT_EQ(h.image(drill::medal).widget()->size(), QSize(184, 211))
+            << "the medal is stretched";
         DrillProbe drill(h.screen());
         for (int q = 1; q <= 33; ++q)
             for (int p = 1; p <= 6; ++p)
                 ASSERT_EQ(drill.answerOf(q)[p], groupFor(q, p)) << q << "," << p;
-        EXPECT_EQ((h.label("Label9").text() + '|' + drill.questionText(33)).toStdString(),
-                  "ベンゼン, トルエン|問題その33");
+        EXPECT_EQ(
+            (h.label(drill::questionText).text() + '|' + drill.questionText(33)).toStdString(),
+            "ベンゼン, トルエン|問題その33");
     }
 }
 

@@ -12,7 +12,9 @@ TEST(QuestionDraw, TakesIntOfRTimes33PlusOneAndTheHeaderShowsTheCountAndTheText)
     h.random.script({0.0, 0.9999, 0.5, 0.0606, 0.0607});
     h.startDrill();
     const int questions[] = {1, 33, 17, 2, 3};
-    const auto header = [&] { return h.label("Label7").text() + '|' + h.label("Label9").text(); };
+    const auto header = [&] {
+        return h.label(drill::questionNumber).text() + '|' + h.label(drill::questionText).text();
+    };
     for (int n = 1; n <= 5; ++n) {
         const QString expected = QStringLiteral("%1|第%2の問い").arg(n).arg(questions[n - 1]);
         EXPECT_EQ(header(), expected);
@@ -32,8 +34,8 @@ TEST(QuestionDraw, AQuestionComesBackOnlyAfterSeventeenOthersAlsoAcrossAVisitToT
     for (int n = 1; n <= 19; ++n) {
         ASSERT_EQ(h.drill().currentQuestion(), n == 19 ? 1 : n) << "draw " << n;
         if (n == 9) {
-            h.click(h.button(4));           // to the menu
-            h.click(h.control("Command1")); // and back into the drill
+            h.click(h.control(drill::backButton));      // to the menu
+            h.click(h.control(drill::deleteAllButton)); // and back into the drill
         } else if (n < 19) {
             ASSERT_TRUE(h.answerRight());
         }

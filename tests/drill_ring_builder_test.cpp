@@ -6,14 +6,14 @@ using namespace testing_support;
 
 struct RingBuilder : testing::Test, DrillHarness {
     void SetUp() override { startDrill(); }
-    QPoint item(int n) { return centreOf(image("Image3", n)); }
-    QPoint cell(int p) { return centreOf(image("Image5", p)); }
+    QPoint item(int n) { return centreOf(image(drill::paletteItems, n)); }
+    QPoint cell(int p) { return centreOf(image(drill::ringPositions, p)); }
     // The highlight pictures on the palette, e.g. "ki2(12).gif"; two would be a fault.
     QString lit() {
         QStringList on;
         for (int n = 1; n <= 20; ++n)
-            if (image("Image3", n).hasPicture())
-                on << image("Image3", n).picturePath().section('/', -1);
+            if (image(drill::paletteItems, n).hasPicture())
+                on << image(drill::paletteItems, n).picturePath().section('/', -1);
         return on.join(' ');
     }
     void hover(QPoint at, const char* expected, const char* why = "") {
@@ -28,7 +28,7 @@ TEST_F(RingBuilder, HoverLightsOneItemButNotTheOneStillNamedLit) {
     hover(item(1), "ki2(1).gif", "after the bare screen");
     hover(item(12), "ki2(12).gif");
     hover({199, 80}, "ki2(12).gif", "the palette picture between the items has no handler");
-    hover(centreOf(label("Label9")), "ki2(12).gif", "nor has the question");
+    hover(centreOf(label(drill::questionText)), "ki2(12).gif", "nor has the question");
     hover(bareScreen, "");
     place(7, 3);
     hover(item(7), "", "the drop cleared the picture but 7 is still named lit");
@@ -55,38 +55,39 @@ TEST_F(RingBuilder, AnyButtonDragsAPreviewThatLeavingRestoresAndADropReplaces) {
 TEST_F(RingBuilder, ReleasingOnACancelTargetPutsTheGroupBackAndOtherControlsDoNothing) {
     // No control: the bare screen; no offset: the centre. The last three have no drop handler.
     // clang-format off
-    struct Target { const char* control; int index = -1; QPoint off; bool cancels = true; };
-    const Target targets[] = {{nullptr}, {"Image3", 9}, {"Image3", 20}, {"Image1", -1, {20, 20}},
-        {"Image7", -1, {10, 10}}, {"Image9", 0}, {"Image10", -1, {10, 10}}, {"Command1"},
-        {"Command2"}, {"Command3"}, {"Command4"}, {"Command5"}, {"Label6"}, {"Label7"}, {"Label8"},
-        {"Label9"}, {"Label13"}, {"Image2", -1, {141, 12}, false}, {"Image4", 2, {}, false},
-        {"Label5", -1, {1, 1}, false}};
+    struct Target { platform::ControlRef control; int index = -1; QPoint off; bool cancels = true; };
+    const Target targets[] = {{}, {drill::paletteItems, 9}, {drill::paletteItems, 20}, {drill::yellowRing, -1, {20, 20}},
+        {drill::scorePanel, -1, {10, 10}}, {drill::streakDigits, 0}, {drill::streakColumn, -1, {10, 10}}, {drill::deleteAllButton},
+        {drill::deleteGroupButton}, {drill::quitButton}, {drill::backButton}, {drill::judgeButton}, {drill::ordinalPrefix}, {drill::questionNumber}, {drill::ordinalSuffix},
+        {drill::questionText}, {drill::scoreLabel}, {drill::paletteTable, -1, {141, 12}, false}, {drill::bonds, 2, {}, false},
+        {drill::questionBar, -1, {1, 1}, false}};
     // clang-format on
     place(1, 2);
     const QString ring = ringView();
-    const QPoint home = image("Image3", 9).widget()->pos();
+    const QPoint home = image(drill::paletteItems, 9).widget()->pos();
     for (const Target& t : targets) {
-        SCOPED_TRACE(testing::Message() << (t.control ? t.control : "bare screen") << t.index);
-        platform::Control* c = t.control ? &control(t.control, t.index) : nullptr;
+        SCOPED_TRACE(testing::Message()
+                     << (t.control.name ? t.control.name : "bare screen") << t.index);
+        platform::Control* c = t.control.name ? &control(t.control, t.index) : nullptr;
         const QPoint at = c ? (t.off.isNull() ? centreOf(*c) : pointIn(*c, t.off)) : bareScreen;
         ASSERT_EQ(window().childAt(at), c ? c->widget() : nullptr) << "not in front there";
         dragFromTo(item(9), at);
         EXPECT_EQ(ringView(), ring);
-        EXPECT_EQ(image("Image3", 9).widget()->pos(), home);
+        EXPECT_EQ(image(drill::paletteItems, 9).widget()->pos(), home);
         EXPECT_EQ(lit(), t.cancels ? "" : "ki2(9).gif");
     }
 }
 
 TEST_F(RingBuilder, APressOnThePaletteHidesTheInstructionAndDropsTheSelection) {
-    EXPECT_TRUE(visible("Label3") && visible("Label4"));
+    EXPECT_TRUE(visible(drill::instructionBar) && visible(drill::instructionText));
     place(3, 4);
-    click(image("Image5", 4));
+    click(image(drill::ringPositions, 4));
     ASSERT_EQ(ringView(), "- - - ki(3,1).gif+# - -");
     pressAt(item(6), Qt::MiddleButton);
     EXPECT_TRUE(form().dragging());
     EXPECT_EQ(ringView(), "- - - ki(3,1).gif+ - -");
     EXPECT_EQ(drill().selectedPosition(), 0);
-    EXPECT_FALSE(visible("Label3") || visible("Label4"));
+    EXPECT_FALSE(visible(drill::instructionBar) || visible(drill::instructionText));
     releaseAt(bareScreen, Qt::MiddleButton);
 }
 
@@ -111,7 +112,8 @@ TEST_F(RingBuilder, PicturesAreReadAfreshEachTimeSoOneGoneSinceEndsTheProgram) {
 TEST_F(RingBuilder, ADropHeldOverTheNextQuestionShowsTheGroupItRecords) {
     build({0, 18});
     judge();
-    ASSERT_TRUE(timers.advanceUntil([&] { return visible("Label1"); })) << "the stored answer";
+    ASSERT_TRUE(timers.advanceUntil([&] { return visible(drill::messageText); }))
+        << "the stored answer";
     pressAt(item(5));
     moveTo(cell(1));
     const int asked = drill().askedCount();

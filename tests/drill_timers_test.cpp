@@ -5,7 +5,9 @@
 using namespace testing_support;
 
 struct Timing : DrillHarness {
-    bool running(const char* timer) { return control<platform::Timer>(timer).interval() != 0; }
+    bool running(platform::TimerId timer) {
+        return control<platform::Timer>(timer).interval() != 0;
+    }
     // Ticks of 100 ms from now until `done` holds; -1 if it does not within 10 s.
     int ticksUntil(const std::function<bool()>& done) {
         const long long start = clock.milliseconds();
@@ -16,17 +18,23 @@ struct Timing : DrillHarness {
         if (display != 'H')
             display == 'W' ? place(20, 1) : build(drill().answer());
         clock.set(timeOfDay);
-        click(button(display == 'H' ? 2 : 5));
+        click(control(display == 'H' ? drill::deleteGroupButton : drill::judgeButton));
     }
-    // The score label, the lit streak markers and what else is on view: "300 m2 Command5".
+    // The score label, the lit streak markers and what else is on view: "300 m2 judge".
     QString state() {
-        QStringList s{label("Label13").text()};
+        QStringList s{label(drill::scoreLabel).text()};
         for (int d = 0; d <= 5; ++d)
-            if (visible("Image9", d))
+            if (visible(drill::streakDigits, d))
                 s << QStringLiteral("m%1").arg(d);
-        for (const char* name : {"Label1", "Image8", "Image11", "Command5", "Command6"})
-            if (visible(name))
-                s << name;
+        const std::pair<platform::ControlRef, const char*> shown[] = {
+            {drill::messageText, "said"},
+            {drill::bonusBanner, "bonus"},
+            {drill::medal, "gold"},
+            {drill::judgeButton, "judge"},
+            {drill::tryAgainButton, "tryAgain"}};
+        for (const auto& [id, word] : shown)
+            if (visible(id))
+                s << word;
         return s.join(' ');
     }
 };
@@ -49,7 +57,9 @@ TEST(TimedDisplays, EachEndsOnTheFirstTickPastItsThreshold) {
         h.startDrill();
         h.startAt(at, kind == 'B' ? 'C' : kind);
         // The blink is over when the correct message shows, the rest when the judge button is back.
-        EXPECT_EQ(h.ticksUntil([&] { return h.visible(kind == 'B' ? "Label1" : "Command5"); }),
+        EXPECT_EQ(h.ticksUntil([&] {
+            return kind == 'B' ? h.visible(drill::messageText) : h.visible(drill::judgeButton);
+        }),
                   ticks);
     }
 }
@@ -57,43 +67,44 @@ TEST(TimedDisplays, EachEndsOnTheFirstTickPastItsThreshold) {
 TEST_F(Timed, TheRingBlinksThenShowsTheAnswerAsStoredWhateverTheLearnerBuilt) {
     place(18, 4); // OH is stored at position 1
     judge();
-    for (int tick = 1; running("Timer3"); ++tick) {
+    for (int tick = 1; running(drill::blinkTimer); ++tick) {
         ASSERT_EQ(ringView(), "- - - - - -") << tick;
         timers.advance(0.1);
-        ASSERT_EQ(visible("Image6"), running("Timer3") && tick % 2 == 1) << tick;
-        ASSERT_NE(visible("Image1"), visible("Image6")) << tick;
+        ASSERT_EQ(visible(drill::redRing), running(drill::blinkTimer) && tick % 2 == 1) << tick;
+        ASSERT_NE(visible(drill::yellowRing), visible(drill::redRing)) << tick;
     }
     EXPECT_EQ(ringView(), "ki(18,1).gif+ - - - - -");
-    EXPECT_EQ(label("Label1").text(), QStringLiteral("☆☆☆☆☆　正解です　☆☆☆☆☆"));
+    EXPECT_EQ(label(drill::messageText).text(), QStringLiteral("☆☆☆☆☆　正解です　☆☆☆☆☆"));
 }
 
 TEST_F(Timed, StreakMarkersLagTheVerdictAndTheFifthBringsTheBonusForTwoSeconds) {
     for (int n = 1; n <= 4; ++n)
         ASSERT_TRUE(answerRight());
     startAt(40000.0, 'W');
-    EXPECT_EQ(ticksUntil([&] { return state() == "300 m0 Command5"; }), 11);
+    EXPECT_EQ(ticksUntil([&] { return state() == "300 m0 judge"; }), 11);
     for (int n = 1; n <= 4; ++n)
         ASSERT_TRUE(answerRight());
     startAt(45000.0, 'C');
     EXPECT_EQ(state(), "700 m4") << "the score label lags";
     // The message ends at 45004.1 and the banner is stamped 45004.
-    EXPECT_EQ(ticksUntil([&] { return state() == "800 m5 Image8"; }), 41);
-    EXPECT_EQ(ticksUntil([&] { return state() == "1800 m0 Command5"; }), 20) << "next question";
+    EXPECT_EQ(ticksUntil([&] { return state() == "800 m5 bonus"; }), 41);
+    EXPECT_EQ(ticksUntil([&] { return state() == "1800 m0 judge"; }), 20) << "next question";
 }
 
 TEST_F(Timed, TheFifthInARowReachingTheTargetGoesThroughTheBonusBeforeTheMedal) {
     for (int n = 1; n <= 34; ++n)
         ASSERT_TRUE(answerRight());
     startAt(50000.0, 'C');
-    EXPECT_EQ(ticksUntil([&] { return state() == "9500 m5 Image8"; }), 41);
-    EXPECT_EQ(ticksUntil([&] { return running("Timer6"); }), 20) << "armed after the bonus";
+    EXPECT_EQ(ticksUntil([&] { return state() == "9500 m5 bonus"; }), 41);
+    EXPECT_EQ(ticksUntil([&] { return running(drill::finishTimer); }), 20)
+        << "armed after the bonus";
     EXPECT_EQ(state(), "10500 m0");
-    click(button(2)); // a hint now must not bring the judge button back
+    click(control(drill::deleteGroupButton)); // a hint now must not bring the judge button back
     // Armed at 50006.1, stamped 50006: the medal comes past 50006.5.
     EXPECT_EQ(ticksUntil([&] { return drill().drillFinished() == 1; }), 5);
     EXPECT_EQ(sound.played.last(), content.path() + "\\音\\gokaku.wav");
     ASSERT_TRUE(timers.advanceUntil([&] { return timers.running() == 0; }));
-    EXPECT_EQ(state(), "10500 m0 Image11 Command6");
+    EXPECT_EQ(state(), "10500 m0 gold tryAgain");
 }
 
 TEST_F(Timed, ReachingTheTargetWithNoBonusDueFinishesAfterTheCorrectMessage) {
@@ -101,25 +112,25 @@ TEST_F(Timed, ReachingTheTargetWithNoBonusDueFinishesAfterTheCorrectMessage) {
     for (int n = 1; n <= 43; ++n)
         ASSERT_TRUE(n == 35 || n == 40 ? answerWrong() : answerRight()) << n;
     startAt(60000.0, 'C');
-    EXPECT_EQ(ticksUntil([&] { return running("Timer6"); }), 41);
+    EXPECT_EQ(ticksUntil([&] { return running(drill::finishTimer); }), 41);
     EXPECT_EQ(state(), "10000 m4");
     EXPECT_EQ(ticksUntil([&] { return drill().drillFinished() == 1; }), 5);
-    EXPECT_EQ(state(), "10000 m4 Image11 Command6");
+    EXPECT_EQ(state(), "10000 m4 gold tryAgain");
 }
 
 // A hint whose end falls inside a verdict must not show the judge button: a second judgement
 // would score twice and push the streak past 5.
 TEST_F(Timed, AHintOverlappingAVerdictNeverLetsAJudgementInterleave) {
-    const QPoint judgeButton = centreOf(button(5));
+    const QPoint judgeButton = centreOf(control(drill::judgeButton));
     for (int n = 1; n <= 7; ++n) {
         const int asked = drill().askedCount();
         build(drill().answer());
         judge();
         for (int tick = 0; tick < 100 && drill().askedCount() == asked; ++tick) {
             if (tick == 0 || tick == 25)
-                click(button(2));
+                click(control(drill::deleteGroupButton));
             clickAt(judgeButton);
-            ASSERT_FALSE(visible("Command5")) << "answer " << n << ", tick " << tick;
+            ASSERT_FALSE(visible(drill::judgeButton)) << "answer " << n << ", tick " << tick;
             ASSERT_EQ(state().count(" m"), 1) << "one streak marker lit";
             timers.advance(0.1);
         }

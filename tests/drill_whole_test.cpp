@@ -14,7 +14,7 @@ TEST(WholeDrill, RightAnswersAllTheWayEarnTheMedalWith10500PointsAfter35Question
     ASSERT_GE(fields.size(), 33 * 6);
     int questions = 0;
     while (h.drill().drillFinished() == 0 && questions < 40) {
-        ASSERT_EQ(h.label("Label7").text(), QString::number(++questions));
+        ASSERT_EQ(h.label(drill::questionNumber).text(), QString::number(++questions));
         const int q = h.drill().currentQuestion();
         for (int p = 1; p <= 6; ++p)
             if (const int group = fields.at((q - 1) * 6 + p - 1).toInt())
@@ -25,8 +25,9 @@ TEST(WholeDrill, RightAnswersAllTheWayEarnTheMedalWith10500PointsAfter35Question
             [&] { return h.drill().drillFinished() == 1 || h.drill().askedCount() != questions; }));
     }
     EXPECT_EQ(questions, 35);
-    EXPECT_EQ(h.label("Label13").text(), QStringLiteral("10500"));
-    EXPECT_TRUE(h.visible("Image11") && h.visible("Command6") && !h.visible("Command5"));
+    EXPECT_EQ(h.label(drill::scoreLabel).text(), QStringLiteral("10500"));
+    EXPECT_TRUE(h.visible(drill::medal) && h.visible(drill::tryAgainButton) &&
+                !h.visible(drill::judgeButton));
     const QString sounds = h.content.path() + QStringLiteral("\\音\\");
     EXPECT_EQ(h.sound.played.count(sounds + "o.wav"), 35);
     EXPECT_EQ(h.sound.played.last(), sounds + "gokaku.wav");

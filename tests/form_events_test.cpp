@@ -24,10 +24,10 @@ protected:
         platform::Form& f = h.form();
         const platform::FormProbe probe(f);
         if (probe.wired(nullptr, event))
-            f.on(platform::Form::windowName, event, [this](const auto&) { log << "Form"; });
+            f.on(platform::formWindow, event, [this](const auto&) { log << "Form"; });
         for (const auto& c : f.controls())
             if (probe.wired(c.get(), event))
-                f.on(c->name().toUtf8().constData(), event, [this, n = c->name()](const auto& e) {
+                f.on(c->id(), event, [this, n = c->name()](const auto& e) {
                     log << n + (e.index < 0 ? QString() : QStringLiteral("(%1)").arg(e.index));
                 });
     }
@@ -49,7 +49,7 @@ protected:
                     at = h.pointIn(*c, at);
             EXPECT_EQ(nameOf(h.window().childAt(at)), target.toStdString()) << "covered";
             log.clear();
-            drop ? h.dragFromTo(h.centreOf(h.image("Image3", 9)), at) : h.clickAt(at);
+            drop ? h.dragFromTo(h.centreOf(h.image(drill::paletteItems, 9)), at) : h.clickAt(at);
             got += (got.empty() ? "" : " ") + (log.isEmpty() ? "-" : log.join('+').toStdString());
         }
         return got;
@@ -61,7 +61,7 @@ protected:
 } // namespace
 
 TEST_F(DrillEvents, DropsAndClicksGoToTheFrontmostControlWithAHandlerOrToNobody) {
-    h.control("Command6").setVisible(true);
+    h.control(drill::tryAgainButton).setVisible(true);
     EXPECT_EQ(deliver("Image5(2) Image1 Form Label13 Command5 Image2 Label5 Command6", true),
               "Image5(2) Image1 Form Label13 Command5 - - -");
     EXPECT_EQ(deliver("Image2 Label5 Image10 Image7 Form Image5(3)", false),
@@ -114,7 +114,7 @@ TEST_F(DrillEvents, AClickGoesToWhatTookThePressWhenTheReleaseFallsWithinIt) {
 }
 
 TEST_F(DrillEvents, TheDragIconIsTheCursorUntilTheDropOrUntilTheWindowCloses) {
-    const QPoint from = h.centreOf(h.image("Image3", 5));
+    const QPoint from = h.centreOf(h.image(drill::paletteItems, 5));
     const auto argb = QImage::Format_ARGB32;
     for (bool close : {false, true}) {
         h.moveTo(from);
@@ -130,14 +130,14 @@ TEST_F(DrillEvents, TheDragIconIsTheCursorUntilTheDropOrUntilTheWindowCloses) {
 TEST_F(DrillEvents, FocusStartsOnCommand1TabSkipsHiddenButtonsAndSpaceOrEnterClicks) {
     std::string order = nameOf(h.window().focusWidget());
     for (int i = 1; i <= 6; ++i) {
-        h.control("Command6").setVisible(i == 6);
+        h.control(drill::tryAgainButton).setVisible(i == 6);
         QTest::keyClick(h.window().focusWidget(), i < 6 ? Qt::Key_Tab : Qt::Key_Backtab);
         order += ' ' + nameOf(h.window().focusWidget());
     }
     // After the six buttons come the keyboard's stops, the palette first.
     EXPECT_EQ(order, "Command1 Command2 Command3 Command4 Command5 palette Command6");
     record(platform::Event::Click);
-    h.control("Command2").widget()->setFocus();
+    h.control(drill::deleteGroupButton).widget()->setFocus();
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A})
         QTest::keyClick(h.window().focusWidget(), key);
     EXPECT_EQ(log.join(' ').toStdString(), "Command2 Command2 Command2");
@@ -171,16 +171,16 @@ TEST(PointerButtons, RightAndMiddleClicksOnEveryControlAndTheWindowOfEachScreenD
         {app::ScreenId::Menu,
          [](auto& h) { // the panel open and the ring on view, so that a closing click shows
              h.timers.advance(0.5);
-             h.click(h.control("Command4"));
-             h.control("Command4").setVisible(true);
+             h.click(h.control(menu::explanationButton));
+             h.control(menu::explanationButton).setVisible(true);
          }},
         {app::ScreenId::Drill,
          [](auto& h) { // a selected group on the ring, and the try-again button up
-             h.drag(h.image("Image3", 4), h.image("Image5", 2));
-             h.click(h.image("Image5", 2));
-             h.control("Command6").setVisible(true);
+             h.drag(h.image(drill::paletteItems, 4), h.image(drill::ringPositions, 2));
+             h.click(h.image(drill::ringPositions, 2));
+             h.control(drill::tryAgainButton).setVisible(true);
          }},
-        {app::ScreenId::Chart, [](auto& h) { h.click(h.image("Image2", 3)); }},
+        {app::ScreenId::Chart, [](auto& h) { h.click(h.image(chart::compoundLetters, 3)); }},
     };
     for (const auto& [id, prepare] : screens) {
         testing_support::Harness h;
@@ -193,7 +193,7 @@ TEST(PointerButtons, RightAndMiddleClicksOnEveryControlAndTheWindowOfEachScreenD
                 continue;
             const QPoint at = h.centreOf(*c);
             auto* front = dynamic_cast<platform::ControlWidget*>(h.window().childAt(at));
-            if (!(id == app::ScreenId::Drill && front && front->control()->name() == "Image3"))
+            if (!(id == app::ScreenId::Drill && front && front->control()->is(drill::paletteItems)))
                 targets.push_back(at);
         }
         const QString before = everything(h);
@@ -218,18 +218,43 @@ TEST(DragAndDrop, OnlyTheReleaseOfTheButtonThatBeganTheDragDrops) {
         SCOPED_TRACE(testing::Message() << "began with " << began << ", then " << other);
         testing_support::Harness h;
         h.startOn(app::ScreenId::Drill);
-        const QPoint palette = h.centreOf(h.image("Image3", 4));
-        const QPoint position = h.centreOf(h.image("Image5", 2));
+        const QPoint palette = h.centreOf(h.image(drill::paletteItems, 4));
+        const QPoint position = h.centreOf(h.image(drill::ringPositions, 2));
         h.pressAt(palette, began);
         h.moveTo(position);
         h.pressAt(position, other);
         h.releaseAt(position, other);
         EXPECT_TRUE(h.form().dragging());
-        EXPECT_EQ(h.image("Image5", 2).borderStyle(), 1) << "still a preview, not a drop";
-        h.moveTo(h.centreOf(h.image("Image5", 3)));
-        h.releaseAt(h.centreOf(h.image("Image5", 3)), began);
+        EXPECT_EQ(h.image(drill::ringPositions, 2).borderStyle(), 1)
+            << "still a preview, not a drop";
+        h.moveTo(h.centreOf(h.image(drill::ringPositions, 3)));
+        h.releaseAt(h.centreOf(h.image(drill::ringPositions, 3)), began);
         EXPECT_FALSE(h.form().dragging());
-        EXPECT_TRUE(h.image("Image5", 2).picturePath().isEmpty()) << "left without a drop";
-        EXPECT_TRUE(h.image("Image5", 3).picturePath().endsWith("ki(4,1).gif"));
+        EXPECT_TRUE(h.image(drill::ringPositions, 2).picturePath().isEmpty())
+            << "left without a drop";
+        EXPECT_TRUE(h.image(drill::ringPositions, 3).picturePath().endsWith("ki(4,1).gif"));
     }
+}
+
+// A handler wired to a control the table does not define would never fire: wiring it, or
+// asking for the control, fails when the screen is built and names it.
+TEST(Wiring, AControlTheTableDoesNotDefineIsRefusedByName) {
+    testing_support::Harness h;
+    h.startOn(app::ScreenId::Drill);
+    platform::Form& f = h.form();
+    constexpr platform::ButtonId absent{"Command7"};
+    constexpr platform::LabelId otherKind{"Command5"}; // a picture button
+    constexpr platform::ImagesId notAnArray{"Image1"};
+    for (platform::ControlRef id : {platform::ControlRef(absent), platform::ControlRef(otherKind),
+                                    platform::ControlRef(notAnArray)}) {
+        try {
+            f.on(id, platform::Event::Click, [](const auto&) {});
+            ADD_FAILURE() << id.name << " was wired";
+        } catch (const std::logic_error& e) {
+            EXPECT_NE(std::string(e.what()).find(id.name), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_THROW(f.get(otherKind), std::logic_error);
+    EXPECT_THROW(f.get(notAnArray), std::logic_error);
+    EXPECT_NO_THROW(f.get(drill::judgeButton).setVisible(true));
 }

@@ -67,8 +67,8 @@ struct HighDpi : testing::Test, DrillHarness {
         if (ratio() <= 1.0)
             GTEST_SKIP() << "run with QT_SCALE_FACTOR above 1";
     }
-    QPoint item(int n) { return centreOf(image("Image3", n)); }
-    QPoint cell(int p) { return centreOf(image("Image5", p)); }
+    QPoint item(int n) { return centreOf(image(drill::paletteItems, n)); }
+    QPoint cell(int p) { return centreOf(image(drill::ringPositions, p)); }
 };
 
 } // namespace
@@ -79,20 +79,20 @@ TEST_F(HighDpi, DropsClicksAndTheSelectionFrameKeepTheirPlaces) {
     startDrill();
     for (int p = 1; p <= 6; ++p) {
         SCOPED_TRACE(p);
-        const platform::Image& c = image("Image5", p);
+        const platform::Image& c = image(drill::ringPositions, p);
         EXPECT_EQ(c.widget()->geometry(),
                   QRect(platform::toPixels(c.left()), platform::toPixels(c.top()),
                         platform::toPixels(c.width()), platform::toPixels(c.height())));
     }
     place(15, 2);
-    dragFromTo(item(8), pointIn(image("Image5", 6), {2, 2})); // the cell's very corner
+    dragFromTo(item(8), pointIn(image(drill::ringPositions, 6), {2, 2})); // the cell's very corner
     place(1, 1);
     EXPECT_EQ(ringView(), "ki(1,1).gif+ ki(15,1).gif+ - - - ki(8,2).gif+");
     dragFromTo(item(9), bareScreen);
     EXPECT_EQ(ringView(), "ki(1,1).gif+ ki(15,1).gif+ - - - ki(8,2).gif+") << "cancelled";
-    click(image("Image5", 2));
+    click(image(drill::ringPositions, 2));
     EXPECT_EQ(ringView(), "ki(1,1).gif+ ki(15,1).gif+# - - - ki(8,2).gif+");
-    click(button(2)); // 基削除 takes the selected group away
+    click(control(drill::deleteGroupButton)); // 基削除 takes the selected group away
     EXPECT_EQ(ringView(), "ki(1,1).gif+ - - - - ki(8,2).gif+");
     EXPECT_EQ(drill().ring(), (Ring{0, 1, 0, 0, 0, 0, 8}));
     ASSERT_EQ(lastError(), nullptr);
@@ -137,9 +137,11 @@ TEST_F(HighDpi, TheDragCursorIsDrawnForTheDisplayWithItsHotspotScaled) {
 TEST_F(HighDpi, ChartLettersOpenTheirPanels) {
     startOn(app::ScreenId::Chart);
     for (int k : {1, 13, 24}) {
-        click(image("Image2", k));
-        EXPECT_TRUE(control("Frame1").widget()->isVisible()) << k;
-        EXPECT_TRUE(image("Image4").picturePath().endsWith(QStringLiteral("b(%1).gif").arg(k)));
+        click(image(chart::compoundLetters, k));
+        EXPECT_TRUE(control(chart::compoundPanel).widget()->isVisible()) << k;
+        EXPECT_TRUE(image(chart::compoundPicture)
+                        .picturePath()
+                        .endsWith(QStringLiteral("b(%1).gif").arg(k)));
     }
     ASSERT_EQ(lastError(), nullptr);
 }
@@ -149,7 +151,7 @@ TEST_F(HighDpi, ChartLettersOpenTheirPanels) {
 TEST_F(HighDpi, NoDefaultPictureCoversItsCompoundsName) {
     startOn(app::ScreenId::Chart);
     for (int k = 1; k <= content::compoundCount; ++k) {
-        click(image("Image2", k));
+        click(image(chart::compoundLetters, k));
         const CaptionView view = captionView(*this);
         EXPECT_EQ(view.rowsCovered, 0) << k;
         EXPECT_LE(platform::toTwips(view.inkRows) / view.pixelRatio,
@@ -169,8 +171,9 @@ TEST_F(HighDpi, AtTwoThePaletteAndAPlacedGroupShowTheirFinerDrawings) {
     const struct {
         const platform::Control& control;
         QString finer;
-    } cases[] = {{image("Image2"), QStringLiteral(":/drill/Image2@2x.gif")},
-                 {image("Image5", 2), content.file(QStringLiteral("官能基/ki(15,1)@2x.gif"))}};
+    } cases[] = {
+        {image(drill::paletteTable), QStringLiteral(":/drill/Image2@2x.gif")},
+        {image(drill::ringPositions, 2), content.file(QStringLiteral("官能基/ki(15,1)@2x.gif"))}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.finer.toStdString());
         const QImage finer = platform::loadPicture(c.finer);
@@ -193,7 +196,7 @@ TEST_F(HighDpi, AFolderWithoutCompanionsShowsItsPicturesEnlarged) {
     const QImage picture =
         platform::loadPicture(content.file(QStringLiteral("官能基/ki(15,1).gif")));
     const QImage expected = platform::pixelsAtRatio(picture, picture.size(), ratio());
-    const QImage seen = shown(*this, image("Image5", 2));
+    const QImage seen = shown(*this, image(drill::ringPositions, 2));
     ASSERT_EQ(seen.size(), expected.size());
     EXPECT_EQ(differences(seen, expected), 0);
     EXPECT_EQ(doubled(seen), ratio() == 2.0);
@@ -220,11 +223,12 @@ TEST_F(HighDpi, AFaultyCompanionIs481NamingItWhenItsPictureIsShown) {
          app::ScreenId::Drill,
          [](DrillHarness& h) {
              h.moveTo(bareScreen);
-             h.moveTo(h.centreOf(h.image("Image3", 4)));
+             h.moveTo(h.centreOf(h.image(drill::paletteItems, 4)));
          }},
         {"化合物/b(7)@2x.gif", // another picture's companion
          [](DrillHarness& h) { return h.content.read(QStringLiteral("化合物/b(8)@2x.gif")); },
-         app::ScreenId::Chart, [](DrillHarness& h) { h.click(h.image("Image2", 7)); }},
+         app::ScreenId::Chart,
+         [](DrillHarness& h) { h.click(h.image(chart::compoundLetters, 7)); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.companion);

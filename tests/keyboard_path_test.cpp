@@ -24,7 +24,7 @@ std::string focusName(Harness& h) {
 std::vector<int> litCells(Harness& h) {
     std::vector<int> lit;
     for (int n = 1; n <= 20; ++n)
-        if (h.image("Image3", n).hasPicture())
+        if (h.image(drill::paletteItems, n).hasPicture())
             lit.push_back(n);
     return lit;
 }
@@ -60,13 +60,13 @@ TEST(KeyboardPath, AWholeDrillFromTheMenuToTheMedalWithKeysAloneAndTryAgain) {
     press(h, "Tab Tab Tab Tab Tab"); // 全削除 … 判定, then the palette
     int questions = 0;
     while (h.drill().drillFinished() == 0 && questions < 40) {
-        ASSERT_EQ(h.label("Label7").text(), QString::number(++questions));
+        ASSERT_EQ(h.label(drill::questionNumber).text(), QString::number(++questions));
         const int q = h.drill().currentQuestion();
         for (int p = 1; p <= 6; ++p)
             if (const int group = fields.at((q - 1) * 6 + p - 1).toInt())
                 placeByKeys(h, group, (p - 1 + questions) % 6 + 1);
         press(h, "Shift+Tab");
-        ASSERT_EQ(focusName(h), "Command5");
+        ASSERT_EQ(focusName(h), drill::judgeButton.name);
         press(h, "Return");
         ASSERT_EQ(h.drill().matchFound(), 1) << "question " << q;
         // 判定 hid itself: the focus went on to the palette.
@@ -75,13 +75,14 @@ TEST(KeyboardPath, AWholeDrillFromTheMenuToTheMedalWithKeysAloneAndTryAgain) {
             [&] { return h.drill().drillFinished() == 1 || h.drill().askedCount() != questions; }));
     }
     EXPECT_EQ(questions, 35);
-    EXPECT_EQ(h.label("Label13").text(), QStringLiteral("10500"));
-    EXPECT_TRUE(h.visible("Image11") && h.visible("Command6") && !h.visible("Command5"));
+    EXPECT_EQ(h.label(drill::scoreLabel).text(), QStringLiteral("10500"));
+    EXPECT_TRUE(h.visible(drill::medal) && h.visible(drill::tryAgainButton) &&
+                !h.visible(drill::judgeButton));
     EXPECT_EQ(h.sound.played.last(), h.content.path() + QStringLiteral("\\音\\gokaku.wav"));
     press(h, "Shift+Tab");
-    EXPECT_EQ(focusName(h), "Command6");
+    EXPECT_EQ(focusName(h), drill::tryAgainButton.name);
     press(h, "Space");
-    EXPECT_EQ(h.label("Label7").text(), QStringLiteral("1"));
+    EXPECT_EQ(h.label(drill::questionNumber).text(), QStringLiteral("1"));
     EXPECT_EQ(focusName(h), "palette"); // 再挑戦 hid itself
 }
 
@@ -113,8 +114,9 @@ TEST(KeyboardPath, TheArrowKeysLightOneGroupWithTheHoverPicture) {
         SCOPED_TRACE(keys);
         press(h, keys);
         EXPECT_EQ(litCells(h), std::vector<int>{lit});
-        EXPECT_TRUE(
-            h.image("Image3", lit).picturePath().endsWith(QStringLiteral("ki2(%1).gif").arg(lit)));
+        EXPECT_TRUE(h.image(drill::paletteItems, lit)
+                        .picturePath()
+                        .endsWith(QStringLiteral("ki2(%1).gif").arg(lit)));
         EXPECT_EQ(h.drill().litPaletteItem(), lit);
     }
     press(h, "Shift+Tab"); // leaving the palette puts the light out, as the bare screen does
@@ -135,7 +137,7 @@ TEST(KeyboardPath, EnterOnTheRingPlacesTheGroupExactlyAsADropDoes) {
         mouse.place(group, position);
         EXPECT_EQ(keys.ringView(), mouse.ringView());
         EXPECT_EQ(keys.drill().ring(), mouse.drill().ring());
-        EXPECT_EQ(keys.visible("Label4"), mouse.visible("Label4"));
+        EXPECT_EQ(keys.visible(drill::instructionText), mouse.visible(drill::instructionText));
     }
     EXPECT_EQ(keys.ringView(), "ki(14,1).gif+ ki(18,1).gif+ - - ki(15,2).gif+ ki(1,2).gif+");
 }
@@ -165,7 +167,8 @@ TEST(KeyboardPath, OnTheRingArrowsAndDigitsChooseEnterPlacesDeleteRemovesEscapeP
         {"Tab", "- ki(1,1).gif+# - - - -", "ring"},
         {"Delete", "- -# - - - -", "ring"},
         {"Shift+Tab Right Return 6 Return", "- - - - - ki(2,2).gif+", "palette"},
-        {"Return Tab", "- - - - - ki(2,2).gif+", "Command1"}, // Tab puts a carried group back
+        {"Return Tab", "- - - - - ki(2,2).gif+",
+         drill::deleteAllButton.name}, // Tab puts a carried group back
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.keys);
@@ -189,13 +192,13 @@ TEST(KeyboardPath, WhenTheJudgeButtonHidesTheFocusGoesToTheNextStopOnlyForTheKey
             press(h, "Tab Tab Tab Tab Return");
         else
             h.judge();
-        EXPECT_FALSE(h.visible("Command5"));
-        EXPECT_EQ(focusName(h), keyboard ? "palette" : "Command1");
+        EXPECT_FALSE(h.visible(drill::judgeButton));
+        EXPECT_EQ(focusName(h), keyboard ? "palette" : drill::deleteAllButton.name);
         EXPECT_EQ(litCells(h).size(), keyboard ? 1u : 0u);
-        ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible("Command5"); }));
+        ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible(drill::judgeButton); }));
         if (keyboard) {
             press(h, "Shift+Tab");
-            EXPECT_EQ(focusName(h), "Command5");
+            EXPECT_EQ(focusName(h), drill::judgeButton.name);
         }
     }
 }
@@ -204,19 +207,19 @@ TEST(KeyboardPath, TheMenuExplanationOpensFromItsButtonAndClosesWithEscapeOrEnte
     Harness h;
     h.start();
     press(h, "Shift+Tab");
-    ASSERT_EQ(focusName(h), "Command4");
+    ASSERT_EQ(focusName(h), menu::explanationButton.name);
     for (const char* closer : {"Escape", "Return"}) {
         SCOPED_TRACE(closer);
         press(h, "Space");
-        EXPECT_TRUE(h.control("Label2").visible());
+        EXPECT_TRUE(h.control(menu::explanationText).visible());
         EXPECT_EQ(focusName(h), "explanation");
         press(h, closer);
-        EXPECT_FALSE(h.control("Label2").visible());
-        EXPECT_EQ(focusName(h), "Command4");
+        EXPECT_FALSE(h.control(menu::explanationText).visible());
+        EXPECT_EQ(focusName(h), menu::explanationButton.name);
     }
-    h.click(h.control("Command4")); // the mouse's way is as before
-    EXPECT_TRUE(h.control("Label2").visible());
-    EXPECT_EQ(focusName(h), "Command2");
+    h.click(h.control(menu::explanationButton)); // the mouse's way is as before
+    EXPECT_TRUE(h.control(menu::explanationText).visible());
+    EXPECT_EQ(focusName(h), menu::chartButton.name);
 }
 
 TEST(KeyboardPath, OnTheChartTheArrowsGoThroughTheLettersAndEnterShowsTheCompound) {
@@ -225,11 +228,11 @@ TEST(KeyboardPath, OnTheChartTheArrowsGoThroughTheLettersAndEnterShowsTheCompoun
     auto framed = [&] {
         std::vector<int> letters;
         for (int n = 1; n <= 24; ++n)
-            if (h.image("Image2", n).borderStyle() == 1)
+            if (h.image(chart::compoundLetters, n).borderStyle() == 1)
                 letters.push_back(n);
         return letters;
     };
-    auto& frame = h.control<platform::Frame>("Frame1");
+    auto& frame = h.control<platform::Frame>(chart::compoundPanel);
     QStringDecoder cp932("windows-31j");
     const QStringList names = QString(cp932(h.content.read(QStringLiteral("化合物/名前.txt"))))
                                   .remove('"')

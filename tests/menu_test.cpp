@@ -9,9 +9,15 @@ using testing_support::Harness;
 // Which ring pictures and which parts of the explanation panel Qt really shows.
 static QString look(Harness& h) {
     QStringList shown;
-    for (const char* name : {"Image3", "Image4", "Label1", "Label2", "Command4"})
-        if (h.control(name).widget()->isVisible())
-            shown << name;
+    const std::pair<platform::ControlRef, const char*> named[] = {
+        {menu::yellowRing, "yellow"},
+        {menu::redRing, "red"},
+        {menu::explanationFrame, "frame"},
+        {menu::explanationText, "text"},
+        {menu::explanationButton, "button"}};
+    for (const auto& [id, word] : named)
+        if (h.control(id).widget()->isVisible())
+            shown << word;
     return shown.join(' ');
 }
 
@@ -19,30 +25,30 @@ TEST(MenuScreen, TheRingTakesTurnsEveryHalfSecondAndEveryClickButOnTheModelClose
     Harness h;
     h.content.write("説明/説明.txt", "構造式を作る, 名前を当てる\n二行目\n");
     h.start();
-    EXPECT_EQ(h.label("Label2").text(), QStringLiteral("構造式を作る, 名前を当てる"));
+    EXPECT_EQ(h.label(menu::explanationText).text(), QStringLiteral("構造式を作る, 名前を当てる"));
     // Each row: the wait, the explanation button or not, a click (window pixels), what is seen.
-    // (220, 265) is the model below the tiles, (16, 400) Label1's margin, (20, 20) the form.
+    // (220, 265) is the model below the tiles, (16, 400) the frame's margin, (20, 20) the form.
     using Step = std::tuple<double, bool, QPoint, const char*>;
     const std::vector<Step> steps{
-        {0.4, false, {}, "Command4"},
-        {0.1, false, {}, "Image3 Command4"},
-        {0.5, true, {}, "Image4 Label1 Label2"},
-        {0.5, false, {}, "Image3 Label1 Label2"},
-        {0.2, false, h.centreOf(h.control("Image3")), "Image3 Command4"},
-        {0.3, false, {}, "Image4 Command4"},
-        {0, true, {220, 265}, "Image4 Label1 Label2"},
-        {0, false, h.centreOf(h.control("Image4")), "Image4 Command4"},
-        {0, true, h.centreOf(h.control("Image1", 0)), "Image4 Command4"},
-        {0, true, h.centreOf(h.control("Label2")), "Image4 Command4"},
-        {0, true, {16, 400}, "Image4 Command4"},
-        {0, true, {20, 20}, "Image4 Command4"},
+        {0.4, false, {}, "button"},
+        {0.1, false, {}, "yellow button"},
+        {0.5, true, {}, "red frame text"},
+        {0.5, false, {}, "yellow frame text"},
+        {0.2, false, h.centreOf(h.control(menu::yellowRing)), "yellow button"},
+        {0.3, false, {}, "red button"},
+        {0, true, {220, 265}, "red frame text"},
+        {0, false, h.centreOf(h.control(menu::redRing)), "red button"},
+        {0, true, h.centreOf(h.control(menu::titleTiles, 0)), "red button"},
+        {0, true, h.centreOf(h.control(menu::explanationText)), "red button"},
+        {0, true, {16, 400}, "red button"},
+        {0, true, {20, 20}, "red button"},
     };
     int row = 0;
     for (const auto& [wait, openFirst, click, expected] : steps) {
         SCOPED_TRACE(++row);
         h.timers.advance(wait);
         if (openFirst)
-            h.click(h.control("Command4"));
+            h.click(h.control(menu::explanationButton));
         if (!click.isNull())
             h.clickAt(click);
         EXPECT_EQ(look(h), expected);
@@ -56,11 +62,11 @@ TEST(MenuScreen, APressOnTheRingHeldWhileItTurnsClosesThePanelOnRelease) {
     // ("ring" is where it was pressed), and whether the panel is closed after it.
     using Row = std::tuple<double, Qt::MouseButton, double, const char*, bool>;
     const std::vector<Row> rows{
-        {0.5, Qt::LeftButton, 0.5, "ring", true},    // pressed on Image3, released on Image4
-        {1.0, Qt::LeftButton, 0.5, "ring", true},    // pressed on Image4, released on Image3
-        {0.5, Qt::LeftButton, 1.0, "ring", true},    // two turns while it is held
-        {0.7, Qt::LeftButton, 0.3, "ring", true},    // a 300 ms press across a turn
-        {0.2, Qt::LeftButton, 0.5, "ring", true},    // on the bare window, then the ring came
+        {0.5, Qt::LeftButton, 0.5, "ring", true}, // pressed on the yellow ring, released on the red
+        {1.0, Qt::LeftButton, 0.5, "ring", true}, // pressed on the red ring, released on the yellow
+        {0.5, Qt::LeftButton, 1.0, "ring", true}, // two turns while it is held
+        {0.7, Qt::LeftButton, 0.3, "ring", true}, // a 300 ms press across a turn
+        {0.2, Qt::LeftButton, 0.5, "ring", true}, // on the bare window, then the ring came
         {0.5, Qt::LeftButton, 0.5, "model", false},  // the pointer left the ring: no click
         {0.5, Qt::RightButton, 0.5, "ring", false},  // only the primary button clicks
         {0.5, Qt::MiddleButton, 0.0, "ring", false}, // even with no turn
@@ -71,15 +77,15 @@ TEST(MenuScreen, APressOnTheRingHeldWhileItTurnsClosesThePanelOnRelease) {
         Harness h;
         h.start();
         h.timers.advance(pressAt);
-        h.click(h.control("Command4"));
-        const QPoint ring = h.centreOf(h.control("Image3"));
+        h.click(h.control(menu::explanationButton));
+        const QPoint ring = h.centreOf(h.control(menu::yellowRing));
         h.moveTo(ring);
         h.pressAt(ring, button);
         h.timers.advance(held);
         const QPoint release = std::string(releaseOn) == "ring" ? ring : QPoint(220, 265);
         h.moveTo(release);
         h.releaseAt(release, button);
-        EXPECT_EQ(look(h).endsWith("Command4"), closed) << look(h).toStdString();
+        EXPECT_EQ(look(h).endsWith("button"), closed) << look(h).toStdString();
     }
 }
 
@@ -103,18 +109,18 @@ TEST(MenuScreen, BackFromTheDrillTheMenuStartsAfreshWhileTheDrillKeepsItsMemoryT
     h.random.script({0.0, 0.0, 0.5});
     h.start();
     h.timers.advance(1.0);
-    h.click(h.control("Command4"));
-    h.click(h.control("Command1"));
-    h.click(h.control("Command4"));
+    h.click(h.control(menu::explanationButton));
+    h.click(h.control(menu::drillButton));
+    h.click(h.control(menu::explanationButton));
     ASSERT_EQ(h.window().windowTitle(), QStringLiteral("メニュー"));
     h.timers.advance(0.4);
-    EXPECT_EQ(look(h), "Command4");
+    EXPECT_EQ(look(h), "button");
     h.timers.advance(0.1);
-    EXPECT_EQ(look(h), "Image3 Command4");
+    EXPECT_EQ(look(h), "yellow button");
     EXPECT_EQ(h.timers.running(), 1) << "only the new menu's timer runs";
-    h.click(h.control("Command1"));
+    h.click(h.control(menu::drillButton));
     EXPECT_EQ(DrillProbe(h.screen()).currentQuestion(), 17);
-    h.click(h.control("Command4"));
-    h.click(h.control("Command3"));
+    h.click(h.control(menu::explanationButton));
+    h.click(h.control(menu::quitButton));
     EXPECT_TRUE(h.process.exited && h.process.exitCode == 0 && h.timers.running() == 0);
 }

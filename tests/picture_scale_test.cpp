@@ -1,7 +1,7 @@
-#include "platform/companion.h"
 #include "core/picture.h"
-#include "platform/picture_scale.h"
 #include "core/runtime_error.h"
+#include "platform/companion.h"
+#include "platform/picture_scale.h"
 #include "tests/support/content_folder.h"
 #include "tests/support/drill_play.h"
 
@@ -122,11 +122,11 @@ TEST(PictureScale, AWindowMovedToAFinerDisplayRepaintsFromTheFinerDrawings) {
     QImage expected(companion.size(), QImage::Format_RGB32);
     expected.fill(Qt::black);
     QPainter(&expected).drawImage(0, 0, companion);
-    QImage seen = paintedAt(h.image("Image5", 2), 2.0);
+    QImage seen = paintedAt(h.image(drill::ringPositions, 2), 2.0);
     seen.setDevicePixelRatio(1);
     EXPECT_EQ(seen, expected);
 
-    paintedAt(h.image("Image5", 6), 2.0);
+    paintedAt(h.image(drill::ringPositions, 6), 2.0);
     QCoreApplication::processEvents(); // the fault is reported once the painting is over
     ASSERT_NE(h.lastError(), nullptr);
     EXPECT_EQ(h.lastError()->number(), 481);

@@ -31,7 +31,9 @@ TEST(Transitions, TheButtonsMoveBetweenScreensWithOnlyOneOnViewAndItsTimersAlone
     Harness h;
     h.start();
     std::string seen = state(h);
-    for (const char* button : {"Command1", "Command4", "Command2", "Command2", "Command1"}) {
+    // To the drill, back, to the chart, back, to the drill.
+    for (platform::ButtonId button : {menu::drillButton, drill::backButton, menu::chartButton,
+                                      chart::backButton, menu::drillButton}) {
         h.click(h.control(button));
         seen += " > " + state(h);
     }
@@ -41,10 +43,11 @@ TEST(Transitions, TheButtonsMoveBetweenScreensWithOnlyOneOnViewAndItsTimersAlone
 }
 
 TEST(Ending, TheCloseBoxOfEachScreenUnloadsItAndEndsWithExitCode0) {
-    for (const char* to : {"", "Command1", "Command2"}) { // the menu itself, the drill, the chart
+    // The menu itself, the drill, the chart.
+    for (platform::ButtonId to : {platform::ButtonId{}, menu::drillButton, menu::chartButton}) {
         Harness h;
         h.start();
-        if (*to)
+        if (to.name)
             h.click(h.control(to));
         SCOPED_TRACE(h.window().windowTitle().toStdString());
         h.window().windowHandle()->close();
@@ -55,15 +58,15 @@ TEST(Ending, TheCloseBoxOfEachScreenUnloadsItAndEndsWithExitCode0) {
 TEST(Lifecycle, AScreenUnloadedInsideItsHandlerLivesUntilTheNextHandler) {
     Harness h;
     h.start();
-    h.click(h.control("Command1"));
+    h.click(h.control(menu::drillButton));
     QPointer<platform::ControlWidget> ring =
-        dynamic_cast<platform::ControlWidget*>(h.image("Image1").widget());
-    app::Screen* drill = h.screen();
+        dynamic_cast<platform::ControlWidget*>(h.image(drill::yellowRing).widget());
+    app::Screen* drillScreen = h.screen();
     bool intact = false;
     h.program().run([&] {
-        h.program().unload(*drill);
+        h.program().unload(*drillScreen);
         EXPECT_EQ(h.program().loaded(), nullptr);
-        intact = ring && drill->form().find(QStringLiteral("Image1")) == ring->control();
+        intact = ring && drillScreen->form().find(drill::yellowRing) == ring->control();
         h.program().show(app::ScreenId::Menu);
     });
     EXPECT_TRUE(intact) << "nothing was destroyed under the handler";

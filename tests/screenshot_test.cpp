@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                   h.startDrill();
                   h.place(15, 2); // a group on the right of the ring
                   h.place(8, 6);  // and one on the left, written the other way
-                  h.moveTo(h.centreOf(h.image("Image3", 12))); // one palette item lit
+                  h.moveTo(h.centreOf(h.image(drill::paletteItems, 12))); // one palette item lit
               },
               "794x568 4693fac058777884"},
         // Content without companions shows as it always did, and so does content with them.
@@ -70,13 +70,13 @@ INSTANTIATE_TEST_SUITE_P(
                 h.startDrill();
                 h.place(15, 2);
                 h.place(8, 6);
-                h.moveTo(h.centreOf(h.image("Image3", 12)));
+                h.moveTo(h.centreOf(h.image(drill::paletteItems, 12)));
             },
             "794x568 4693fac058777884"},
         Scene{"chart",
               [](DrillHarness& h) {
                   h.startOn(app::ScreenId::Chart);
-                  h.click(h.image("Image2", 4)); // a compound's picture in the panel
+                  h.click(h.image(chart::compoundLetters, 4)); // a compound's picture in the panel
               },
               // retaken when the bar's wording and the compound pictures were redrawn
               "911x500 8d9704c94a6a1024"}),

@@ -25,6 +25,10 @@ using Ring = std::array<int, 7>;
 const QString menuTitle = QStringLiteral("メニュー");
 const QString drillTitle = QStringLiteral("ドリル");
 const QString chartTitle = QStringLiteral("系統図");
+// The timers of a verdict and what follows it: the judge button is hidden while one runs.
+constexpr platform::TimerId verdictTimers[] = {drill::wrongTimer, drill::blinkTimer,
+                                               drill::correctTimer, drill::bonusTimer,
+                                               drill::finishTimer};
 
 struct Figures {
     int actions = 0, programs = 0, menus = 0, drills = 0, charts = 0, right = 0, wrong = 0,
@@ -53,7 +57,7 @@ private:
     void randomAction();
     void steerDrill();
     void clickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton);
-    void clickControl(const char* name, int index = -1);
+    void clickControl(platform::ControlRef id, int index = -1);
     void hold();
     void key();
 
@@ -121,13 +125,12 @@ void Soak::noteScreen() {
         playOut_ = chance(0.5);
         targetAsked_ = -1;
         for (int k = 0; k <= 5; ++k)
-            markers_[k] = &h_->image("Image9", k);
+            markers_[k] = &h_->image(drill::streakDigits, k);
         for (int t = 0; t < 5; ++t)
-            verdictTimers_[t] =
-                &h_->control<platform::Timer>(("Timer" + std::to_string(t + 2)).c_str());
-        judge_ = &h_->control("Command5");
+            verdictTimers_[t] = &h_->control<platform::Timer>(verdictTimers[t]);
+        judge_ = &h_->control(drill::judgeButton);
         for (int p = 1; p <= 6; ++p)
-            cells_[p] = &h_->image("Image5", p);
+            cells_[p] = &h_->image(drill::ringPositions, p);
     }
 }
 
@@ -225,9 +228,9 @@ void Soak::act() {
     if (in(drillTitle) && chance(playOut_ ? 0.75 : 0.25))
         steerDrill();
     else if (in(menuTitle) && chance(0.2))
-        clickControl(chance(0.8) ? "Command1" : "Command2");
+        clickControl(chance(0.8) ? menu::drillButton : menu::chartButton);
     else if (in(chartTitle) && chance(0.1))
-        clickControl("Command2");
+        clickControl(chart::backButton);
     else
         randomAction();
     // What the event loop does between two events: a window unloaded meanwhile goes.
@@ -261,7 +264,7 @@ bool Soak::leaves(QPoint at) {
     if (!playOut_ || !in(drillTitle) || finished_)
         return false;
     platform::Control* c = controlAt(at);
-    return c && (c->name() == "Command3" || c->name() == "Command4");
+    return c && (c->is(drill::quitButton) || c->is(drill::backButton));
 }
 
 void Soak::clickAt(QPoint at, Qt::MouseButton button) {
@@ -272,8 +275,8 @@ void Soak::clickAt(QPoint at, Qt::MouseButton button) {
     h_->clickAt(at, button);
 }
 
-void Soak::clickControl(const char* name, int index) {
-    clickAt(h_->centreOf(h_->control(name, index)));
+void Soak::clickControl(platform::ControlRef id, int index) {
+    clickAt(h_->centreOf(h_->control(id, index)));
 }
 
 void Soak::randomAction() {
@@ -291,8 +294,9 @@ void Soak::randomAction() {
         clickAt(h_->centreOf(*shown.at(pick(int(shown.size())))), randomButton());
     } else if (r < 0.7 && in(drillTitle)) {
         const int group = pick(20) + 1;
-        const QPoint from = h_->centreOf(h_->image("Image3", group));
-        QPoint to = chance(0.6) ? h_->centreOf(h_->image("Image5", pick(6) + 1)) : randomPoint();
+        const QPoint from = h_->centreOf(h_->image(drill::paletteItems, group));
+        QPoint to = chance(0.6) ? h_->centreOf(h_->image(drill::ringPositions, pick(6) + 1))
+                                : randomPoint();
         while (leaves(to))
             to = randomPoint();
         note("drag of group " + std::to_string(group) + " to " + std::to_string(to.x()) + "," +
@@ -357,10 +361,10 @@ void Soak::steerDrill() {
     if (drill.drillFinished() == 1) {
         playOut_ = chance(0.5);
         if (chance(0.5))
-            return clickControl("Command6");
+            return clickControl(drill::tryAgainButton);
         return randomAction();
     }
-    if (!h_->control("Command5").visible()) {
+    if (!h_->control(drill::judgeButton).visible()) {
         note("waiting for the verdict");
         return pause(0.5 + 0.1 * pick(15));
     }
@@ -377,19 +381,21 @@ void Soak::steerDrill() {
     }
     const Ring ring = drill.ring();
     if (ring != Ring{} && chance(0.1))
-        return clickControl("Command5"); // judged too early, or just wrong
+        return clickControl(drill::judgeButton); // judged too early, or just wrong
     for (int p = 1; p <= 6; ++p) {
         if (ring[p] == target_[p])
             continue;
         if (target_[p] != 0) {
             note("places group " + std::to_string(target_[p]) + " on " + std::to_string(p));
-            return h_->drag(h_->image("Image3", target_[p]), h_->image("Image5", p));
+            return h_->drag(h_->image(drill::paletteItems, target_[p]),
+                            h_->image(drill::ringPositions, p));
         }
         if (chance(0.3))
-            return clickControl("Command1");
-        return drill.selectedPosition() == p ? clickControl("Command2") : clickControl("Image5", p);
+            return clickControl(drill::deleteAllButton);
+        return drill.selectedPosition() == p ? clickControl(drill::deleteGroupButton)
+                                             : clickControl(drill::ringPositions, p);
     }
-    clickControl("Command5");
+    clickControl(drill::judgeButton);
 }
 
 unsigned seedFromEnvironment() {

@@ -89,7 +89,7 @@ constexpr int afterActivation = 900;
 QString questionWords(DrillHarness& h) {
     return QStringLiteral("say 第%1問 %2")
         .arg(h.drill().askedCount())
-        .arg(h.label("Label9").text());
+        .arg(h.label(drill::questionText).text());
 }
 
 } // namespace
@@ -141,13 +141,13 @@ TEST(SpeechEvents, VerdictsScoresTheBonusAndTheMedalAreSaidWhenTheyShow) {
     h.place(20, 1);
     h.judge();
     EXPECT_EQ(reader.said(), QStringList{"say 化学式に誤りがあります"});
-    ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible("Command5"); }));
+    ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible(drill::judgeButton); }));
     EXPECT_EQ(reader.said(), QStringList{"say 得点 0、連続正解 0"});
 
-    h.click(h.button(1)); // 全削除
+    h.click(h.control(drill::deleteAllButton)); // 全削除
     h.build(h.drill().answer());
     h.judge();
-    ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible("Label1"); }));
+    ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible(drill::messageText); }));
     EXPECT_EQ(reader.said(), QStringList{"say 正解です"});
     ASSERT_TRUE(h.timers.advanceUntil([&] { return h.drill().askedCount() == 2; }));
     EXPECT_EQ(reader.said(), QStringList{"say 得点 100、連続正解 1。" + questionWords(h).mid(4)});
@@ -163,7 +163,7 @@ TEST(SpeechEvents, VerdictsScoresTheBonusAndTheMedalAreSaidWhenTheyShow) {
     reader.take();
     h.build(h.drill().answer());
     h.judge();
-    ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible("Image8"); }));
+    ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible(drill::bonusBanner); }));
     // The run's last verdict, its score and the banner come in one display step.
     const QStringList bonus = reader.said();
     ASSERT_FALSE(bonus.isEmpty());
@@ -186,8 +186,8 @@ TEST(SpeechEvents, AChartPanelSaysItsLetterAndCompound) {
     h.window().activateWindow();
     reader.take(afterActivation);
     for (int letter : {2, 24, 2}) {
-        h.click(h.image("Image2", letter));
-        const QString caption = h.control<platform::Frame>("Frame1").caption();
+        h.click(h.image(chart::compoundLetters, letter));
+        const QString caption = h.control<platform::Frame>(chart::compoundPanel).caption();
         EXPECT_FALSE(caption.isEmpty());
         EXPECT_EQ(
             reader.said(),

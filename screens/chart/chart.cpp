@@ -7,19 +7,25 @@
 using platform::Event;
 using platform::EventArgs;
 
-系統図::系統図(app::Program& program) : Screen(program, definition()) {}
+namespace screens {
+
+ChartScreen::ChartScreen(app::Program& program) : Screen(program, definition()) {}
 
 // Every event of the chart that has a handler.
-void 系統図::wire() {
-    form().on("Image2", Event::Click, [this](const EventArgs& e) { Image2_Click(e.index); });
-    for (const char* closer : {"Frame1", "Form", "Image1", "Image3", "Image4", "Label1", "Label2"})
+void ChartScreen::wire() {
+    form().on(chart::compoundLetters, Event::Click,
+              [this](const EventArgs& e) { compoundLetters_Click(e.index); });
+    form().onClick(platform::formWindow, [this] { ClosePanel(); });
+    for (platform::ControlRef closer : std::initializer_list<platform::ControlRef>{
+             chart::compoundPanel, chart::chartPicture, chart::benzeneBox, chart::compoundPicture,
+             chart::instructionBar, chart::instructionText})
         form().onClick(closer, [this] { ClosePanel(); });
-    form().onClick("Command1", [this] { Command1_Click(); });
-    form().onClick("Command2", [this] { Command2_Click(); });
+    form().onClick(chart::quitButton, [this] { quitButton_Click(); });
+    form().onClick(chart::backButton, [this] { backButton_Click(); });
     wireKeyboard();
 }
 
-void 系統図::Form_Load() {
+void ChartScreen::Form_Load() {
     app::TextReader reader;
     reader.Open(content::inProgramFolder(AppDir(), content::nameFile()));
     for (int k = 1; k <= content::compoundCount; ++k)
@@ -28,31 +34,34 @@ void 系統図::Form_Load() {
 }
 
 // Looks up compound k: its picture, centred below the panel's caption, and its name.
-void 系統図::Image2_Click(int Index) {
-    Image4.loadPicture(content::inProgramFolder(AppDir(), content::compoundPictureFile(Index)));
-    const double h = Image4.height();
-    const double w = Image4.width();
-    Image4.move(content::compoundPictureLeft(w), content::compoundPictureTop(h));
-    Frame1.setCaption(compoundNames.at(Index));
-    Frame1.setVisible(true);
-    Image4.setVisible(true);
+void ChartScreen::compoundLetters_Click(int Index) {
+    compoundPicture.loadPicture(
+        content::inProgramFolder(AppDir(), content::compoundPictureFile(Index)));
+    const double h = compoundPicture.height();
+    const double w = compoundPicture.width();
+    compoundPicture.move(content::compoundPictureLeft(w), content::compoundPictureTop(h));
+    compoundPanel.setCaption(compoundNames.at(Index));
+    compoundPanel.setVisible(true);
+    compoundPicture.setVisible(true);
     // The panel opens where the focus is not: its compound is said, with its letter.
     platform::announce(
-        Frame1.widget(),
+        compoundPanel.widget(),
         QStringLiteral("%1 %2").arg(QChar(u'A' + Index - 1)).arg(compoundNames.at(Index)));
 }
 
-void 系統図::ClosePanel() {
-    Image4.setVisible(false);
-    Frame1.setVisible(false);
+void ChartScreen::ClosePanel() {
+    compoundPicture.setVisible(false);
+    compoundPanel.setVisible(false);
 }
 
-void 系統図::Command2_Click() {
+void ChartScreen::backButton_Click() {
     program().unload(*this);
     program().show(app::ScreenId::Menu);
 }
 
-void 系統図::Command1_Click() {
+void ChartScreen::quitButton_Click() {
     program().unload(*this);
     program().end();
 }
+
+} // namespace screens

@@ -4,27 +4,30 @@
 #include "core/content_layout.h"
 #include "platform/focus_frame.h"
 #include "platform/keyboard_stop.h"
+#include "screens/chart/chart_controls.h"
 
 #include <array>
 
+namespace screens {
+
 // The family chart: benzene and the 24 compounds made from it, lettered A to X. A click
 // on a letter opens a panel with the compound's name and picture.
-class 系統図 : public app::Screen {
+class ChartScreen : public app::Screen {
 public:
-    explicit 系統図(app::Program& program);
+    explicit ChartScreen(app::Program& program);
     static const platform::FormDefinition& definition();
 
     void wire() override;
     void Form_Load() override;
 
 private:
-    void Image2_Click(int Index);
+    void compoundLetters_Click(int Index);
     void ClosePanel();
-    void Command1_Click();
-    void Command2_Click();
+    void quitButton_Click();
+    void backButton_Click();
 
-    platform::Frame& Frame1 = form().frame("Frame1");
-    platform::Image& Image4 = form().image("Image4");
+    platform::Frame& compoundPanel = form().get(chart::compoundPanel);
+    platform::Image& compoundPicture = form().get(chart::compoundPicture);
 
     // Indexed by compound number, 1 to compoundCount.
     std::array<QString, content::compoundCount + 1> compoundNames{};
@@ -37,3 +40,5 @@ private:
     platform::FocusFrame* letterFrame = nullptr;
     int keyLetter = 1;
 };
+
+} // namespace screens

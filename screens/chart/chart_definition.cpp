@@ -6,6 +6,8 @@ using platform::ControlDef;
 using platform::FormDefinition;
 using platform::Kind;
 
+namespace screens {
+
 namespace {
 
 // The screen definition reads as a table, one control a row: keep it laid out by hand.
@@ -26,32 +28,32 @@ constexpr ZonePlace letterZones[] = {
 
 FormDefinition makeDefinition() {
     FormDefinition d{
-        .window = {.caption = "系統図", .clientWidth = 13665, .clientHeight = 7500, .focus = "Command2"},
+        .window = {.caption = "系統図", .clientWidth = 13665, .clientHeight = 7500, .focus = chart::backButton},
         .controls = {},
-        .tabOrder = {"Command2", "Command1"},
+        .tabOrder = {chart::backButton, chart::quitButton},
     };
     auto& c = d.controls;
     // Labels and images, front to back: the zones take the clicks over the letters.
-    c.push_back({.kind = Kind::Label, .name = "Label2", .left = 1380, .top = 6720, .width = 6675, .height = 360,
+    c.push_back({.id = chart::instructionText, .left = 1380, .top = 6720, .width = 6675, .height = 360,
                  .text = "調べたい化合物（Ａ～Ｘ）をクリックしてください", .foreColor = yellow,
                  .backColor = darkBlue, .font = {"ＭＳ Ｐ明朝", 14.25, true}, .align = Align::Center});
-    c.push_back({.kind = Kind::Label, .name = "Label1", .left = 1260, .top = 6600, .width = 6885, .height = 525,
+    c.push_back({.id = chart::instructionBar, .left = 1260, .top = 6600, .width = 6885, .height = 525,
                  .backColor = darkBlue});
-    c.push_back({.kind = Kind::Image, .name = "Image3", .left = 6990, .top = 2760, .width = 780, .height = 885,
+    c.push_back({.id = chart::benzeneBox, .left = 6990, .top = 2760, .width = 780, .height = 885,
                  .tip = "ベンゼン"});
     for (int n = 1; n <= content::compoundCount; ++n)
-        c.push_back({.kind = Kind::Image, .name = "Image2", .index = n, .left = letterZones[n - 1].left,
+        c.push_back({.id = chart::compoundLetters, .index = n, .left = letterZones[n - 1].left,
                      .top = letterZones[n - 1].top, .width = 525, .height = 405});
-    c.push_back({.kind = Kind::Image, .name = "Image1", .left = 135, .top = 195, .width = 13500, .height = 5985,
+    c.push_back({.id = chart::chartPicture, .left = 135, .top = 195, .width = 13500, .height = 5985,
                  .picture = ":/chart/Image1.bmp"});
     // The panel and the buttons lie above everything; the picture lives in the panel.
-    c.push_back({.kind = Kind::Frame, .name = "Frame1", .left = 5085, .top = 2490, .width = 3375, .height = 1980,
+    c.push_back({.id = chart::compoundPanel, .left = 5085, .top = 2490, .width = 3375, .height = 1980,
                  .visible = false, .foreColor = red, .backColor = navy, .font = {"ＭＳ Ｐ明朝", 11.25, true}});
-    c.push_back({.kind = Kind::Image, .name = "Image4", .left = 840, .top = 465, .width = 1215, .height = 1395,
-                 .visible = false, .container = "Frame1"});
-    c.push_back({.kind = Kind::PictureButton, .name = "Command2", .left = 9885, .top = 6675, .width = 1560,
+    c.push_back({.id = chart::compoundPicture, .left = 840, .top = 465, .width = 1215, .height = 1395,
+                 .visible = false, .container = chart::compoundPanel});
+    c.push_back({.id = chart::backButton, .left = 9885, .top = 6675, .width = 1560,
                  .height = 500, .picture = ":/drill/Command4.gif"});
-    c.push_back({.kind = Kind::PictureButton, .name = "Command1", .left = 11580, .top = 6675, .width = 1560,
+    c.push_back({.id = chart::quitButton, .left = 11580, .top = 6675, .width = 1560,
                  .height = 500, .picture = ":/drill/Command3.gif"});
     return d;
 }
@@ -60,9 +62,11 @@ FormDefinition makeDefinition() {
 
 } // namespace
 
-const FormDefinition& 系統図::definition() {
+const FormDefinition& ChartScreen::definition() {
     static const FormDefinition d = makeDefinition();
     return d;
 }
 
-const platform::FormDefinition& chartDefinition() { return 系統図::definition(); }
+const platform::FormDefinition& chartDefinition() { return ChartScreen::definition(); }
+
+} // namespace screens

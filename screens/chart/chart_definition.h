@@ -2,6 +2,10 @@
 
 #include "platform/definition.h"
 
-// The 系統図 screen's window and controls as data, for what needs their sizes without
+namespace screens {
+
+// The chart screen's window and controls as data, for what needs their sizes without
 // the screen itself (kavelo-check measures texts against them).
 const platform::FormDefinition& chartDefinition();
+
+} // namespace screens

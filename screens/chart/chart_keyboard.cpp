@@ -2,20 +2,23 @@
 
 #include "platform/accessibility.h"
 
+namespace screens {
+
 // The chart from the keyboard: one stop after the two buttons holds the 24 letters. The
 // arrow keys go through them in letter order, the focused letter shows a frame, and Enter
 // shows its compound as a click on the letter does; Escape closes the panel again.
-void 系統図::wireKeyboard() {
+void ChartScreen::wireKeyboard() {
     platform::Form& screen = form();
-    platform::setAccessibleName(screen.button("Command2"), QStringLiteral("戻る"));
-    platform::setAccessibleName(screen.button("Command1"), QStringLiteral("終了"));
-    platform::ControlArray<platform::Image>& letters = screen.images("Image2");
+    platform::setAccessibleName(screen.get(chart::backButton), QStringLiteral("戻る"));
+    platform::setAccessibleName(screen.get(chart::quitButton), QStringLiteral("終了"));
+    platform::ControlArray<platform::Image>& letters = screen.get(chart::compoundLetters);
     for (int n = 1; n <= content::compoundCount; ++n)
         platform::setAccessibleName(letters(n), QString(QChar(u'A' + n - 1)));
-    platform::setAccessibleName(screen.image("Image1"), QStringLiteral("Kaveloの系統図"));
-    platform::setAccessibleName(screen.image("Image3"), QStringLiteral("ベンゼン"));
-    platform::setAccessibleName(Image4, [this] {
-        return Frame1.caption().isEmpty() ? QStringLiteral("構造式") : Frame1.caption();
+    platform::setAccessibleName(screen.get(chart::chartPicture), QStringLiteral("Kaveloの系統図"));
+    platform::setAccessibleName(screen.get(chart::benzeneBox), QStringLiteral("ベンゼン"));
+    platform::setAccessibleName(compoundPicture, [this] {
+        return compoundPanel.caption().isEmpty() ? QStringLiteral("構造式")
+                                                 : compoundPanel.caption();
     });
 
     // Over the chart picture, where the letters are.
@@ -25,7 +28,7 @@ void 系統図::wireKeyboard() {
     for (int n = 1; n <= content::compoundCount; ++n)
         platform::setKeyboardItemOf(letterStop, letters(n));
     letterFrame = new platform::FocusFrame(&screen.window());
-    letterStop->followInTabOrder(screen.button("Command1").widget());
+    letterStop->followInTabOrder(screen.get(chart::quitButton).widget());
     letterStop->onFocusIn = [this] { ShowKeyLetter(true); };
     letterStop->onFocusOut = [this] { ShowKeyLetter(false); };
     letterStop->onKey = [this](int key) {
@@ -41,7 +44,7 @@ void 系統図::wireKeyboard() {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
-            Image2_Click(keyLetter);
+            compoundLetters_Click(keyLetter);
             return true;
         case Qt::Key_Escape:
             ClosePanel();
@@ -56,7 +59,7 @@ void 系統図::wireKeyboard() {
     };
 }
 
-void 系統図::MoveKeyLetter(int letter) {
+void ChartScreen::MoveKeyLetter(int letter) {
     ShowKeyLetter(false);
     keyLetter = letter;
     ShowKeyLetter(true);
@@ -65,8 +68,8 @@ void 系統図::MoveKeyLetter(int letter) {
 // The focused letter's zone draws the light frame of an image's border, as before; but
 // each letter sits in a box with a white outline of its own that hides that frame, so the
 // letter is also ringed outside its box, in yellow.
-void 系統図::ShowKeyLetter(bool shown) {
-    platform::Image& zone = form().images("Image2")(keyLetter);
+void ChartScreen::ShowKeyLetter(bool shown) {
+    platform::Image& zone = form().get(chart::compoundLetters)(keyLetter);
     zone.setBorderStyle(shown ? 1 : 0);
     if (shown)
         letterFrame->ring(zone.widget()->geometry());
@@ -74,3 +77,5 @@ void 系統図::ShowKeyLetter(bool shown) {
         letterFrame->hide();
     platform::setKeyboardItem(shown ? zone.widget() : nullptr);
 }
+
+} // namespace screens

@@ -4,17 +4,22 @@
 #include "app/shared_state.h"
 #include "core/content_layout.h"
 #include "platform/keyboard_stop.h"
+#include "screens/drill/drill_controls.h"
 
 #include <array>
 #include <cstdint>
+
+class DrillProbe; // tests read the drill's state through it
+
+namespace screens {
 
 // The drill: the learner builds the asked compound by dragging functional groups onto
 // the ring and has it judged. One class over several files, one file per concern:
 // the layout (drill_definition), the wiring, the content and load, the question cycle,
 // the ring builder, the commands and the timed displays.
-class ドリル : public app::Screen {
+class DrillScreen : public app::Screen {
 public:
-    explicit ドリル(app::Program& program);
+    explicit DrillScreen(app::Program& program);
     static const platform::FormDefinition& definition();
 
     void wire() override;
@@ -27,7 +32,7 @@ public:
     static constexpr std::int16_t streakForBonus = 5;
     static constexpr std::int16_t passingScore = 10000;
     static constexpr int tickMilliseconds = 100;
-    static constexpr int questionSlots = 変数宣言::questionSlots;
+    static constexpr int questionSlots = app::SharedState::questionSlots;
 
 private:
     using Image = platform::Image;
@@ -42,22 +47,23 @@ private:
     void Form_MouseMove(int Button, int Shift, double X, double Y);
 
     // Ring builder.
-    void Image3_MouseMove(int Index, int Button, int Shift, double X, double Y);
-    void Image3_MouseDown(int Index, int Button, int Shift, double X, double Y);
-    void Image5_DragOver(int Index, platform::Control* Source, double X, double Y, int State);
-    void Image5_DragDrop(int Index, platform::Control* Source, double X, double Y);
+    void paletteItems_MouseMove(int Index, int Button, int Shift, double X, double Y);
+    void paletteItems_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void ringPositions_DragOver(int Index, platform::Control* Source, double X, double Y,
+                                int State);
+    void ringPositions_DragDrop(int Index, platform::Control* Source, double X, double Y);
     void HoverPaletteItem();
     void CancelDrag();
 
     // Commands.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Image1_Click();
-    void Image5_Click(int Index);
+    void deleteAllButton_Click();
+    void deleteGroupButton_Click();
+    void quitButton_Click();
+    void backButton_Click();
+    void judgeButton_Click();
+    void tryAgainButton_Click();
+    void yellowRing_Click();
+    void ringPositions_Click(int Index);
     void DropSelection();
 
     // Question cycle and judgement.
@@ -70,12 +76,12 @@ private:
     void StartCorrectDisplay();
 
     // Timed displays.
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void Timer4_Timer();
-    void Timer5_Timer();
-    void Timer6_Timer();
+    void hintTimer_Timer();
+    void wrongTimer_Timer();
+    void blinkTimer_Timer();
+    void correctTimer_Timer();
+    void bonusTimer_Timer();
+    void finishTimer_Timer();
     void NextQuestion();
     void StartFinish();
     bool verdictRunning() const;
@@ -97,30 +103,30 @@ private:
     std::int32_t stampNow();
     double elapsedSince(std::int32_t stamp);
 
-    Label& Label1 = form().label("Label1");
-    Label& Label2 = form().label("Label2");
-    Label& Label3 = form().label("Label3");
-    Label& Label4 = form().label("Label4");
-    Label& Label7 = form().label("Label7");
-    Label& Label9 = form().label("Label9");
-    Label& Label13 = form().label("Label13");
-    Image& Image1 = form().image("Image1");
-    Image& Image6 = form().image("Image6");
-    Image& Image8 = form().image("Image8");
-    Image& Image11 = form().image("Image11");
-    Array<Image>& Image3 = form().images("Image3");
-    Array<Image>& Image4 = form().images("Image4");
-    Array<Image>& Image5 = form().images("Image5");
-    Array<Image>& Image9 = form().images("Image9");
-    Button& Command5 = form().button("Command5");
-    Button& Command6 = form().button("Command6");
-    Timer& Timer1 = form().timer("Timer1");
-    Timer& Timer2 = form().timer("Timer2");
-    Timer& Timer3 = form().timer("Timer3");
-    Timer& Timer4 = form().timer("Timer4");
-    Timer& Timer5 = form().timer("Timer5");
-    Timer& Timer6 = form().timer("Timer6");
-    platform::MediaPlayer& MediaPlayer1 = form().mediaPlayer("MediaPlayer1");
+    Label& messageText = form().get(drill::messageText);
+    Label& messageBox = form().get(drill::messageBox);
+    Label& instructionBar = form().get(drill::instructionBar);
+    Label& instructionText = form().get(drill::instructionText);
+    Label& questionNumber = form().get(drill::questionNumber);
+    Label& questionText = form().get(drill::questionText);
+    Label& scoreLabel = form().get(drill::scoreLabel);
+    Image& yellowRing = form().get(drill::yellowRing);
+    Image& redRing = form().get(drill::redRing);
+    Image& bonusBanner = form().get(drill::bonusBanner);
+    Image& medal = form().get(drill::medal);
+    Array<Image>& paletteItems = form().get(drill::paletteItems);
+    Array<Image>& bonds = form().get(drill::bonds);
+    Array<Image>& ringPositions = form().get(drill::ringPositions);
+    Array<Image>& streakDigits = form().get(drill::streakDigits);
+    Button& judgeButton = form().get(drill::judgeButton);
+    Button& tryAgainButton = form().get(drill::tryAgainButton);
+    Timer& hintTimer = form().get(drill::hintTimer);
+    Timer& wrongTimer = form().get(drill::wrongTimer);
+    Timer& blinkTimer = form().get(drill::blinkTimer);
+    Timer& correctTimer = form().get(drill::correctTimer);
+    Timer& bonusTimer = form().get(drill::bonusTimer);
+    Timer& finishTimer = form().get(drill::finishTimer);
+    platform::MediaPlayer& soundPlayer = form().get(drill::soundPlayer);
 
     // The drill's state; every visit and every start-over sets it afresh at load.
     std::int16_t questionCount = 0;
@@ -176,5 +182,7 @@ private:
     std::int16_t keyPreviewPosition = 0; // the position showing the carried group, or 0
     bool keyCarrying = false;            // a group picked up from the palette with the keys
 
-    friend class DrillProbe; // tests read the state through it
+    friend class ::DrillProbe;
 };
+
+} // namespace screens

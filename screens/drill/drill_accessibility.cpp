@@ -5,36 +5,39 @@
 
 #include <QShortcut>
 
+namespace screens {
+
 // What a screen reader calls the drill's controls. The buttons read their faces; the
 // images that carry meaning read what they show, the ring positions and the streak
 // column as they stand now; the rest of the pictures are decoration.
-void ドリル::nameForScreenReaders() {
+void DrillScreen::nameForScreenReaders() {
     platform::Form& screen = form();
     const struct {
-        const char* button;
+        platform::ButtonId button;
         const char* face;
-    } faces[] = {{"Command1", "全削除"}, {"Command2", "基削除"}, {"Command3", "終了"},
-                 {"Command4", "戻る"},   {"Command5", "判定"},   {"Command6", "再挑戦"}};
+    } faces[] = {{drill::deleteAllButton, "全削除"}, {drill::deleteGroupButton, "基削除"},
+                 {drill::quitButton, "終了"},        {drill::backButton, "戻る"},
+                 {drill::judgeButton, "判定"},       {drill::tryAgainButton, "再挑戦"}};
     for (const auto& b : faces)
-        platform::setAccessibleName(screen.button(b.button), QString::fromUtf8(b.face));
+        platform::setAccessibleName(screen.get(b.button), QString::fromUtf8(b.face));
     for (int n = 1; n <= 20; ++n) {
-        platform::setAccessibleName(Image3(n), content::groupFormula(n));
-        platform::setKeyboardItemOf(paletteStop, Image3(n));
+        platform::setAccessibleName(paletteItems(n), content::groupFormula(n));
+        platform::setKeyboardItemOf(paletteStop, paletteItems(n));
     }
     for (int k = 1; k <= 6; ++k) {
-        platform::setAccessibleName(Image5(k), [this, k] { return RingPositionName(k); });
-        platform::setKeyboardItemOf(ringStop, Image5(k));
+        platform::setAccessibleName(ringPositions(k), [this, k] { return RingPositionName(k); });
+        platform::setKeyboardItemOf(ringStop, ringPositions(k));
     }
-    platform::setAccessibleName(screen.image("Image10"), [this] {
+    platform::setAccessibleName(screen.get(drill::streakColumn), [this] {
         for (int digit = 0; digit <= streakForBonus; ++digit)
-            if (Image9(digit).visible())
+            if (streakDigits(digit).visible())
                 return QStringLiteral("連続正解数 %1").arg(digit);
         return QStringLiteral("連続正解数");
     });
-    platform::setAccessibleName(screen.image("Image7"), QStringLiteral("得点"));
-    platform::setAccessibleName(Image8, QStringLiteral("ボーナス 1000点"));
-    platform::setAccessibleName(Image11, QStringLiteral("金メダル"));
-    platform::setAccessibleName(Label1, [this] { return MessageWords(Label1.text()); });
+    platform::setAccessibleName(screen.get(drill::scorePanel), QStringLiteral("得点"));
+    platform::setAccessibleName(bonusBanner, QStringLiteral("ボーナス 1000点"));
+    platform::setAccessibleName(medal, QStringLiteral("金メダル"));
+    platform::setAccessibleName(messageText, [this] { return MessageWords(messageText.text()); });
 
     // F2 reads the score and the run of right answers wherever the focus is.
     auto* scoreKey = new QShortcut(QKeySequence(Qt::Key_F2), &screen.window());
@@ -42,22 +45,22 @@ void ドリル::nameForScreenReaders() {
 }
 
 // The stars that frame 「☆☆☆☆☆　正解です　☆☆☆☆☆」 would be spelt out one by one.
-QString ドリル::MessageWords(const QString& message) {
+QString DrillScreen::MessageWords(const QString& message) {
     QString words = message;
     words.remove(QChar(u'☆'));
     return words.trimmed();
 }
 
 // As the screen shows them: the score catches up only when the verdict's display ends.
-QString ドリル::ScoreWords() const {
-    const QString shown = Label13.text().isEmpty() ? QStringLiteral("0") : Label13.text();
+QString DrillScreen::ScoreWords() const {
+    const QString shown = scoreLabel.text().isEmpty() ? QStringLiteral("0") : scoreLabel.text();
     return QStringLiteral("得点 %1、連続正解 %2").arg(shown).arg(streak);
 }
 
-void ドリル::SayScore() { platform::announce(Label13.widget(), ScoreWords()); }
+void DrillScreen::SayScore() { platform::announce(scoreLabel.widget(), ScoreWords()); }
 
 // 「位置1 COOH」, 「位置4 空き」.
-QString ドリル::RingPositionName(int position) const {
+QString DrillScreen::RingPositionName(int position) const {
     const int group = ringGroups.at(position);
     // Carrying a group, the focused position offers it: 「位置1 に CHO」.
     if (keyCarrying && position == keyRingPosition)
@@ -66,3 +69,5 @@ QString ドリル::RingPositionName(int position) const {
         .arg(position)
         .arg(group == 0 ? QStringLiteral("空き") : content::groupFormula(group));
 }
+
+} // namespace screens

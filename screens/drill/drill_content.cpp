@@ -5,7 +5,9 @@
 #include "core/runtime_error.h"
 #include "core/text_reader.h"
 
-void ドリル::Form_Load() {
+namespace screens {
+
+void DrillScreen::Form_Load() {
     litPaletteItem = 1;
     hoverPaletteItem = 1;
     questionCount = questionsInDrill;
@@ -23,7 +25,7 @@ void ドリル::Form_Load() {
     PickQuestion();
 }
 
-void ドリル::ReadAnswers() {
+void DrillScreen::ReadAnswers() {
     app::TextReader reader;
     reader.Open(content::inProgramFolder(AppDir(), content::answerFile()));
     for (int q = 1; q <= questionCount; ++q)
@@ -37,7 +39,7 @@ void ドリル::ReadAnswers() {
     }
 }
 
-void ドリル::ReadQuestions() {
+void DrillScreen::ReadQuestions() {
     app::TextReader reader;
     reader.Open(content::inProgramFolder(AppDir(), content::questionFile()));
     for (int q = 1; q <= questionCount; ++q)
@@ -45,15 +47,17 @@ void ドリル::ReadQuestions() {
     reader.Close();
 }
 
-QString ドリル::groupPicturePath(int group, int position) const {
+QString DrillScreen::groupPicturePath(int group, int position) const {
     return content::inProgramFolder(
         AppDir(), content::groupPictureFile(group, content::groupPictureVariant(position)));
 }
 
-QString ドリル::highlightPicturePath(int group) const {
+QString DrillScreen::highlightPicturePath(int group) const {
     return content::inProgramFolder(AppDir(), content::highlightPictureFile(group));
 }
 
-void ドリル::PlaySound(content::Sound sound) {
-    MediaPlayer1.setFileName(content::inProgramFolder(AppDir(), content::soundFile(sound)));
+void DrillScreen::PlaySound(content::Sound sound) {
+    soundPlayer.setFileName(content::inProgramFolder(AppDir(), content::soundFile(sound)));
 }
+
+} // namespace screens

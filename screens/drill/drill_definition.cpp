@@ -1,12 +1,14 @@
 #include "screens/drill/drill_definition.h"
-#include "screens/drill/drill.h"
 #include "platform/twips.h"
+#include "screens/drill/drill.h"
 
 using platform::Align;
 using platform::ControlDef;
 using platform::FontDef;
 using platform::FormDefinition;
 using platform::Kind;
+
+namespace screens {
 
 namespace {
 
@@ -45,81 +47,82 @@ const char* const streakDigitPictures[] = {":/drill/Image9_0.gif", ":/drill/Imag
 
 FormDefinition makeDefinition() {
     FormDefinition d{
-        .window = {.caption = "ドリル", .clientWidth = 11910, .clientHeight = 8520, .focus = "Command1"},
+        .window = {.caption = "ドリル", .clientWidth = 11910, .clientHeight = 8520, .focus = drill::deleteAllButton},
         .controls = {},
-        .tabOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"},
+        .tabOrder = {drill::deleteAllButton, drill::deleteGroupButton, drill::quitButton, drill::backButton, drill::judgeButton, drill::tryAgainButton},
     };
     auto& c = d.controls;
     // Labels and images, front to back.
-    c.push_back({.kind = Kind::Image, .name = "Image11", .left = 4515, .top = 3900, .width = 2760, .height = 3165,
+    c.push_back({.id = drill::medal, .left = 4515, .top = 3900, .width = 2760, .height = 3165,
                  .visible = false, .picture = ":/drill/Image11.gif", .stretch = true});
     for (int digit = 0; digit <= 5; ++digit)
-        c.push_back({.kind = Kind::Image, .name = "Image9", .index = digit, .left = 795,
+        c.push_back({.id = drill::streakDigits, .index = digit, .left = 795,
                      .top = 7395.0 - 735 * digit, .width = 720, .height = 690, .visible = digit == 0,
                      .picture = streakDigitPictures[digit]});
-    c.push_back({.kind = Kind::Image, .name = "Image8", .left = 3795, .top = 4710, .width = 4230, .height = 1500,
+    c.push_back({.id = drill::bonusBanner, .left = 3795, .top = 4710, .width = 4230, .height = 1500,
                  .visible = false, .picture = ":/drill/Image8.gif"});
-    c.push_back({.kind = Kind::Label, .name = "Label13", .left = 10005, .top = 3780, .width = 1575, .height = 450,
+    c.push_back({.id = drill::scoreLabel, .left = 10005, .top = 3780, .width = 1575, .height = 450,
                  .foreColor = white, .backColor = orange, .font = mincho(24), .align = Align::Center});
-    c.push_back({.kind = Kind::Image, .name = "Image7", .left = 9975, .top = 3180, .width = 1695, .height = 1125,
+    c.push_back({.id = drill::scorePanel, .left = 9975, .top = 3180, .width = 1695, .height = 1125,
                  .picture = ":/drill/Image7.bmp"});
-    c.push_back({.kind = Kind::Image, .name = "Image6", .left = 3780, .top = 3450, .width = 4200, .height = 4200,
+    c.push_back({.id = drill::redRing, .left = 3780, .top = 3450, .width = 4200, .height = 4200,
                  .visible = false, .picture = ":/drill/Image6.gif"});
-    c.push_back({.kind = Kind::Label, .name = "Label9", .left = 2535, .top = 330, .width = 5505, .height = 390,
+    c.push_back({.id = drill::questionText, .left = 2535, .top = 330, .width = 5505, .height = 390,
                  .foreColor = yellow, .backColor = blue, .font = pMincho(18)});
-    c.push_back({.kind = Kind::Label, .name = "Label8", .left = 1695, .top = 330, .width = 540, .height = 390,
+    c.push_back({.id = drill::ordinalSuffix, .left = 1695, .top = 330, .width = 540, .height = 390,
                  .text = "問", .backColor = blue, .font = mincho(15.75), .align = Align::Center});
-    c.push_back({.kind = Kind::Label, .name = "Label7", .left = 1155, .top = 330, .width = 555, .height = 390,
+    c.push_back({.id = drill::questionNumber, .left = 1155, .top = 330, .width = 555, .height = 390,
                  .backColor = blue, .font = mincho(15.75), .align = Align::Center});
-    c.push_back({.kind = Kind::Label, .name = "Label6", .left = 690, .top = 330, .width = 540, .height = 390,
+    c.push_back({.id = drill::ordinalPrefix, .left = 690, .top = 330, .width = 540, .height = 390,
                  .text = "第", .backColor = blue, .font = mincho(15.75), .align = Align::Center});
-    c.push_back({.kind = Kind::Label, .name = "Label5", .left = 660, .top = 240, .width = 7530, .height = 500,
+    c.push_back({.id = drill::questionBar, .left = 660, .top = 240, .width = 7530, .height = 500,
                  .backColor = blue});
-    c.push_back({.kind = Kind::Label, .name = "Label4", .left = 2745, .top = 7455, .width = 6420, .height = 390,
+    c.push_back({.id = drill::instructionText, .left = 2745, .top = 7455, .width = 6420, .height = 390,
                  .text = "官能基をドラッグして化学式を作って下さい", .backColor = darkBlue,
                  .font = mincho(14.25), .align = Align::Center});
-    c.push_back({.kind = Kind::Label, .name = "Label3", .left = 2595, .top = 7350, .width = 6735, .height = 540,
+    c.push_back({.id = drill::instructionBar, .left = 2595, .top = 7350, .width = 6735, .height = 540,
                  .backColor = darkBlue});
-    c.push_back({.kind = Kind::Label, .name = "Label1", .left = 2865, .top = 5265, .width = 6225, .height = 345,
+    c.push_back({.id = drill::messageText, .left = 2865, .top = 5265, .width = 6225, .height = 345,
                  .visible = false, .backColor = blue, .font = mincho(14.25), .align = Align::Center});
     for (int k = 1; k <= content::ringPositions; ++k)
-        c.push_back({.kind = Kind::Image, .name = "Image5", .index = k, .left = ringPlaces[k - 1].zoneLeft,
+        c.push_back({.id = drill::ringPositions, .index = k, .left = ringPlaces[k - 1].zoneLeft,
                      .top = ringPlaces[k - 1].zoneTop, .width = groupCellWidth, .height = groupCellHeight});
     for (int k = 1; k <= content::ringPositions; ++k) {
         const RingPlace& r = ringPlaces[k - 1];
         const bool vertical = r.bondHeight > r.bondWidth;
-        c.push_back({.kind = Kind::Image, .name = "Image4", .index = k, .left = r.bondLeft, .top = r.bondTop,
+        c.push_back({.id = drill::bonds, .index = k, .left = r.bondLeft, .top = r.bondTop,
                      .width = r.bondWidth, .height = r.bondHeight, .visible = false,
                      .picture = vertical ? ":/drill/Image4_vertical.bmp" : ":/drill/Image4_horizontal.bmp"});
     }
     for (int n = 1; n <= content::groupCount; ++n)
-        c.push_back({.kind = Kind::Image, .name = "Image3", .index = n, .left = paletteColumns[(n - 1) % 5],
+        c.push_back({.id = drill::paletteItems, .index = n, .left = paletteColumns[(n - 1) % 5],
                      .top = paletteRows[(n - 1) / 5], .width = groupCellWidth, .height = groupCellHeight,
                      .dragIcon = ":/drill/Image3.ico"});
-    c.push_back({.kind = Kind::Image, .name = "Image2", .left = 870, .top = 1020, .width = 10590, .height = 1755,
+    c.push_back({.id = drill::paletteTable, .left = 870, .top = 1020, .width = 10590, .height = 1755,
                  .picture = ":/drill/Image2.gif"});
-    c.push_back({.kind = Kind::Image, .name = "Image1", .left = 3885, .top = 3405, .width = 4200, .height = 4200,
+    c.push_back({.id = drill::yellowRing, .left = 3885, .top = 3405, .width = 4200, .height = 4200,
                  .picture = ":/drill/Image1.gif"});
-    c.push_back({.kind = Kind::Label, .name = "Label2", .left = 2715, .top = 5145, .width = 6495, .height = 570,
+    c.push_back({.id = drill::messageBox, .left = 2715, .top = 5145, .width = 6495, .height = 570,
                  .visible = false, .backColor = blue});
-    c.push_back({.kind = Kind::Image, .name = "Image10", .left = 660, .top = 3015, .width = 990, .height = 5130,
+    c.push_back({.id = drill::streakColumn, .left = 660, .top = 3015, .width = 990, .height = 5130,
                  .picture = ":/drill/Image10.bmp"});
     // Picture buttons lie above all labels and images.
-    c.push_back({.kind = Kind::PictureButton, .name = "Command4", .left = 8415, .top = 240, .width = 1560,
+    c.push_back({.id = drill::backButton, .left = 8415, .top = 240, .width = 1560,
                  .height = 500, .picture = ":/drill/Command4.gif"});
-    c.push_back({.kind = Kind::PictureButton, .name = "Command3", .left = 10110, .top = 240, .width = 1560,
+    c.push_back({.id = drill::quitButton, .left = 10110, .top = 240, .width = 1560,
                  .height = 500, .picture = ":/drill/Command3.gif"});
-    c.push_back({.kind = Kind::PictureButton, .name = "Command5", .left = 5130, .top = 5190, .width = 1560,
+    c.push_back({.id = drill::judgeButton, .left = 5130, .top = 5190, .width = 1560,
                  .height = 500, .picture = ":/drill/Command5.gif"});
-    c.push_back({.kind = Kind::PictureButton, .name = "Command6", .left = 10110, .top = 6420, .width = 1560,
+    c.push_back({.id = drill::tryAgainButton, .left = 10110, .top = 6420, .width = 1560,
                  .height = 500, .visible = false, .picture = ":/drill/Command6.gif"});
-    c.push_back({.kind = Kind::PictureButton, .name = "Command1", .left = 10110, .top = 7020, .width = 1560,
+    c.push_back({.id = drill::deleteAllButton, .left = 10110, .top = 7020, .width = 1560,
                  .height = 500, .picture = ":/drill/Command1.gif"});
-    c.push_back({.kind = Kind::PictureButton, .name = "Command2", .left = 10110, .top = 7620, .width = 1560,
+    c.push_back({.id = drill::deleteGroupButton, .left = 10110, .top = 7620, .width = 1560,
                  .height = 500, .picture = ":/drill/Command2.gif"});
-    for (const char* name : {"Timer1", "Timer2", "Timer3", "Timer4", "Timer5", "Timer6"})
-        c.push_back({.kind = Kind::Timer, .name = name, .visible = false});
-    c.push_back({.kind = Kind::MediaPlayer, .name = "MediaPlayer1", .left = 1875, .top = 8040, .width = 15,
+    for (platform::TimerId timer : {drill::hintTimer, drill::wrongTimer, drill::blinkTimer,
+                                    drill::correctTimer, drill::bonusTimer, drill::finishTimer})
+        c.push_back({.id = timer, .visible = false});
+    c.push_back({.id = drill::soundPlayer, .left = 1875, .top = 8040, .width = 15,
                  .height = 30, .visible = false});
     return d;
 }
@@ -128,9 +131,11 @@ FormDefinition makeDefinition() {
 
 } // namespace
 
-const FormDefinition& ドリル::definition() {
+const FormDefinition& DrillScreen::definition() {
     static const FormDefinition d = makeDefinition();
     return d;
 }
 
-const platform::FormDefinition& drillDefinition() { return ドリル::definition(); }
+const platform::FormDefinition& drillDefinition() { return DrillScreen::definition(); }
+
+} // namespace screens

@@ -2,6 +2,10 @@
 
 #include "platform/definition.h"
 
-// The ドリル screen's window and controls as data, for what needs their sizes without
+namespace screens {
+
+// The drill screen's window and controls as data, for what needs their sizes without
 // the screen itself (kavelo-check measures texts against them).
 const platform::FormDefinition& drillDefinition();
+
+} // namespace screens

@@ -6,9 +6,11 @@
 
 #include <cmath>
 
+namespace screens {
+
 // Draws uniformly among the questions that are not among the last Int(count / 2) + 1
 // drawn, with a fresh random value for every redraw.
-void ドリル::PickQuestion() {
+void DrillScreen::PickQuestion() {
     auto& recentFlags = shared().recentFlags;
     do {
         const double r = program().services().random.next();
@@ -20,7 +22,7 @@ void ドリル::PickQuestion() {
 
 // The memory is a queue, oldest first; it belongs to the program, so it goes on across
 // visits to the drill.
-void ドリル::RememberQuestion() {
+void DrillScreen::RememberQuestion() {
     auto& recentFlags = shared().recentFlags;
     auto& recentQueue = shared().recentQueue;
     const int n = questionCount / 2;
@@ -31,7 +33,7 @@ void ドリル::RememberQuestion() {
     recentQueue.at(n + 1) = currentQuestion;
 }
 
-void ドリル::ShowQuestion() {
+void DrillScreen::ShowQuestion() {
     const auto& answer = answerTable.at(currentQuestion);
     for (int p = 1; p <= content::ringPositions; ++p) {
         currentAnswer.at(p).at(1) = answer.at(p);
@@ -40,14 +42,14 @@ void ドリル::ShowQuestion() {
     for (int p = 1; p <= content::ringPositions; ++p)
         currentAnswer.at(p).at(2) = answer.at(drill_rules::mirroredPosition(p));
     askedCount = askedCount + 1;
-    Label7.setText(QString::number(askedCount));
-    Label9.setText(questionTexts.at(currentQuestion));
-    Command5.setVisible(true);
-    platform::announce(Label9.widget(),
-                       QStringLiteral("第%1問 %2").arg(askedCount).arg(Label9.text()));
+    questionNumber.setText(QString::number(askedCount));
+    questionText.setText(questionTexts.at(currentQuestion));
+    judgeButton.setVisible(true);
+    platform::announce(questionText.widget(),
+                       QStringLiteral("第%1問 %2").arg(askedCount).arg(questionText.text()));
 }
 
-void ドリル::Command5_Click() {
+void DrillScreen::judgeButton_Click() {
     bool empty = true;
     for (int p = 1; p <= content::ringPositions; ++p)
         empty = empty && ringGroups.at(p) == 0;
@@ -69,31 +71,33 @@ void ドリル::Command5_Click() {
 }
 
 // Tries the six rotations of the learner's ring against one form of the answer.
-void ドリル::MatchAnswer() {
+void DrillScreen::MatchAnswer() {
     drill_rules::Ring form{};
     for (int p = 1; p <= content::ringPositions; ++p)
         form.at(p) = currentAnswer.at(p).at(matchForm);
     matchFound = drill_rules::matchesUnderRotation(ringGroups, form) ? 1 : 0;
 }
 
-void ドリル::AnswerCorrect() {
+void DrillScreen::AnswerCorrect() {
     score = score + pointsPerAnswer;
     PlaySound(content::Sound::Correct);
-    Command5.setVisible(false);
+    judgeButton.setVisible(false);
     for (int p = 1; p <= content::ringPositions; ++p) {
-        Image4(p).setVisible(false);
-        Image5(p).setVisible(false);
+        bonds(p).setVisible(false);
+        ringPositions(p).setVisible(false);
     }
     StartCorrectDisplay();
 }
 
-void ドリル::AnswerWrong() {
+void DrillScreen::AnswerWrong() {
     PlaySound(content::Sound::Wrong);
-    Command5.setVisible(false);
+    judgeButton.setVisible(false);
     ShowMessage(QStringLiteral("化学式に誤りがあります"));
     score = score - pointsPerAnswer;
     if (score < 0)
         score = 0;
     wrongShownAt = stampNow();
-    Timer2.setInterval(tickMilliseconds);
+    wrongTimer.setInterval(tickMilliseconds);
 }
+
+} // namespace screens

@@ -7,67 +7,74 @@
 using platform::Event;
 using platform::EventArgs;
 
-メニュー::メニュー(app::Program& program) : Screen(program, definition()) {}
+namespace screens {
+
+MenuScreen::MenuScreen(app::Program& program) : Screen(program, definition()) {}
 
 // Every event of the menu that has a handler. The benzene model has none: a click on it
 // reaches nobody.
-void メニュー::wire() {
-    form().onClick("Command1", [this] { Command1_Click(); });
-    form().onClick("Command2", [this] { Command2_Click(); });
-    form().onClick("Command3", [this] { Command3_Click(); });
-    form().onClick("Command4", [this] { Command4_Click(); });
-    for (const char* closer : {"Form", "Image1", "Image3", "Image4", "Label1", "Label2"})
+void MenuScreen::wire() {
+    form().onClick(menu::drillButton, [this] { drillButton_Click(); });
+    form().onClick(menu::chartButton, [this] { chartButton_Click(); });
+    form().onClick(menu::quitButton, [this] { quitButton_Click(); });
+    form().onClick(menu::explanationButton, [this] { explanationButton_Click(); });
+    form().onClick(platform::formWindow, [this] { ClosePanel(); });
+    for (platform::ControlRef closer : std::initializer_list<platform::ControlRef>{
+             menu::titleTiles, menu::yellowRing, menu::redRing, menu::explanationFrame,
+             menu::explanationText})
         form().onClick(closer, [this] { ClosePanel(); });
-    form().on("Timer1", Event::Timer, [this](const EventArgs&) { Timer1_Timer(); });
+    form().on(menu::ringTimer, Event::Timer, [this](const EventArgs&) { ringTimer_Timer(); });
     wireKeyboard();
 }
 
 // Only the first line of the explanation file is the program's; the rest is for authors.
-void メニュー::Form_Load() {
+void MenuScreen::Form_Load() {
     app::TextReader reader;
     reader.Open(content::inProgramFolder(AppDir(), content::explanationFile()));
     const QString explanation = reader.ReadLine();
     reader.Close();
-    Label2.setText(explanation);
+    explanationText.setText(explanation);
     ringPhase = 0;
-    Timer1.setInterval(ringMilliseconds);
+    ringTimer.setInterval(ringMilliseconds);
 }
 
-void メニュー::Timer1_Timer() {
+void MenuScreen::ringTimer_Timer() {
     const bool first = ringPhase == 0;
-    Image3.setVisible(first);
-    Image4.setVisible(!first);
+    yellowRing.setVisible(first);
+    redRing.setVisible(!first);
     ringPhase = first ? 1 : 0;
 }
 
-void メニュー::Command4_Click() {
-    Command4.setVisible(false);
-    Label1.setVisible(true);
-    Label2.setVisible(true);
+void MenuScreen::explanationButton_Click() {
+    explanationButton.setVisible(false);
+    explanationFrame.setVisible(true);
+    explanationText.setVisible(true);
     PanelOpened();
 }
 
-void メニュー::ClosePanel() {
-    Label1.setVisible(false);
-    Label2.setVisible(false);
-    Command4.setVisible(true);
+void MenuScreen::ClosePanel() {
+    explanationFrame.setVisible(false);
+    explanationText.setVisible(false);
+    explanationButton.setVisible(true);
     PanelClosed();
 }
 
-void メニュー::Command1_Click() {
-    Timer1.setInterval(0);
+void MenuScreen::drillButton_Click() {
+    ringTimer.setInterval(0);
     program().unload(*this);
     program().show(app::ScreenId::Drill);
 }
 
-void メニュー::Command2_Click() {
-    Timer1.setInterval(0);
+void MenuScreen::chartButton_Click() {
+    ringTimer.setInterval(0);
     program().unload(*this);
     program().show(app::ScreenId::Chart);
 }
 
-void メニュー::Command3_Click() {
-    Timer1.setInterval(0);
+void MenuScreen::quitButton_Click() {
+    ringTimer.setInterval(0);
     program().unload(*this);
     program().end();
 }
+
+} // namespace screens

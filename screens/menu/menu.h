@@ -3,14 +3,17 @@
 #include "app/screen.h"
 #include "platform/focus_frame.h"
 #include "platform/keyboard_stop.h"
+#include "screens/menu/menu_controls.h"
 
 #include <cstdint>
 
+namespace screens {
+
 // The menu: the title, a benzene ring whose double bonds take turns every half second,
 // an explanation panel, and the ways to the chart, the drill and out of the program.
-class メニュー : public app::Screen {
+class MenuScreen : public app::Screen {
 public:
-    explicit メニュー(app::Program& program);
+    explicit MenuScreen(app::Program& program);
     static const platform::FormDefinition& definition();
 
     void wire() override;
@@ -19,19 +22,19 @@ public:
     static constexpr int ringMilliseconds = 500;
 
 private:
-    void Timer1_Timer();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
+    void ringTimer_Timer();
+    void drillButton_Click();
+    void chartButton_Click();
+    void quitButton_Click();
+    void explanationButton_Click();
     void ClosePanel();
 
-    platform::Label& Label1 = form().label("Label1");
-    platform::Label& Label2 = form().label("Label2");
-    platform::Image& Image3 = form().image("Image3");
-    platform::Image& Image4 = form().image("Image4");
-    platform::PictureButton& Command4 = form().button("Command4");
-    platform::Timer& Timer1 = form().timer("Timer1");
+    platform::Label& explanationFrame = form().get(menu::explanationFrame);
+    platform::Label& explanationText = form().get(menu::explanationText);
+    platform::Image& yellowRing = form().get(menu::yellowRing);
+    platform::Image& redRing = form().get(menu::redRing);
+    platform::PictureButton& explanationButton = form().get(menu::explanationButton);
+    platform::Timer& ringTimer = form().get(menu::ringTimer);
 
     std::int16_t ringPhase = 0;
 
@@ -42,3 +45,5 @@ private:
     platform::KeyboardStop* panelStop = nullptr;
     platform::FocusFrame* panelFrame = nullptr;
 };
+
+} // namespace screens

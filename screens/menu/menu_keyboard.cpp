@@ -2,26 +2,28 @@
 
 #include "platform/accessibility.h"
 
+namespace screens {
+
 // The menu from the keyboard: the explanation opens from its button, as a click opens it,
 // and the focus goes into the panel, which Escape or Enter closes as a click does; the
 // focus then returns to the button.
-void メニュー::wireKeyboard() {
+void MenuScreen::wireKeyboard() {
     platform::Form& screen = form();
     const struct {
-        const char* button;
+        platform::ButtonId button;
         const char* face;
-    } faces[] = {{"Command1", "Kaveloドリル"},
-                 {"Command2", "Kavelo系統図"},
-                 {"Command3", "終了"},
-                 {"Command4", "説明"}};
+    } faces[] = {{menu::drillButton, "Kaveloドリル"},
+                 {menu::chartButton, "Kavelo系統図"},
+                 {menu::quitButton, "終了"},
+                 {menu::explanationButton, "説明"}};
     for (const auto& b : faces)
-        platform::setAccessibleName(screen.button(b.button), QString::fromUtf8(b.face));
+        platform::setAccessibleName(screen.get(b.button), QString::fromUtf8(b.face));
 
     panelStop = new platform::KeyboardStop(screen, QAccessible::StaticText, QString(), 180, 4035,
                                            6855, 4230);
     panelStop->setObjectName(QStringLiteral("explanation"));
-    platform::setAccessibleName(panelStop, [this] { return Label2.text(); });
-    panelStop->followInTabOrder(Command4.widget());
+    platform::setAccessibleName(panelStop, [this] { return explanationText.text(); });
+    panelStop->followInTabOrder(explanationButton.widget());
     panelStop->setVisible(false);
     // The open panel with the focus in it is ringed, as a focused button is framed.
     panelFrame = new platform::FocusFrame(&screen.window());
@@ -37,17 +39,19 @@ void メニュー::wireKeyboard() {
 
 // The button hid itself, and the focus went on to the next button: a learner on the
 // keyboard reads the explanation next.
-void メニュー::PanelOpened() {
+void MenuScreen::PanelOpened() {
     panelStop->setVisible(true);
     if (panelStop->keyboardInUse())
         panelStop->setFocus(Qt::OtherFocusReason);
 }
 
 // The panel's stop goes with the panel; the focus it held goes back to the button.
-void メニュー::PanelClosed() {
+void MenuScreen::PanelClosed() {
     const bool focused = form().window().focusWidget() == panelStop;
     if (focused)
-        Command4.widget()->setFocus(Qt::OtherFocusReason);
+        explanationButton.widget()->setFocus(Qt::OtherFocusReason);
     panelStop->setVisible(false);
     panelFrame->hide();
 }
+
+} // namespace screens

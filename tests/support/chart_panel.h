@@ -16,8 +16,8 @@ struct CaptionView {
 };
 
 inline CaptionView captionView(Harness& h) {
-    QWidget* panel = h.control("Frame1").widget();
-    QWidget* picture = h.image("Image4").widget();
+    QWidget* panel = h.control(chart::compoundPanel).widget();
+    QWidget* picture = h.image(chart::compoundPicture).widget();
     const auto pixels = [panel] {
         return panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
     };

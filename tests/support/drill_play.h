@@ -30,23 +30,24 @@ public:
         ASSERT_EQ(lastError(), nullptr) << lastError()->report().toStdString();
     }
     DrillProbe drill() { return DrillProbe(screen()); }
-    bool visible(const char* name, int index = -1) { return control(name, index).visible(); }
-    platform::Control& button(int n) { return control(("Command" + std::to_string(n)).c_str()); }
-    void place(int group, int position) { drag(image("Image3", group), image("Image5", position)); }
+    bool visible(platform::ControlRef id, int index = -1) { return control(id, index).visible(); }
+    void place(int group, int position) {
+        drag(image(drill::paletteItems, group), image(drill::ringPositions, position));
+    }
     void build(const Ring& ring) {
         for (int p = 1; p <= 6; ++p)
             if (ring[p] != 0)
                 place(ring[p], p);
     }
-    void judge() { click(button(5)); }
+    void judge() { click(control(drill::judgeButton)); }
 
     // Each position's picture file or "-", then "+" for its bond and "#" for its frame.
     QString ringView() {
         QStringList cells;
         for (int p = 1; p <= 6; ++p) {
-            platform::Image& c = image("Image5", p);
+            platform::Image& c = image(drill::ringPositions, p);
             cells << (c.visible() && c.hasPicture() ? c.picturePath().section('/', -1) : "-") +
-                         (visible("Image4", p) ? "+" : "") + (c.borderStyle() == 1 ? "#" : "");
+                         (visible(drill::bonds, p) ? "+" : "") + (c.borderStyle() == 1 ? "#" : "");
         }
         return cells.join(' ');
     }
@@ -63,7 +64,7 @@ public:
     bool answerWrong() {
         place(20, 1);
         judge();
-        return timers.advanceUntil([&] { return visible("Command5"); });
+        return timers.advanceUntil([&] { return visible(drill::judgeButton); });
     }
 };
 

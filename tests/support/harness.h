@@ -3,11 +3,19 @@
 #include "app/program.h"
 #include "app/screen.h"
 #include "platform/form.h"
+#include "screens/chart/chart_controls.h"
+#include "screens/drill/drill_controls.h"
+#include "screens/menu/menu_controls.h"
 #include "tests/support/content_folder.h"
 #include "tests/support/fakes.h"
 
 #include <QPoint>
 #include <memory>
+
+// The screens' controls, as the tests name them: drill::judgeButton.
+namespace drill = screens::drill;
+namespace menu = screens::menu;
+namespace chart = screens::chart;
 
 namespace testing_support {
 
@@ -39,16 +47,17 @@ public:
     app::Screen* screen();
     platform::Form& form();
     QWidget& window();
-    template <typename T = platform::Control> T& control(const char* name, int index = -1) {
-        platform::Control* found = form().find(QString::fromUtf8(name), index);
+    // A control of the screen on view, or a member of one of its arrays.
+    template <typename T = platform::Control> T& control(platform::ControlRef id, int index = -1) {
+        platform::Control* found = form().find(id, index);
         if (!found)
-            throw std::runtime_error(std::string("no control ") + name);
+            throw std::runtime_error(std::string("no control ") + id.name);
         return static_cast<T&>(*found);
     }
-    platform::Image& image(const char* name, int index = -1) {
-        return control<platform::Image>(name, index);
+    platform::Image& image(platform::ControlRef id, int index = -1) {
+        return control<platform::Image>(id, index);
     }
-    platform::Label& label(const char* name) { return control<platform::Label>(name); }
+    platform::Label& label(platform::LabelId id) { return control<platform::Label>(id); }
 
     // Window coordinates (pixels) of a control's centre, or of a point inside it.
     QPoint centreOf(const platform::Control& control) const;

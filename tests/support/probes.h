@@ -12,8 +12,7 @@ class FormProbe {
 public:
     explicit FormProbe(const Form& form) : f(form) {}
     bool wired(const Control* control, Event event) const {
-        const QString name = control ? control->name() : QString::fromUtf8(Form::windowName);
-        return f.handlers_.count({name, event}) != 0;
+        return f.handlers_.count({control ? control->name() : QString(), event}) != 0;
     }
 
 private:
@@ -25,7 +24,7 @@ private:
 // Read access to a screen's own variables, for assertions that the window cannot show.
 class DrillProbe {
 public:
-    explicit DrillProbe(app::Screen* screen) : d(dynamic_cast<ドリル&>(*screen)) {}
+    explicit DrillProbe(app::Screen* screen) : d(dynamic_cast<screens::DrillScreen&>(*screen)) {}
     int score() const { return d.score; }
     int streak() const { return d.streak; }
     int currentQuestion() const { return d.currentQuestion; }
@@ -52,5 +51,5 @@ public:
     QString questionText(int question) const { return d.questionTexts.at(question); }
 
 private:
-    ドリル& d;
+    screens::DrillScreen& d;
 };
