@@ -9,8 +9,6 @@
 #include <array>
 #include <cstdint>
 
-class DrillProbe; // tests read the drill's state through it
-
 namespace screens {
 
 // The drill: the learner builds the asked compound by dragging functional groups onto
@@ -33,6 +31,20 @@ public:
     static constexpr std::int16_t passingScore = 10000;
     static constexpr int tickMilliseconds = 100;
     static constexpr int questionSlots = app::SharedState::questionSlots;
+
+    // Where the drill stands, for those who watch it from outside (tests, benchmarks):
+    // a copy, so that how the screen keeps its state stays its own business.
+    struct State {
+        int score, streak, currentQuestion, askedCount;
+        bool finished;
+        int selectedPosition, litPaletteItem;
+        bool matchFound;
+        std::array<int, content::ringPositions + 1> ring; // positions 1..6; 0 unused
+    };
+    State state() const;
+    // Question q's stored answer, positions 1..6, and its text.
+    std::array<int, content::ringPositions + 1> storedAnswer(int question) const;
+    QString question(int question) const;
 
 private:
     using Image = platform::Image;
@@ -182,7 +194,6 @@ private:
     std::int16_t keyPreviewPosition = 0; // the position showing the carried group, or 0
     bool keyCarrying = false;            // a group picked up from the palette with the keys
 
-    friend class ::DrillProbe;
 };
 
 } // namespace screens

@@ -21,35 +21,25 @@ private:
 
 } // namespace platform
 
-// Read access to a screen's own variables, for assertions that the window cannot show.
+// The drill's state as the screen reports it, for assertions that the window cannot show.
 class DrillProbe {
 public:
     explicit DrillProbe(app::Screen* screen) : d(dynamic_cast<screens::DrillScreen&>(*screen)) {}
-    int score() const { return d.score; }
-    int streak() const { return d.streak; }
-    int currentQuestion() const { return d.currentQuestion; }
-    int askedCount() const { return d.askedCount; }
-    int drillFinished() const { return d.drillFinished; }
-    int selectedPosition() const { return d.selectedPosition; }
-    int litPaletteItem() const { return d.litPaletteItem; }
-    int matchFound() const { return d.matchFound; }
-    int ringGroup(int position) const { return d.ringGroups.at(position); }
-    std::array<int, 7> ring() const {
-        std::array<int, 7> r{};
-        for (int p = 1; p <= 6; ++p)
-            r[p] = d.ringGroups.at(p);
-        return r;
-    }
+    int score() const { return d.state().score; }
+    int streak() const { return d.state().streak; }
+    int currentQuestion() const { return d.state().currentQuestion; }
+    int askedCount() const { return d.state().askedCount; }
+    int drillFinished() const { return d.state().finished ? 1 : 0; }
+    int selectedPosition() const { return d.state().selectedPosition; }
+    int litPaletteItem() const { return d.state().litPaletteItem; }
+    int matchFound() const { return d.state().matchFound ? 1 : 0; }
+    int ringGroup(int position) const { return d.state().ring.at(position); }
+    std::array<int, 7> ring() const { return d.state().ring; }
     // The stored answer of the question on view, positions 1..6.
-    std::array<int, 7> answer() const { return answerOf(d.currentQuestion); }
-    std::array<int, 7> answerOf(int question) const {
-        std::array<int, 7> a{};
-        for (int p = 1; p <= 6; ++p)
-            a[p] = d.answerTable.at(question).at(p);
-        return a;
-    }
-    QString questionText(int question) const { return d.questionTexts.at(question); }
+    std::array<int, 7> answer() const { return d.storedAnswer(d.state().currentQuestion); }
+    std::array<int, 7> answerOf(int question) const { return d.storedAnswer(question); }
+    QString questionText(int question) const { return d.question(question); }
 
 private:
-    screens::DrillScreen& d;
+    const screens::DrillScreen& d;
 };
