@@ -375,8 +375,6 @@ void setKeyboardItem(QWidget* item) {
         scheduleOutbox();
 }
 
-QWidget* keyboardItem() { return currentKeyboardItem(); }
-
 void textChanged(QWidget* widget, const QString& before, const QString& after) {
     if (!widget || !QAccessible::isActive())
         return;

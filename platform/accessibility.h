@@ -36,7 +36,6 @@ void setKeyboardItemOf(KeyboardStop* stop, Control& control);
 // event that moved it, so after the stop that Qt focuses meanwhile: the container is
 // read first and the item last.
 void setKeyboardItem(QWidget* item);
-QWidget* keyboardItem();
 
 // What a sighted learner sees change on a text: the screen reader hears the new text.
 void textChanged(QWidget* widget, const QString& before, const QString& after);

@@ -193,7 +193,6 @@ private:
     std::int16_t keyRingPosition = 1;
     std::int16_t keyPreviewPosition = 0; // the position showing the carried group, or 0
     bool keyCarrying = false;            // a group picked up from the palette with the keys
-
 };
 
 } // namespace screens
