@@ -55,30 +55,16 @@ TEST(KeyboardPath, AWholeDrillFromTheMenuToTheMedalWithKeysAloneAndTryAgain) {
     h.start();
     press(h, "Tab Return"); // Kavelo系統図 -> Kaveloドリル, opened
     ASSERT_EQ(h.window().windowTitle(), QStringLiteral("ドリル"));
-    const QStringList fields = QString::fromLatin1(h.content.read(QStringLiteral("説明/正解.txt")))
-                                   .split(QRegularExpression("[,\\s]+"), Qt::SkipEmptyParts);
     press(h, "Tab Tab Tab Tab Tab"); // 全削除 … 判定, then the palette
-    int questions = 0;
-    while (h.drill().drillFinished() == 0 && questions < 40) {
-        ASSERT_EQ(h.label(drill::questionNumber).text(), QString::number(++questions));
-        const int q = h.drill().currentQuestion();
-        for (int p = 1; p <= 6; ++p)
-            if (const int group = fields.at((q - 1) * 6 + p - 1).toInt())
-                placeByKeys(h, group, (p - 1 + questions) % 6 + 1);
+    const auto judgeByKeys = [&] {
         press(h, "Shift+Tab");
         ASSERT_EQ(focusName(h), drill::judgeButton.name);
         press(h, "Return");
-        ASSERT_EQ(h.drill().matchFound(), 1) << "question " << q;
         // 判定 hid itself: the focus went on to the palette.
         ASSERT_EQ(focusName(h), "palette");
-        ASSERT_TRUE(h.timers.advanceUntil(
-            [&] { return h.drill().drillFinished() == 1 || h.drill().askedCount() != questions; }));
-    }
-    EXPECT_EQ(questions, 35);
-    EXPECT_EQ(h.label(drill::scoreLabel).text(), QStringLiteral("10500"));
-    EXPECT_TRUE(h.visible(drill::medal) && h.visible(drill::tryAgainButton) &&
-                !h.visible(drill::judgeButton));
-    EXPECT_EQ(h.sound.played.last(), h.content.path() + QStringLiteral("\\音\\gokaku.wav"));
+    };
+    h.expectTheMedal(h.playToTheMedal(
+        [&](int group, int position) { placeByKeys(h, group, position); }, judgeByKeys));
     press(h, "Shift+Tab");
     EXPECT_EQ(focusName(h), drill::tryAgainButton.name);
     press(h, "Space");

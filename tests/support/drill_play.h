@@ -3,6 +3,8 @@
 #include "tests/support/harness.h"
 #include "tests/support/probes.h"
 
+#include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -60,6 +62,39 @@ public:
         return timers.advanceUntil(
             [&] { return drill().askedCount() != asked || drill().drillFinished() == 1; });
     }
+    // Plays the default content to the medal with right answers read from its answer file,
+    // not from the drill, each turned round the ring by as many steps as questions asked.
+    // `place` puts a group at a position and `judge` presses 判定, each in its own way.
+    // Gives the number of questions asked; a wrong judgement or a drill that does not end
+    // fails the test.
+    int playToTheMedal(const std::function<void(int group, int position)>& put,
+                       const std::function<void()>& pressJudge) {
+        const QStringList fields =
+            QString::fromLatin1(content.read(QStringLiteral("説明/正解.txt")))
+                .split(QRegularExpression("[,\\s]+"), Qt::SkipEmptyParts);
+        int questions = 0;
+        while (drill().drillFinished() == 0 && questions < 40 && !testing::Test::HasFailure()) {
+            EXPECT_EQ(label(drill::questionNumber).text(), QString::number(++questions));
+            const int q = drill().currentQuestion();
+            for (int p = 1; p <= 6; ++p)
+                if (const int group = fields.value((q - 1) * 6 + p - 1).toInt())
+                    put(group, (p - 1 + questions) % 6 + 1);
+            pressJudge();
+            EXPECT_EQ(drill().matchFound(), 1) << "question " << q;
+            EXPECT_TRUE(timers.advanceUntil(
+                [&] { return drill().drillFinished() == 1 || drill().askedCount() != questions; }));
+        }
+        return questions;
+    }
+    // Where a drill played right all the way ends: 35 questions, the bonus six times.
+    void expectTheMedal(int questions) {
+        EXPECT_EQ(questions, 35);
+        EXPECT_EQ(label(drill::scoreLabel).text(), QStringLiteral("10500"));
+        EXPECT_TRUE(visible(drill::medal) && visible(drill::tryAgainButton) &&
+                    !visible(drill::judgeButton));
+        EXPECT_EQ(sound.played.last(), content.path() + QStringLiteral("\\音\\gokaku.wav"));
+    }
+
     // Group 20 alone answers no question these suites write; the next answer replaces it.
     bool answerWrong() {
         place(20, 1);
