@@ -1,4 +1,5 @@
 #include "screens/chart/chart.h"
+#include "screens/chart/chart_definition.h"
 
 #include "app/program.h"
 #include "core/text_reader.h"
@@ -8,6 +9,8 @@ using platform::Event;
 using platform::EventArgs;
 
 系統図::系統図(app::Program& program) : Screen(program, definition()) {}
+
+const platform::FormDefinition& 系統図::definition() { return chartDefinition(); }
 
 // Every event of the chart that has a handler.
 void 系統図::wire() {

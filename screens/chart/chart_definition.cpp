@@ -1,5 +1,6 @@
 #include "screens/chart/chart_definition.h"
-#include "screens/chart/chart.h"
+
+#include "core/content_layout.h"
 
 using platform::Align;
 using platform::ControlDef;
@@ -60,9 +61,7 @@ FormDefinition makeDefinition() {
 
 } // namespace
 
-const FormDefinition& 系統図::definition() {
+const FormDefinition& chartDefinition() {
     static const FormDefinition d = makeDefinition();
     return d;
 }
-
-const platform::FormDefinition& chartDefinition() { return 系統図::definition(); }

@@ -1,5 +1,6 @@
 #include "screens/drill/drill_definition.h"
-#include "screens/drill/drill.h"
+
+#include "core/content_layout.h"
 #include "platform/twips.h"
 
 using platform::Align;
@@ -128,9 +129,7 @@ FormDefinition makeDefinition() {
 
 } // namespace
 
-const FormDefinition& ドリル::definition() {
+const FormDefinition& drillDefinition() {
     static const FormDefinition d = makeDefinition();
     return d;
 }
-
-const platform::FormDefinition& drillDefinition() { return ドリル::definition(); }

@@ -1,9 +1,12 @@
 #include "screens/drill/drill.h"
+#include "screens/drill/drill_definition.h"
 
 using platform::Event;
 using platform::EventArgs;
 
 ドリル::ドリル(app::Program& program) : Screen(program, definition()) {}
+
+const platform::FormDefinition& ドリル::definition() { return drillDefinition(); }
 
 // Every event of the drill that has a handler, control by control.
 void ドリル::wire() {

@@ -1,4 +1,5 @@
 #include "screens/menu/menu.h"
+#include "screens/menu/menu_definition.h"
 
 #include "app/program.h"
 #include "core/content_layout.h"
@@ -8,6 +9,8 @@ using platform::Event;
 using platform::EventArgs;
 
 メニュー::メニュー(app::Program& program) : Screen(program, definition()) {}
+
+const platform::FormDefinition& メニュー::definition() { return menuDefinition(); }
 
 // Every event of the menu that has a handler. The benzene model has none: a click on it
 // reaches nobody.

@@ -1,4 +1,4 @@
-#include "screens/menu/menu.h"
+#include "screens/menu/menu_definition.h"
 
 using platform::Align;
 using platform::ControlDef;
@@ -62,7 +62,7 @@ FormDefinition makeDefinition() {
 
 } // namespace
 
-const FormDefinition& メニュー::definition() {
+const FormDefinition& menuDefinition() {
     static const FormDefinition d = makeDefinition();
     return d;
 }
