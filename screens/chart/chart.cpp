@@ -1,4 +1,5 @@
 #include "screens/chart/chart.h"
+#include "screens/chart/chart_definition.h"
 
 #include "app/program.h"
 #include "core/text_reader.h"
@@ -10,6 +11,8 @@ using platform::EventArgs;
 namespace screens {
 
 ChartScreen::ChartScreen(app::Program& program) : Screen(program, definition()) {}
+
+const platform::FormDefinition& ChartScreen::definition() { return chartDefinition(); }
 
 // Every event of the chart that has a handler.
 void ChartScreen::wire() {

@@ -1,5 +1,7 @@
 #include "screens/chart/chart_definition.h"
-#include "screens/chart/chart.h"
+
+#include "core/content_layout.h"
+#include "screens/chart/chart_controls.h"
 
 using platform::Align;
 using platform::ControlDef;
@@ -62,11 +64,9 @@ FormDefinition makeDefinition() {
 
 } // namespace
 
-const FormDefinition& ChartScreen::definition() {
+const FormDefinition& chartDefinition() {
     static const FormDefinition d = makeDefinition();
     return d;
 }
-
-const platform::FormDefinition& chartDefinition() { return ChartScreen::definition(); }
 
 } // namespace screens

@@ -1,6 +1,8 @@
 #include "screens/drill/drill_definition.h"
+
+#include "core/content_layout.h"
 #include "platform/twips.h"
-#include "screens/drill/drill.h"
+#include "screens/drill/drill_controls.h"
 
 using platform::Align;
 using platform::ControlDef;
@@ -131,11 +133,9 @@ FormDefinition makeDefinition() {
 
 } // namespace
 
-const FormDefinition& DrillScreen::definition() {
+const FormDefinition& drillDefinition() {
     static const FormDefinition d = makeDefinition();
     return d;
 }
-
-const platform::FormDefinition& drillDefinition() { return DrillScreen::definition(); }
 
 } // namespace screens

@@ -1,4 +1,5 @@
 #include "screens/drill/drill.h"
+#include "screens/drill/drill_definition.h"
 
 using platform::Event;
 using platform::EventArgs;
@@ -6,6 +7,8 @@ using platform::EventArgs;
 namespace screens {
 
 DrillScreen::DrillScreen(app::Program& program) : Screen(program, definition()) {}
+
+const platform::FormDefinition& DrillScreen::definition() { return drillDefinition(); }
 
 // Every event of the drill that has a handler, control by control.
 void DrillScreen::wire() {

@@ -1,4 +1,5 @@
 #include "screens/menu/menu.h"
+#include "screens/menu/menu_definition.h"
 
 #include "app/program.h"
 #include "core/content_layout.h"
@@ -10,6 +11,8 @@ using platform::EventArgs;
 namespace screens {
 
 MenuScreen::MenuScreen(app::Program& program) : Screen(program, definition()) {}
+
+const platform::FormDefinition& MenuScreen::definition() { return menuDefinition(); }
 
 // Every event of the menu that has a handler. The benzene model has none: a click on it
 // reaches nobody.

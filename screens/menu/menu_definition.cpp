@@ -1,4 +1,6 @@
-#include "screens/menu/menu.h"
+#include "screens/menu/menu_definition.h"
+
+#include "screens/menu/menu_controls.h"
 
 using platform::Align;
 using platform::ControlDef;
@@ -64,7 +66,7 @@ FormDefinition makeDefinition() {
 
 } // namespace
 
-const FormDefinition& MenuScreen::definition() {
+const FormDefinition& menuDefinition() {
     static const FormDefinition d = makeDefinition();
     return d;
 }
