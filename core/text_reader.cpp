@@ -1,5 +1,6 @@
 #include "core/text_reader.h"
 
+#include "core/content_fields.h"
 #include "core/cp932.h"
 #include "core/paths.h"
 #include "core/runtime_error.h"
@@ -16,10 +17,9 @@ namespace app {
 
 namespace {
 
-// Every byte the reader looks for lies below 0x40, where code page 932 never puts the
-// second byte of a character, so lines and fields can be found on the bytes themselves.
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+// Lines and fields are found on the bytes themselves, by the rule of content_fields.h.
+bool isBlank(char c) { return field_rule::isBlank(field_rule::unit(c)); }
+bool isLineEnd(char c) { return field_rule::isLineEnd(field_rule::unit(c)); }
 
 const char* const resave = "シフトJIS（コードページ 932）で保存し直して下さい。";
 
@@ -132,20 +132,11 @@ void TextReader::requireMore() const {
 
 bool TextReader::at(char c) const { return position_ < bytes_.size() && bytes_[position_] == c; }
 
-bool TextReader::atLineEnd() const {
-    return position_ < bytes_.size() && isLineEnd(bytes_[position_]);
-}
-
 // CR LF, a lone CR and a lone LF each end one line.
 void TextReader::skipLineEnd() {
     if (at('\r'))
         ++position_;
     if (at('\n'))
-        ++position_;
-}
-
-void TextReader::skipBlanks() {
-    while (position_ < bytes_.size() && isBlank(bytes_[position_]))
         ++position_;
 }
 
@@ -231,31 +222,16 @@ QString TextReader::ReadLine() {
 
 QString TextReader::nextField() {
     requireMore();
-    skipBlanks();
     beginRead();
     ++fieldsRead_;
-    qsizetype start = position_, end = position_;
-    if (at('"')) {
-        start = ++position_;
-        while (position_ < bytes_.size() && bytes_[position_] != '"')
-            ++position_;
-        end = position_;
-        // Whatever stands between the closing quote and the separator is dropped.
-        while (position_ < bytes_.size() && bytes_[position_] != ',' && !atLineEnd())
-            ++position_;
-    } else {
-        while (position_ < bytes_.size() && bytes_[position_] != ',' && !atLineEnd())
-            ++position_;
-        end = position_;
-        while (end > start && isBlank(bytes_[end - 1]))
-            --end;
-    }
+    const FieldCut cut = cutField(QByteArrayView(bytes_), position_);
+    position_ = cut.end;
     if (at(','))
         ++position_;
     else
         skipLineEnd();
-    requireShort(start, end);
-    return decode(start, end);
+    requireShort(cut.textFrom, cut.textTo);
+    return decode(cut.textFrom, cut.textTo);
 }
 
 QString TextReader::ReadTextField() { return nextField(); }

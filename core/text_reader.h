@@ -14,10 +14,10 @@ enum class IntegerReading { Number, NotNumber, TooBig };
 IntegerReading readInteger(const QString& field, std::int16_t& value);
 
 // Reads a content file from the start: whole lines, or fields separated by commas and
-// line ends (a field in double quotes may hold commas). The file must be code page 932
-// as Windows writes it. Only what is read gets decoded, so the first line of a large file
-// costs no more than the line. Every failure is a run-time error that names the file:
-// 53 missing, 62 read past the end, 6 a number outside 16 bits, 13 text where a number
+// line ends, cut by the rule of content_fields.h (a field in double quotes may hold commas). The
+// file must be code page 932 as Windows writes it. Only what is read gets decoded, so the first
+// line of a large file costs no more than the line. Every failure is a run-time error that names
+// the file: 53 missing, 62 read past the end, 6 a number outside 16 bits, 13 text where a number
 // belongs or a file that is not code page 932, 5 a file or a field too long. Only a regular
 // file is opened: a folder, a device or a named pipe is error 53 at once. A field that fails to
 // convert has been consumed: a caller that reports the error and goes on reads the next field.
@@ -53,10 +53,8 @@ public:
 
 private:
     void requireMore() const;
-    bool atLineEnd() const;
     bool at(char c) const;
     void skipLineEnd();
-    void skipBlanks();
     void beginRead();
     QString decode(qsizetype from, qsizetype to);
     void refuseHiddenControl(qsizetype from, qsizetype to) const;

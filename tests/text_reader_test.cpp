@@ -1,3 +1,4 @@
+#include "core/content_fields.h"
 #include "core/cp932.h"
 #include "core/runtime_error.h"
 #include "core/text_encoding.h"
@@ -149,6 +150,55 @@ TEST(TextReader, GoesOnAfterAFieldThatFailsAndTellsTheLineEachReadBeganOn) {
         seen.back() += QStringLiteral("@%1").arg(reader.lineNumber());
     }
     EXPECT_EQ(seen.join(' ').toStdString(), "1@1 !13@1 !13@2 !6@3 7@4");
+}
+
+// The checker cuts a line into fields to name faults on the line where they stand, by the
+// reader's own rule: it must get every field the reader reads from that line, and no more.
+TEST(ContentFields, EachLineIsCutIntoTheFieldsTheReaderReadsAndNoFurther) {
+    const char* const lines[] = {
+        "ベンゼン",
+        "  トルエン  ",
+        "\"2,4-ジニトロトルエン\"",
+        "\t\"  空白ごと  \"  ",
+        "2,4-ジニトロトルエン",
+        "1,2,3,0,0,0",
+        " 1 , 2 ,\t3,0,0,0",
+        "1,2,3,0,0,0,",
+        "\"トルエン（\"\"メチルベンゼン\"\"）\"",
+        "\"アニリン\" 塩酸塩,フェノール",
+        "“2,4-ジニトロトルエン”",
+        "1\t2\t0\t0\t0\t0",
+        ",",
+        "\"\"",
+        "ｱﾆﾘﾝ,ﾌｪﾉｰﾙ",
+    };
+    for (const char* text : lines) {
+        const QString line = QString::fromUtf8(text);
+        SCOPED_TRACE(text);
+        const std::vector<app::ContentField> fields = app::splitFields(line);
+        app::TextReader reader;
+        reader.OpenBytes(*app::toCp932(line + QStringLiteral("\r\nEND\r\n")), "test.txt");
+        for (const app::ContentField& field : fields)
+            EXPECT_EQ(reader.ReadTextField().toStdString(), field.text.toStdString());
+        EXPECT_EQ(reader.ReadTextField().toStdString(), "END") << "the line read whole, no more";
+    }
+}
+
+// What the checker names a field's fault by: where it begins, and what its quotes do.
+TEST(ContentFields, EachFieldKnowsItsLineColumnAndQuotes) {
+    const auto describe = [](const char* line) {
+        QStringList out;
+        for (const app::ContentField& f : app::splitFields(QString::fromUtf8(line), 7))
+            out << QStringLiteral("%1:%2 %3%4%5[%6]")
+                       .arg(f.line)
+                       .arg(f.column)
+                       .arg(f.quoted ? QStringLiteral("q") : QString())
+                       .arg(f.closed ? QString() : QStringLiteral("!"))
+                       .arg(f.text, f.droppedAfterQuote);
+        return out.join(QLatin1Char('|')).toStdString();
+    };
+    EXPECT_EQ(describe(" a ,\t\"b\" c, \"d"), "7:2 a[]|7:6 qb[ c]|7:13 q!d[]");
+    EXPECT_EQ(describe("\"\"x\"\","), "7:1 q[x\"\"]|7:7 []");
 }
 
 namespace {
