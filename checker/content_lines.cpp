@@ -3,22 +3,11 @@
 #include "core/content_fields.h"
 #include "core/runtime_error.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 using platform::RuntimeError;
 
 namespace checker {
-
-namespace {
-
-// The reader's sentence names the line itself; the checker names it in front already.
-QString withoutLinePrefix(QString detail) {
-    static const QRegularExpression prefix(QStringLiteral("^\\d+ 行目に"));
-    return detail.remove(prefix);
-}
-
-} // namespace
 
 std::vector<ContentLine> readLines(app::TextReader& reader) {
     std::vector<ContentLine> lines;
@@ -32,8 +21,9 @@ std::vector<ContentLine> readLines(app::TextReader& reader) {
             if (e.number() != RuntimeError::typeMismatchNumber &&
                 e.number() != RuntimeError::invalidContentNumber)
                 throw;
-            // The line has been passed: the next read goes on after it.
-            lines.push_back({reader.lineNumber(), {}, withoutLinePrefix(e.detail())});
+            // The line has been passed: the next read goes on after it. The checker names
+            // the line itself, in front of what is wrong.
+            lines.push_back({e.line(), {}, e.fault()});
         }
     }
 }

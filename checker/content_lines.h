@@ -15,7 +15,7 @@ namespace checker {
 struct ContentLine {
     int number = 0;     // from 1
     QString text;       // empty when unreadable
-    QString unreadable; // why the line cannot be decoded, or empty
+    QString unreadable; // why the line cannot be decoded, without naming the line; or empty
 };
 
 // Every line of the file open in `reader`, from its first, up to its end.

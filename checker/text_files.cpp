@@ -544,7 +544,7 @@ void checkExplanation(const ContentFolder& folder, Findings& findings) {
     } catch (const RuntimeError& e) {
         if (e.number() == RuntimeError::typeMismatchNumber ||
             e.number() == RuntimeError::invalidContentNumber) {
-            findings.error(explanationFile, lineText(1), e.detail(), {});
+            findings.error(explanationFile, lineText(e.line()), e.fault(), {});
             reader.Close();
             return;
         }

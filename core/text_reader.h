@@ -6,6 +6,10 @@
 #include <QString>
 #include <cstdint>
 
+namespace platform {
+class RuntimeError;
+}
+
 namespace app {
 
 // How a field's text reads as a 16-bit integer: empty is 0, else an optional sign and
@@ -21,6 +25,8 @@ IntegerReading readInteger(const QString& field, std::int16_t& value);
 // belongs or a file that is not code page 932, 5 a file or a field too long. Only a regular
 // file is opened: a folder, a device or a named pipe is error 53 at once. A field that fails to
 // convert has been consumed: a caller that reports the error and goes on reads the next field.
+// An error about a line or a field carries its place: the line, and the field's ordinal within
+// that line (0 for a whole line).
 // The end-of-file mark of old editors (0x1A) ends the file wherever it stands; any other
 // control character but a tab in what is read is refused (13), named by its code and place.
 class TextReader {
@@ -56,6 +62,7 @@ private:
     bool at(char c) const;
     void skipLineEnd();
     void beginRead();
+    platform::RuntimeError errorOnLine(int number, QStringView joiner, const QString& fault) const;
     QString decode(qsizetype from, qsizetype to);
     void refuseHiddenControl(qsizetype from, qsizetype to) const;
     void requireShort(qsizetype from, qsizetype to) const;
@@ -68,6 +75,7 @@ private:
     qsizetype countedTo_ = 0;
     int line_ = 1;
     int readLine_ = 0;
+    int readField_ = 0;       // the ordinal within its line of the field read last; 0 after a line
     qsizetype lineStart_ = 0; // where the line counted last begins
     int fieldsRead_ = 0;
     bool open_ = false;
