@@ -20,12 +20,6 @@ int Findings::count(Severity severity) const {
                       [&](const Finding& f) { return f.severity == severity; }));
 }
 
-bool Findings::anyErrorIn(const QString& file) const {
-    return std::any_of(findings_.begin(), findings_.end(), [&](const Finding& f) {
-        return f.severity == Severity::Error && f.file == file;
-    });
-}
-
 QStringList Findings::lines() const {
     QStringList out;
     for (Severity severity : {Severity::Error, Severity::Warning})

@@ -29,7 +29,6 @@ public:
 
     const std::vector<Finding>& all() const { return findings_; }
     int count(Severity severity) const;
-    bool anyErrorIn(const QString& file) const;
 
     // One line per finding, errors first, each kind in the order found.
     QStringList lines() const;

@@ -2,6 +2,7 @@
 
 #include "checker/content_lines.h"
 #include "checker/file_verdict.h"
+#include "core/content_fields.h"
 #include "core/runtime_error.h"
 #include "core/text_reader.h"
 
@@ -161,7 +162,8 @@ struct Cause {
 
 // Why a line of the answer file does not read as six numbers, when one cause explains
 // the whole line.
-std::optional<Cause> answerLineCause(const QString& text, const std::vector<LineField>& fields) {
+std::optional<Cause> answerLineCause(const QString& text,
+                                     const std::vector<app::ContentField>& fields) {
     const QString shifts = QStringLiteral("後の問題の正解がずれます。");
     if (fields.size() == 1 && fields[0].quoted && fields[0].text.contains(QLatin1Char(',')))
         return Cause{QStringLiteral("行全体が引用符（\"）で囲まれていて、6 個の基番号が一つの"
@@ -214,7 +216,7 @@ const QString numberRemedy = QStringLiteral("0～%1 の基番号を半角数字�
 AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
     AnswerRow row;
     row.line = line.number;
-    const std::vector<LineField> fields = splitFields(line.text);
+    const std::vector<app::ContentField> fields = app::splitFields(line.text, line.number);
     std::vector<app::IntegerReading> readings;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         std::int16_t value = 0;
@@ -275,9 +277,12 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
 
 // A line a spreadsheet writes for an empty row: commas and blanks, nothing else.
 bool isEmptyRow(const ContentLine& line) {
-    return line.unreadable.isEmpty() && line.text.contains(QLatin1Char(',')) &&
-           std::all_of(line.text.begin(), line.text.end(),
-                       [](QChar c) { return c == u',' || c == u' ' || c == u'\t'; });
+    if (!line.unreadable.isEmpty())
+        return false;
+    const std::vector<app::ContentField> fields = app::splitFields(line.text);
+    return fields.size() > 1 && std::all_of(fields.begin(), fields.end(), [](const auto& f) {
+               return !f.quoted && f.text.isEmpty();
+           });
 }
 
 // The lines of a file from its first to its last filled one, and what follows them that the
@@ -379,9 +384,9 @@ const QString questionsPairAnswers =
     QStringLiteral("問題.txt と 正解.txt は、同じ順の行どうしが 1 問です。");
 
 // Why a line of the question or name file does not read as one text, or nothing.
-std::optional<Cause> textLineCause(const std::vector<LineField>& fields, const QString& text,
-                                   const QString& shifts) {
-    const LineField& first = fields.front();
+std::optional<Cause> textLineCause(const std::vector<app::ContentField>& fields,
+                                   const QString& text, const QString& shifts) {
+    const app::ContentField& first = fields.front();
     if (first.quoted && !first.closed)
         return Cause{QStringLiteral("閉じる引用符（\"）がありません。プログラムは次の \" まで、"
                                     "後の行も続けて一つとして読みます。") +
@@ -400,7 +405,7 @@ std::optional<Cause> textLineCause(const std::vector<LineField>& fields, const Q
     if (fields.size() == 1)
         return std::nullopt;
     QStringList pieces;
-    for (const LineField& field : fields)
+    for (const app::ContentField& field : fields)
         pieces << QStringLiteral("「%1」").arg(field.text);
     const QString split = QStringLiteral("プログラムはコンマの所で %1 つ（%2）に分けて読みます。")
                               .arg(fields.size())
@@ -445,7 +450,7 @@ std::vector<TextField> checkTextLines(const ContentFolder& folder, const TextFil
                                 rules.shifts);
             continue;
         }
-        const std::vector<LineField> pieces = splitFields(line.text);
+        const std::vector<app::ContentField> pieces = app::splitFields(line.text, line.number);
         if (const auto cause = textLineCause(pieces, line.text, rules.shifts))
             report.error(line.number, where, cause->problem, cause->remedy);
         else if (pieces.front().text.isEmpty())
@@ -539,7 +544,7 @@ void checkExplanation(const ContentFolder& folder, Findings& findings) {
     } catch (const RuntimeError& e) {
         if (e.number() == RuntimeError::typeMismatchNumber ||
             e.number() == RuntimeError::invalidContentNumber) {
-            findings.error(explanationFile, lineText(1), e.detail(), {});
+            findings.error(explanationFile, lineText(e.line()), e.fault(), {});
             reader.Close();
             return;
         }

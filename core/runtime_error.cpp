@@ -26,9 +26,9 @@ QString wordsOf(int number) {
 
 } // namespace
 
-RuntimeError::RuntimeError(int number, QString file, int line, QString what)
+RuntimeError::RuntimeError(int number, QString file, QString what, ErrorPlace place)
     : std::runtime_error((wordsOf(number) + what).toStdString()), number_(number),
-      file_(std::move(file)), line_(line), what_(std::move(what)) {}
+      file_(std::move(file)), what_(std::move(what)), place_(std::move(place)) {}
 
 QString RuntimeError::description() const { return wordsOf(number_) + what_; }
 
@@ -43,24 +43,26 @@ RuntimeError RuntimeError::fileNotFound(const QString& file) { return {fileNotFo
 
 RuntimeError RuntimeError::inputPastEnd(const QString& file) { return {inputPastEndNumber, file}; }
 
-RuntimeError RuntimeError::overflow(const QString& file, const QString& detail, int line) {
-    return {overflowNumber, file, line, detail};
+RuntimeError RuntimeError::overflow(const QString& file, const QString& detail, ErrorPlace place) {
+    return {overflowNumber, file, detail, std::move(place)};
 }
 
-RuntimeError RuntimeError::typeMismatch(const QString& file, const QString& detail, int line) {
-    return {typeMismatchNumber, file, line, detail};
+RuntimeError RuntimeError::typeMismatch(const QString& file, const QString& detail,
+                                        ErrorPlace place) {
+    return {typeMismatchNumber, file, detail, std::move(place)};
 }
 
 RuntimeError RuntimeError::invalidPicture(const QString& file, const QString& detail) {
-    return {invalidPictureNumber, file, 0, detail};
+    return {invalidPictureNumber, file, detail};
 }
 
 RuntimeError RuntimeError::subscriptOutOfRange(const QString& detail) {
-    return {subscriptNumber, {}, 0, detail};
+    return {subscriptNumber, {}, detail};
 }
 
-RuntimeError RuntimeError::invalidContent(const QString& file, const QString& detail) {
-    return {invalidContentNumber, file, 0, detail};
+RuntimeError RuntimeError::invalidContent(const QString& file, const QString& detail,
+                                          ErrorPlace place) {
+    return {invalidContentNumber, file, detail, std::move(place)};
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "core/text_reader.h"
 
+#include "core/content_fields.h"
 #include "core/cp932.h"
 #include "core/paths.h"
 #include "core/runtime_error.h"
@@ -16,10 +17,9 @@ namespace app {
 
 namespace {
 
-// Every byte the reader looks for lies below 0x40, where code page 932 never puts the
-// second byte of a character, so lines and fields can be found on the bytes themselves.
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+// Lines and fields are found on the bytes themselves, by the rule of content_fields.h.
+bool isBlank(char c) { return field_rule::isBlank(field_rule::unit(c)); }
+bool isLineEnd(char c) { return field_rule::isLineEnd(field_rule::unit(c)); }
 
 const char* const resave = "シフトJIS（コードページ 932）で保存し直して下さい。";
 
@@ -114,6 +114,7 @@ void TextReader::OpenBytes(const QByteArray& bytes, const QString& contentPath) 
     countedTo_ = 0;
     line_ = 1;
     readLine_ = 0;
+    readField_ = 0;
     lineStart_ = 0;
     fieldsRead_ = 0;
     open_ = true;
@@ -132,20 +133,11 @@ void TextReader::requireMore() const {
 
 bool TextReader::at(char c) const { return position_ < bytes_.size() && bytes_[position_] == c; }
 
-bool TextReader::atLineEnd() const {
-    return position_ < bytes_.size() && isLineEnd(bytes_[position_]);
-}
-
 // CR LF, a lone CR and a lone LF each end one line.
 void TextReader::skipLineEnd() {
     if (at('\r'))
         ++position_;
     if (at('\n'))
-        ++position_;
-}
-
-void TextReader::skipBlanks() {
-    while (position_ < bytes_.size() && isBlank(bytes_[position_]))
         ++position_;
 }
 
@@ -162,6 +154,15 @@ void TextReader::beginRead() {
     readLine_ = line_;
 }
 
+// The report names the line in front of what is wrong there ("3 行目に…"); the parts go
+// along as they are, for kavelo-check to name the place its own way.
+RuntimeError TextReader::errorOnLine(int number, QStringView joiner, const QString& fault) const {
+    return {number,
+            path_,
+            QStringLiteral("%1 行目%2").arg(readLine_).arg(joiner) + fault,
+            {readLine_, readField_, fault}};
+}
+
 void TextReader::refuseHiddenControl(qsizetype from, qsizetype to) const {
     const char* begin = bytes_.constData();
     const char* control = std::find_if(begin + from, begin + to, isHiddenControl);
@@ -173,16 +174,13 @@ void TextReader::refuseHiddenControl(qsizetype from, qsizetype to) const {
     const std::optional<QString> before =
         fromCp932(QByteArrayView(begin + lineFrom, at - lineFrom));
     const qsizetype column = (before ? before->size() : at - lineFrom) + 1;
-    throw RuntimeError::typeMismatch(
-        path_,
-        QStringLiteral("%1 行目に見えない制御文字 U+%2 があります（%3 文字目）。この文字を消して"
-                       "下さい。")
-            .arg(readLine_)
+    throw errorOnLine(
+        RuntimeError::typeMismatchNumber, u"に",
+        QStringLiteral("見えない制御文字 U+%1 があります（%2 文字目）。この文字を消して下さい。")
             .arg(QString::number(static_cast<unsigned char>(*control), 16)
                      .rightJustified(4, QLatin1Char('0'))
                      .toUpper())
-            .arg(column),
-        readLine_);
+            .arg(column));
 }
 
 QString TextReader::decode(qsizetype from, qsizetype to) {
@@ -191,35 +189,29 @@ QString TextReader::decode(qsizetype from, qsizetype to) {
     const QByteArrayView bytes(bytes_.constData() + from, to - from);
     const std::optional<QString> text = hasCp932Form(bytes) ? fromCp932(bytes) : std::nullopt;
     if (!text)
-        throw RuntimeError::typeMismatch(
-            path_,
-            QStringLiteral("%1 行目にシフトJIS（コードページ 932）で読めない文字があります。%2")
-                .arg(readLine_)
-                .arg(QString::fromUtf8(resave)),
-            readLine_);
+        throw errorOnLine(
+            RuntimeError::typeMismatchNumber, u"に",
+            QStringLiteral("シフトJIS（コードページ 932）で読めない文字があります。") +
+                QString::fromUtf8(resave));
     refuseHiddenControl(from, to);
     if (holdsGaiji(*text))
-        throw RuntimeError::typeMismatch(
-            path_,
-            QStringLiteral(
-                "%1 行目に外字（利用者定義文字）があります。表示できる文字に直して下さい。")
-                .arg(readLine_),
-            readLine_);
+        throw errorOnLine(
+            RuntimeError::typeMismatchNumber, u"に",
+            QStringLiteral("外字（利用者定義文字）があります。表示できる文字に直して下さい。"));
     return *text;
 }
 
 void TextReader::requireShort(qsizetype from, qsizetype to) const {
     if (to - from > maxFieldBytes)
-        throw RuntimeError::invalidContent(
-            path_,
-            QStringLiteral("%1 行目の行またはデータが長すぎます（%2 バイトを超えています）。")
-                .arg(readLine_)
-                .arg(maxFieldBytes));
+        throw errorOnLine(RuntimeError::invalidContentNumber, u"の",
+                          QStringLiteral("行またはデータが長すぎます（%1 バイトを超えています）。")
+                              .arg(maxFieldBytes));
 }
 
 QString TextReader::ReadLine() {
     requireMore();
     beginRead();
+    readField_ = 0;
     const qsizetype start = position_;
     while (position_ < bytes_.size() && !isLineEnd(bytes_[position_]))
         ++position_;
@@ -231,31 +223,18 @@ QString TextReader::ReadLine() {
 
 QString TextReader::nextField() {
     requireMore();
-    skipBlanks();
+    const int previousLine = readLine_;
     beginRead();
     ++fieldsRead_;
-    qsizetype start = position_, end = position_;
-    if (at('"')) {
-        start = ++position_;
-        while (position_ < bytes_.size() && bytes_[position_] != '"')
-            ++position_;
-        end = position_;
-        // Whatever stands between the closing quote and the separator is dropped.
-        while (position_ < bytes_.size() && bytes_[position_] != ',' && !atLineEnd())
-            ++position_;
-    } else {
-        while (position_ < bytes_.size() && bytes_[position_] != ',' && !atLineEnd())
-            ++position_;
-        end = position_;
-        while (end > start && isBlank(bytes_[end - 1]))
-            --end;
-    }
+    readField_ = readField_ > 0 && readLine_ == previousLine ? readField_ + 1 : 1;
+    const FieldCut cut = cutField(QByteArrayView(bytes_), position_);
+    position_ = cut.end;
     if (at(','))
         ++position_;
     else
         skipLineEnd();
-    requireShort(start, end);
-    return decode(start, end);
+    requireShort(cut.textFrom, cut.textTo);
+    return decode(cut.textFrom, cut.textTo);
 }
 
 QString TextReader::ReadTextField() { return nextField(); }
@@ -286,13 +265,16 @@ std::int16_t TextReader::ReadIntegerField() {
     const IntegerReading reading = readInteger(field, value);
     if (reading == IntegerReading::Number)
         return value;
+    // The report counts the field among all read from the file.
     const QString where = QStringLiteral("（%1 行目、%2 番目のデータ「%3」）")
                               .arg(readLine_)
                               .arg(fieldsRead_)
                               .arg(field);
+    const platform::ErrorPlace place{readLine_, readField_,
+                                     QStringLiteral("データ「%1」").arg(field)};
     if (reading == IntegerReading::NotNumber)
-        throw RuntimeError::typeMismatch(path_, where, readLine_);
-    throw RuntimeError::overflow(path_, where, readLine_);
+        throw RuntimeError::typeMismatch(path_, where, place);
+    throw RuntimeError::overflow(path_, where, place);
 }
 
 } // namespace app

@@ -6,6 +6,10 @@
 #include <QString>
 #include <cstdint>
 
+namespace platform {
+class RuntimeError;
+}
+
 namespace app {
 
 // How a field's text reads as a 16-bit integer: empty is 0, else an optional sign and
@@ -14,13 +18,15 @@ enum class IntegerReading { Number, NotNumber, TooBig };
 IntegerReading readInteger(const QString& field, std::int16_t& value);
 
 // Reads a content file from the start: whole lines, or fields separated by commas and
-// line ends (a field in double quotes may hold commas). The file must be code page 932
-// as Windows writes it. Only what is read gets decoded, so the first line of a large file
-// costs no more than the line. Every failure is a run-time error that names the file:
-// 53 missing, 62 read past the end, 6 a number outside 16 bits, 13 text where a number
+// line ends, cut by the rule of content_fields.h (a field in double quotes may hold commas). The
+// file must be code page 932 as Windows writes it. Only what is read gets decoded, so the first
+// line of a large file costs no more than the line. Every failure is a run-time error that names
+// the file: 53 missing, 62 read past the end, 6 a number outside 16 bits, 13 text where a number
 // belongs or a file that is not code page 932, 5 a file or a field too long. Only a regular
 // file is opened: a folder, a device or a named pipe is error 53 at once. A field that fails to
 // convert has been consumed: a caller that reports the error and goes on reads the next field.
+// An error about a line or a field carries its place: the line, and the field's ordinal within
+// that line (0 for a whole line).
 // The end-of-file mark of old editors (0x1A) ends the file wherever it stands; any other
 // control character but a tab in what is read is refused (13), named by its code and place.
 class TextReader {
@@ -53,11 +59,10 @@ public:
 
 private:
     void requireMore() const;
-    bool atLineEnd() const;
     bool at(char c) const;
     void skipLineEnd();
-    void skipBlanks();
     void beginRead();
+    platform::RuntimeError errorOnLine(int number, QStringView joiner, const QString& fault) const;
     QString decode(qsizetype from, qsizetype to);
     void refuseHiddenControl(qsizetype from, qsizetype to) const;
     void requireShort(qsizetype from, qsizetype to) const;
@@ -70,6 +75,7 @@ private:
     qsizetype countedTo_ = 0;
     int line_ = 1;
     int readLine_ = 0;
+    int readField_ = 0;       // the ordinal within its line of the field read last; 0 after a line
     qsizetype lineStart_ = 0; // where the line counted last begins
     int fieldsRead_ = 0;
     bool open_ = false;

@@ -1,6 +1,7 @@
 #include "checker/check_folder.h"
 #include "tests/support/content_faults.h"
 #include "tests/support/content_folder.h"
+#include "tests/support/findings_text.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,15 +13,11 @@ using testing_support::ContentFolder;
 
 namespace {
 
-// "E file" or "W file" per finding, in the order found.
+// "E file" or "W file" per finding, in the order found, with the start of its problem.
 QString briefs(const ContentFolder& content) {
-    QStringList out;
-    const checker::Findings findings = checker::checkFolder(checker::ContentFolder(content.path()));
-    for (const auto& f : findings.all())
-        out << QStringLiteral("%1 %2 %3")
-                   .arg(f.severity == checker::Severity::Error ? 'E' : 'W')
-                   .arg(f.file, f.problem.left(12));
-    return out.join(QStringLiteral(" | "));
+    return testing_support::briefs(checker::checkFolder(checker::ContentFolder(content.path())),
+                                   [](const checker::Finding& f) { return f.problem.left(12); })
+        .join(QStringLiteral(" | "));
 }
 
 // Picture `from` drawn anew on the canvas of picture `file`, as a teacher redraws a compound

@@ -1,6 +1,7 @@
 #include "checker/check_folder.h"
 #include "tests/support/content_faults.h"
 #include "tests/support/content_folder.h"
+#include "tests/support/findings_text.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -93,13 +94,7 @@ TEST(CheckerFiles, AFileThatCannotBeReadAsAWholeIsNamedForWhatItIs) {
             continue; // run by root, who reads every file
         const checker::Findings findings =
             checker::checkFolder(checker::ContentFolder(content.path()));
-        QStringList found;
-        for (const auto& f : findings.all())
-            found << QStringLiteral("%1 %2 %3")
-                         .arg(f.severity == checker::Severity::Error ? 'E' : 'W')
-                         .arg(f.file, f.where)
-                         .trimmed();
-        ASSERT_EQ(found.join(" | ").toStdString(), c.expected);
+        ASSERT_EQ(briefs(findings).join(" | ").toStdString(), c.expected);
         const QString report = checker::formatFinding(findings.all().front());
         EXPECT_TRUE(report.contains(QRegularExpression(QString::fromUtf8(c.says))))
             << report.toStdString();

@@ -1,30 +1,12 @@
 #include "checker/check_folder.h"
 #include "tests/checker_faults.h"
+#include "tests/support/findings_text.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
-
-namespace {
-
-QString brief(const checker::Finding& f) {
-    const QString& where = f.where;
-    return QStringLiteral("%1 %2 %3")
-        .arg(f.severity == checker::Severity::Error ? 'E' : 'W')
-        .arg(f.file, where)
-        .trimmed();
-}
-
-QStringList briefs(const checker::Findings& findings) {
-    QStringList out;
-    for (const auto& f : findings.all())
-        out << brief(f);
-    return out;
-}
-
-} // namespace
 
 TEST(CheckerFolder, TheDefaultContentHasNoErrorAndNoWarning) {
     ContentFolder content;

@@ -63,23 +63,25 @@ TEST(ContentLayout, APathInTheProgramFolderOpensOnThisPlatform) {
 TEST(RuntimeError, CarriesItsPartsAndReportsThemInOneLine) {
     const struct {
         platform::RuntimeError error;
-        int number, line;
-        const char *detail, *report;
+        int number, line, field;
+        const char *detail, *fault, *report;
     } cases[] = {
-        {platform::RuntimeError::typeMismatch("a.txt", "（3 行目）", 3), 13, 3, "（3 行目）",
-         "実行時エラー '13': 型が一致しません。（3 行目） (a.txt)"},
-        {platform::RuntimeError::overflow("a.txt", "x", 2), 6, 2, "x",
+        {platform::RuntimeError::typeMismatch("a.txt", "（3 行目）", {3, 2, "「x」"}), 13, 3, 2,
+         "（3 行目）", "「x」", "実行時エラー '13': 型が一致しません。（3 行目） (a.txt)"},
+        {platform::RuntimeError::overflow("a.txt", "x", {2}), 6, 2, 0, "x", "x",
          "実行時エラー '6': オーバーフローしました。x (a.txt)"},
-        {platform::RuntimeError::fileNotFound("b.gif"), 53, 0, "",
+        {platform::RuntimeError::fileNotFound("b.gif"), 53, 0, 0, "", "",
          "実行時エラー '53': ファイルが見つかりません。 (b.gif)"},
-        {platform::RuntimeError::subscriptOutOfRange("i"), 9, 0, "i",
+        {platform::RuntimeError::subscriptOutOfRange("i"), 9, 0, 0, "i", "i",
          "実行時エラー '9': インデックスが有効範囲にありません。i"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.report);
         EXPECT_EQ(c.error.number(), c.number);
         EXPECT_EQ(c.error.line(), c.line);
+        EXPECT_EQ(c.error.field(), c.field);
         EXPECT_EQ(c.error.detail(), QString::fromUtf8(c.detail));
+        EXPECT_EQ(c.error.fault(), QString::fromUtf8(c.fault));
         EXPECT_EQ(c.error.report(), QString::fromUtf8(c.report));
     }
 }

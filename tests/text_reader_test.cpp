@@ -1,3 +1,4 @@
+#include "core/content_fields.h"
 #include "core/cp932.h"
 #include "core/runtime_error.h"
 #include "core/text_encoding.h"
@@ -149,6 +150,100 @@ TEST(TextReader, GoesOnAfterAFieldThatFailsAndTellsTheLineEachReadBeganOn) {
         seen.back() += QStringLiteral("@%1").arg(reader.lineNumber());
     }
     EXPECT_EQ(seen.join(' ').toStdString(), "1@1 !13@1 !13@2 !6@3 7@4");
+}
+
+// An error about a line or a field carries its place: the line, and the field's ordinal
+// within that line (the report counts fields over the whole file), and what is wrong there
+// without the place, for kavelo-check to name the place its own way.
+TEST(TextReader, AnErrorOnALineOrFieldCarriesItsPlaceApartFromItsWords) {
+    const struct {
+        QByteArray bytes;
+        const char* calls; // as above; the last read fails
+        int line, field;
+        const char *detail, *fault;
+    } cases[] = {
+        {sjis("1,2\r\n3,x"), "IIII", 2, 2, "（2 行目、4 番目のデータ「x」）", "データ「x」"},
+        {sjis("1,\"2\r\n\",40000"), "ITI", 2, 1, "40000", "データ「40000」"},
+        {sjis("a\r\nb") + "\x01", "LL", 2, 0, "2 行目に見えない制御文字 U+0001",
+         "見えない制御文字"},
+        {sjis("a,b\r\nc,\"") + QByteArray(5000, 'x'), "TTTT", 2, 2,
+         "2 行目の行またはデータが長すぎます", "行またはデータが長すぎます"},
+        {sjis("x\r\n") + QByteArray("\xF0\x40"), "TT", 2, 1, "2 行目に外字", "外字"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.left(20).toStdString());
+        app::TextReader reader;
+        reader.OpenBytes(c.bytes, QStringLiteral("a.txt"));
+        const char* call = c.calls;
+        try {
+            for (; *call; ++call)
+                if (*call == 'L')
+                    reader.ReadLine();
+                else if (*call == 'T')
+                    reader.ReadTextField();
+                else
+                    reader.ReadIntegerField();
+            ADD_FAILURE() << "no error";
+        } catch (const platform::RuntimeError& error) {
+            EXPECT_EQ(call[1], '\0') << "failed before the last read";
+            EXPECT_EQ(error.line(), c.line);
+            EXPECT_EQ(error.field(), c.field);
+            EXPECT_TRUE(error.detail().contains(QString::fromUtf8(c.detail)))
+                << error.detail().toStdString();
+            EXPECT_TRUE(error.fault().startsWith(QString::fromUtf8(c.fault)))
+                << error.fault().toStdString();
+            EXPECT_FALSE(error.fault().contains(QStringLiteral("行目"))) << "the place is apart";
+        }
+    }
+}
+
+// The checker cuts a line into fields to name faults on the line where they stand, by the
+// reader's own rule: it must get every field the reader reads from that line, and no more.
+TEST(ContentFields, EachLineIsCutIntoTheFieldsTheReaderReadsAndNoFurther) {
+    const char* const lines[] = {
+        "ベンゼン",
+        "  トルエン  ",
+        "\"2,4-ジニトロトルエン\"",
+        "\t\"  空白ごと  \"  ",
+        "2,4-ジニトロトルエン",
+        "1,2,3,0,0,0",
+        " 1 , 2 ,\t3,0,0,0",
+        "1,2,3,0,0,0,",
+        "\"トルエン（\"\"メチルベンゼン\"\"）\"",
+        "\"アニリン\" 塩酸塩,フェノール",
+        "“2,4-ジニトロトルエン”",
+        "1\t2\t0\t0\t0\t0",
+        ",",
+        "\"\"",
+        "ｱﾆﾘﾝ,ﾌｪﾉｰﾙ",
+    };
+    for (const char* text : lines) {
+        const QString line = QString::fromUtf8(text);
+        SCOPED_TRACE(text);
+        const std::vector<app::ContentField> fields = app::splitFields(line);
+        app::TextReader reader;
+        reader.OpenBytes(*app::toCp932(line + QStringLiteral("\r\nEND\r\n")), "test.txt");
+        for (const app::ContentField& field : fields)
+            EXPECT_EQ(reader.ReadTextField().toStdString(), field.text.toStdString());
+        EXPECT_EQ(reader.ReadTextField().toStdString(), "END") << "the line read whole, no more";
+    }
+}
+
+// What the checker names a field's fault by: where it begins, and what its quotes do.
+TEST(ContentFields, EachFieldKnowsItsLineColumnAndQuotes) {
+    const auto describe = [](const char* line) {
+        QStringList out;
+        for (const app::ContentField& f : app::splitFields(QString::fromUtf8(line), 7))
+            out << QStringLiteral("%1:%2 %3%4%5[%6]")
+                       .arg(f.line)
+                       .arg(f.column)
+                       .arg(f.quoted ? QStringLiteral("q") : QString())
+                       .arg(f.closed ? QString() : QStringLiteral("!"))
+                       .arg(f.text, f.droppedAfterQuote);
+        return out.join(QLatin1Char('|')).toStdString();
+    };
+    EXPECT_EQ(describe(" a ,\t\"b\" c, \"d"), "7:2 a[]|7:6 qb[ c]|7:13 q!d[]");
+    EXPECT_EQ(describe("\"\"x\"\","), "7:1 q[x\"\"]|7:7 []");
 }
 
 namespace {

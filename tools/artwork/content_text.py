@@ -84,7 +84,7 @@ COMPOUND_NAMES = [
 ]
 
 # The menu shows only this first line, wrapped inside a 442 x 261 pixel panel
-# in bold Mincho 17 px; content_check measures that it fits.
+# in bold Mincho 17 px.
 EXPLANATION = (
     "Kaveloは、ベンゼン環に官能基がついた化合物（ベンゼンの誘導体）の"
     "構造式を覚えるための練習ソフトです。"
