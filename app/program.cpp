@@ -60,7 +60,7 @@ void Program::finish(int code) {
 
 // No handler may run once an error is on its way out: the screen is unloaded (its
 // timers stop) before the report is shown, since a report box runs its own event loop.
-void Program::fail(const platform::RuntimeError& error) {
+void Program::fail(const core::RuntimeError& error) {
     ended_ = true;
     exitCode_ = 1;
     if (loaded_)
@@ -79,10 +79,10 @@ void Program::run(const std::function<void()>& handler) {
     ++depth_;
     try {
         handler();
-    } catch (const platform::RuntimeError& error) {
+    } catch (const core::RuntimeError& error) {
         fail(error);
     } catch (const std::out_of_range& error) {
-        fail(platform::RuntimeError::subscriptOutOfRange(QString::fromUtf8(error.what())));
+        fail(core::RuntimeError::subscriptOutOfRange(QString::fromUtf8(error.what())));
     }
     if (--depth_ > 0)
         return;

@@ -45,7 +45,7 @@ public:
 
 private:
     void finish(int code);
-    void fail(const platform::RuntimeError& error);
+    void fail(const core::RuntimeError& error);
 
     platform::Services& services_;
     ScreenMaker makeScreen_;

@@ -68,7 +68,7 @@ void measureShowing(benchmark::State& state, app::ScreenId id) {
 }
 
 bool failedWithError(benchmark::State& state, testing_support::Harness& h) {
-    if (const platform::RuntimeError* error = h.lastError()) {
+    if (const core::RuntimeError* error = h.lastError()) {
         state.SkipWithError(error->report().toStdString().c_str());
         return true;
     }

@@ -35,13 +35,13 @@ void DrillContentRead(benchmark::State& state) {
     testing_support::ContentFolder content;
     const QString folder = content.path();
     for (auto _ : state) {
-        app::TextReader answers;
+        core::TextReader answers;
         answers.Open(folder + QStringLiteral("\\説明\\正解.txt"));
         int sum = 0;
         for (int i = 0; i < questionsInDrill * positions; ++i)
             sum += answers.ReadIntegerField();
         answers.Close();
-        app::TextReader questions;
+        core::TextReader questions;
         questions.Open(folder + QStringLiteral("\\説明\\問題.txt"));
         qsizetype length = 0;
         for (int q = 0; q < questionsInDrill; ++q)

@@ -15,7 +15,7 @@ namespace {
 template <typename Check> auto guarded(const QString& file, Findings& findings, Check check) {
     try {
         return check();
-    } catch (const platform::RuntimeError& e) {
+    } catch (const core::RuntimeError& e) {
         findings.error(file, {},
                        QStringLiteral("調べている途中で読めなくなりました（プログラムなら"
                                       "エラー %1 で止まります）。%2")

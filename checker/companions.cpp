@@ -49,8 +49,8 @@ QSize compoundPictureRoom() {
 void checkOne(const ContentFolder& folder, const QString& file, QSize room, Findings& findings) {
     QImage picture;
     try {
-        picture = platform::loadPicture(folder.path(file));
-    } catch (const platform::RuntimeError&) {
+        picture = core::loadPicture(folder.path(file));
+    } catch (const core::RuntimeError&) {
         return;
     }
     const QString companion = companionFile(file);
@@ -66,14 +66,14 @@ void checkOne(const ContentFolder& folder, const QString& file, QSize room, Find
                     .arg(std::ceil(mismatch * 100)),
                 QStringLiteral("元の絵を描き直したのなら、この 2 倍の絵も同じように描き直すか、"
                                "このファイルを消して下さい。"));
-    } catch (const platform::RuntimeError& e) {
+    } catch (const core::RuntimeError& e) {
         // A picture too large for its place is mended first; a companion made for the
         // wrong size would be wrong again once it is.
         const bool pictureTooLarge =
             picture.width() > room.width() || picture.height() > room.height();
         findings.error(
             companion, {},
-            pictureTooLarge && e.number() == platform::RuntimeError::invalidPictureNumber
+            pictureTooLarge && e.number() == core::RuntimeError::invalidPictureNumber
                 ? QStringLiteral("2 倍の絵として読めません（元の絵 %1 に合いません）。")
                       .arg(QFileInfo(file).fileName())
                 : QStringLiteral("2 倍の絵として読めません。") + e.detail(),

@@ -12,7 +12,7 @@ ConsoleStream::ConsoleStream(std::FILE* stream) : stream_(stream) {
 
 qint64 ConsoleStream::writeData(const char* data, qint64 size) {
     // QTextStream hands over whole characters, so each piece decodes on its own.
-    platform::writeText(stream_, QString::fromUtf8(data, size));
+    core::writeText(stream_, QString::fromUtf8(data, size));
     return size;
 }
 

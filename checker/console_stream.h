@@ -6,7 +6,7 @@
 namespace checker {
 
 // Standard output or error as a device for QTextStream, which writes UTF-8 into it; the
-// text reaches the stream as platform::writeText puts it (wide characters to a Windows
+// text reaches the stream as core::writeText puts it (wide characters to a Windows
 // console, UTF-8 everywhere else).
 class ConsoleStream : public QIODevice {
 public:

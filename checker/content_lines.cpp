@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
-using platform::RuntimeError;
+using core::RuntimeError;
 
 namespace checker {
 
-std::vector<ContentLine> readLines(app::TextReader& reader) {
+std::vector<ContentLine> readLines(core::TextReader& reader) {
     std::vector<ContentLine> lines;
     for (;;) {
         try {
@@ -30,7 +30,7 @@ std::vector<ContentLine> readLines(app::TextReader& reader) {
 
 bool isBlank(const QString& line) {
     return std::all_of(line.begin(), line.end(),
-                       [](QChar c) { return app::field_rule::isBlank(c.unicode()); });
+                       [](QChar c) { return core::field_rule::isBlank(c.unicode()); });
 }
 
 int lastFilledLine(const std::vector<ContentLine>& lines) {

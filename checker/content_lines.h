@@ -9,7 +9,7 @@
 // found on the line where it stands and its places are counted within that line. The
 // program itself reads the file as one stream of fields; a file whose every line holds
 // exactly the fields meant for it reads the same both ways. A line is cut into fields by the
-// reader's own rule, app::splitFields (core/content_fields.h).
+// reader's own rule, core::splitFields (core/content_fields.h).
 namespace checker {
 
 struct ContentLine {
@@ -19,7 +19,7 @@ struct ContentLine {
 };
 
 // Every line of the file open in `reader`, from its first, up to its end.
-std::vector<ContentLine> readLines(app::TextReader& reader);
+std::vector<ContentLine> readLines(core::TextReader& reader);
 
 // A line the reader takes as one empty field: nothing but half-width blanks and tabs.
 bool isBlank(const QString& line);

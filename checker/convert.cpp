@@ -51,13 +51,13 @@ QString withLfOnly(QString text) {
 // The program's own reader must take every line of the result; it refuses, for instance,
 // the user-defined characters that UTF-8's private use area turns into.
 QString readerRefusal(const QByteArray& bytes, const QString& path) {
-    app::TextReader reader;
+    core::TextReader reader;
     try {
         reader.OpenBytes(bytes, path);
         for (;;)
             reader.ReadLine();
-    } catch (const platform::RuntimeError& e) {
-        return e.number() == platform::RuntimeError::inputPastEndNumber ? QString() : e.detail();
+    } catch (const core::RuntimeError& e) {
+        return e.number() == core::RuntimeError::inputPastEndNumber ? QString() : e.detail();
     }
 }
 
@@ -77,7 +77,7 @@ Encoded encodeCp932(const QString& text) {
         ++column;
         const char32_t twin = cp932Twin(c);
         const QString character = QString::fromUcs4(&twin, 1);
-        if (!app::toCp932(character)) {
+        if (!core::toCp932(character)) {
             result.unmappable
                 << QStringLiteral("%1 行目 %2 文字目の「%3」（U+%4）")
                        .arg(line)
@@ -92,7 +92,7 @@ Encoded encodeCp932(const QString& text) {
     }
     if (result.unmappable.isEmpty())
         result.bytes =
-            app::toCp932(mapped.replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).value();
+            core::toCp932(mapped.replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).value();
     return result;
 }
 
@@ -130,8 +130,8 @@ struct Decoded {
 };
 
 Decoded decodeForConversion(const QByteArray& bytes, const QString& path) {
-    switch (app::detectEncoding(bytes)) {
-    case app::TextEncoding::Cp932: {
+    switch (core::detectEncoding(bytes)) {
+    case core::TextEncoding::Cp932: {
         // The same verdict as the check: a file the program cannot read is not left as it
         // were fine.
         const QString refusal = readerRefusal(bytes, path);
@@ -147,18 +147,18 @@ Decoded decodeForConversion(const QByteArray& bytes, const QString& path) {
                                  {QStringLiteral("すでにシフトJIS（コードページ 932）"
                                                  "です。そのままにしました。")}}};
     }
-    case app::TextEncoding::NotText:
+    case core::TextEncoding::NotText:
         return {{},
                 {},
                 refused(QStringLiteral("テキストファイルではありません（文字のない NUL "
                                        "バイトが入っています）。変換しません。"))};
-    case app::TextEncoding::Jis:
+    case core::TextEncoding::Jis:
         return {{},
                 {},
                 refused(QStringLiteral("JIS（ISO-2022-JP）で保存されています。変換できるのは "
                                        "UTF-8、UTF-16、EUC-JP です。テキストエディタで "
                                        "シフトJIS を選んで保存し直して下さい。"))};
-    case app::TextEncoding::Windows1252: {
+    case core::TextEncoding::Windows1252: {
         // Latin letters with accents have no code page 932 form, and the typographic marks
         // that have one would change their look: a person chooses what each becomes.
         QStringList messages{QStringLiteral("Windows-1252（欧文）で保存されています。次の文字は"
@@ -184,7 +184,7 @@ Decoded decodeForConversion(const QByteArray& bytes, const QString& path) {
                                        "書き換え、シフトJIS で保存し直して下さい。");
         return {{}, {}, ConversionResult{Conversion::Refused, messages}};
     }
-    case app::TextEncoding::EucJp: {
+    case core::TextEncoding::EucJp: {
         const EucJpText euc = fromEucJp(bytes);
         if (!euc.unmappable.isEmpty()) {
             QStringList messages;
@@ -198,13 +198,13 @@ Decoded decodeForConversion(const QByteArray& bytes, const QString& path) {
         }
         return {euc.text, QStringLiteral("EUC-JP"), {}};
     }
-    case app::TextEncoding::Utf16: {
+    case core::TextEncoding::Utf16: {
         const QString text = fromUtf16(bytes);
         if (text.isEmpty())
             return {{}, {}, refused(QStringLiteral("UTF-16 として正しくない所があります。"))};
         return {text, QStringLiteral("UTF-16"), {}};
     }
-    case app::TextEncoding::Utf8:
+    case core::TextEncoding::Utf8:
         break;
     }
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -224,12 +224,12 @@ ConversionResult convertToCp932(const QString& path) {
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
         return {Conversion::Refused, {QStringLiteral("ファイルがありません。")}};
-    const QByteArray bytes = in.read(app::TextReader::maxFileBytes + 1);
+    const QByteArray bytes = in.read(core::TextReader::maxFileBytes + 1);
     in.close();
-    if (bytes.size() > app::TextReader::maxFileBytes)
+    if (bytes.size() > core::TextReader::maxFileBytes)
         return refused(QStringLiteral("教材のテキストファイルとしては大きすぎます（%1 バイトを"
                                       "超えています）。")
-                           .arg(app::TextReader::maxFileBytes));
+                           .arg(core::TextReader::maxFileBytes));
     const QString kind = binaryKind(bytes);
     if (!kind.isEmpty())
         return refused(

@@ -36,11 +36,11 @@ EucJpText fromEucJp(QByteArrayView bytes) {
         std::optional<QString> character;
         qsizetype length = 2;
         if (c == 0x8E)
-            character = app::fromCp932(QByteArray(1, char(at(i + 1))));
+            character = core::fromCp932(QByteArray(1, char(at(i + 1))));
         else if (c == 0x8F)
             length = 3;
         else if (c >= 0xA1 && c <= 0xFE && at(i + 1) >= 0xA1 && at(i + 1) <= 0xFE)
-            character = app::fromCp932(shiftJisPair(c - 0x80, at(i + 1) - 0x80));
+            character = core::fromCp932(shiftJisPair(c - 0x80, at(i + 1) - 0x80));
         if (!character || character->contains(QChar::ReplacementCharacter))
             result.unmappable << QStringLiteral("%1 行目 %2 文字目").arg(line).arg(column);
         else

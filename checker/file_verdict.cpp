@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-using platform::RuntimeError;
+using core::RuntimeError;
 
 namespace checker {
 
@@ -18,7 +18,7 @@ const char* const onlyCp932 = "プログラムが読めるのはシフトJIS（�
 
 QByteArray bytesOf(const ContentFolder& folder, const QString& file) {
     QFile in(folder.path(file));
-    return in.open(QIODevice::ReadOnly) ? in.read(app::TextReader::maxFileBytes) : QByteArray();
+    return in.open(QIODevice::ReadOnly) ? in.read(core::TextReader::maxFileBytes) : QByteArray();
 }
 
 // A file the reader could not open is either not there or there in a form it cannot read;
@@ -40,28 +40,28 @@ void reportNotOpened(const ContentFolder& folder, const QString& file, Findings&
 
 // Says in a teacher's words what the file was saved as and how to mend it, once for the file.
 void reportEncoding(const ContentFolder& folder, const QString& file, const RuntimeError& e,
-                    app::TextEncoding encoding, Findings& findings) {
+                    core::TextEncoding encoding, Findings& findings) {
     const QString resave = QStringLiteral("テキストエディタで文字コードにシフトJIS（CP932、Windows-"
                                           "31J）を選んで保存し直して下さい。");
     const QString convert = QStringLiteral("次のように変換して下さい: kavelo-check --convert %1")
                                 .arg(folder.commandPath(file));
     const QString readable = QString::fromUtf8(onlyCp932);
     switch (encoding) {
-    case app::TextEncoding::Utf8:
+    case core::TextEncoding::Utf8:
         findings.error(file, {}, QStringLiteral("UTF-8 で保存されています。") + readable, convert);
         return;
-    case app::TextEncoding::Utf16:
+    case core::TextEncoding::Utf16:
         findings.error(file, {}, QStringLiteral("UTF-16（Unicode）で保存されています。") + readable,
                        convert);
         return;
-    case app::TextEncoding::Jis:
+    case core::TextEncoding::Jis:
         findings.error(file, {},
                        QStringLiteral("JIS（ISO-2022-JP）で保存されています。") + readable, resave);
         return;
-    case app::TextEncoding::EucJp:
+    case core::TextEncoding::EucJp:
         findings.error(file, {}, QStringLiteral("EUC-JP で保存されています。") + readable, convert);
         return;
-    case app::TextEncoding::Windows1252:
+    case core::TextEncoding::Windows1252:
         findings.error(
             file, {},
             QStringLiteral("Windows-1252（欧文）で保存されています。") + readable +
@@ -70,7 +70,7 @@ void reportEncoding(const ContentFolder& folder, const QString& file, const Runt
             QStringLiteral("これらの文字をシフトJIS にある文字（カタカナの名前など）に書き換え、") +
                 resave);
         return;
-    case app::TextEncoding::NotText: {
+    case core::TextEncoding::NotText: {
         const QString kind = binaryKind(bytesOf(folder, file));
         findings.error(
             file, {},
@@ -81,7 +81,7 @@ void reportEncoding(const ContentFolder& folder, const QString& file, const Runt
             QStringLiteral("教材のテキストファイルをこの名前で置いて下さい。"));
         return;
     }
-    case app::TextEncoding::Cp932:
+    case core::TextEncoding::Cp932:
         findings.error(file, {},
                        QStringLiteral("シフトJIS（コードページ 932）として読めない所があります: %1")
                            .arg(e.detail()),
@@ -92,7 +92,7 @@ void reportEncoding(const ContentFolder& folder, const QString& file, const Runt
 
 // Says in a teacher's words why the reader refused a file as a whole.
 void reportOpenFailure(const ContentFolder& folder, const QString& file, const RuntimeError& e,
-                       app::TextEncoding encoding, Findings& findings) {
+                       core::TextEncoding encoding, Findings& findings) {
     switch (e.number()) {
     case RuntimeError::fileNotFoundNumber:
         reportNotOpened(folder, file, findings);
@@ -112,7 +112,7 @@ void reportOpenFailure(const ContentFolder& folder, const QString& file, const R
 
 } // namespace
 
-bool openContentFile(app::TextReader& reader, const ContentFolder& folder, const QString& file,
+bool openContentFile(core::TextReader& reader, const ContentFolder& folder, const QString& file,
                      Findings& findings) {
     try {
         reader.Open(folder.path(file));

@@ -11,7 +11,7 @@ namespace checker {
 // Opens a content text file through the program's own reader. When the reader refuses the
 // file as a whole (missing, unreadable, not code page 932), says why in a teacher's words,
 // once for the file, and returns false.
-bool openContentFile(app::TextReader& reader, const ContentFolder& folder, const QString& file,
+bool openContentFile(core::TextReader& reader, const ContentFolder& folder, const QString& file,
                      Findings& findings);
 
 } // namespace checker

@@ -14,7 +14,7 @@ namespace {
 // teacher's business; the report is the checker's output alone.
 void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        platform::writeText(stderr, message + QLatin1Char('\n'));
+        core::writeText(stderr, message + QLatin1Char('\n'));
 }
 
 } // namespace

@@ -21,9 +21,9 @@ using content::groupPictureWidth;
 QImage load(const ContentFolder& folder, const QString& file, const QString& where,
             Findings& findings) {
     try {
-        return platform::loadPicture(folder.path(file));
-    } catch (const platform::RuntimeError& e) {
-        if (e.number() == platform::RuntimeError::fileNotFoundNumber) {
+        return core::loadPicture(folder.path(file));
+    } catch (const core::RuntimeError& e) {
+        if (e.number() == core::RuntimeError::fileNotFoundNumber) {
             const QString why = folder.unreadable(file);
             const ContentFolder::Remark remark =
                 !why.isEmpty()
@@ -36,10 +36,10 @@ QImage load(const ContentFolder& folder, const QString& file, const QString& whe
                     : folder.absence(file, QStringLiteral("絵のファイルがありません。"),
                                      QStringLiteral("この名前の GIF ファイルを置いて下さい。"));
             findings.error(file, where, remark.problem, remark.remedy);
-        } else if (e.number() == platform::RuntimeError::invalidPictureNumber) {
+        } else if (e.number() == core::RuntimeError::invalidPictureNumber) {
             QFile in(folder.path(file));
             const bool tooLarge =
-                in.open(QIODevice::ReadOnly) && platform::oversizedPicture(in.readAll());
+                in.open(QIODevice::ReadOnly) && core::oversizedPicture(in.readAll());
             findings.error(file, where, QStringLiteral("絵として読めません。") + e.detail(),
                            tooLarge
                                ? QStringLiteral("画像ソフトで小さく描き直して下さい。")

@@ -9,9 +9,9 @@
 namespace checker {
 
 QString waveProblem(const QByteArray& bytes) {
-    app::WavFault fault = app::WavFault::None;
-    app::decodeWav(bytes, &fault);
-    return app::wavFaultText(fault);
+    core::WavFault fault = core::WavFault::None;
+    core::decodeWav(bytes, &fault);
+    return core::wavFaultText(fault);
 }
 
 void checkSounds(const ContentFolder& folder, Findings& findings) {
@@ -38,11 +38,11 @@ void checkSounds(const ContentFolder& folder, Findings& findings) {
             findings.warning(file, {}, missing.problem, missing.remedy);
             continue;
         }
-        if (in.size() > app::maxSoundBytes) {
+        if (in.size() > core::maxSoundBytes) {
             findings.warning(file, {},
                              QStringLiteral("音のファイルが大きすぎます（%1 バイトを超えています）"
                                             "。%2の音が鳴らないか、鳴るまでに時間がかかります。")
-                                 .arg(app::maxSoundBytes)
+                                 .arg(core::maxSoundBytes)
                                  .arg(when),
                              QStringLiteral("短い音にして下さい。"));
             continue;

@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-using platform::RuntimeError;
+using core::RuntimeError;
 
 namespace checker {
 
@@ -24,8 +24,8 @@ struct Stop {
 };
 
 Stop streamStop(const ContentFolder& folder, const QString& file, int fields,
-                const std::function<void(app::TextReader&)>& readField) {
-    app::TextReader reader;
+                const std::function<void(core::TextReader&)>& readField) {
+    core::TextReader reader;
     try {
         reader.Open(folder.path(file));
         for (int i = 0; i < fields; ++i)
@@ -163,7 +163,7 @@ struct Cause {
 // Why a line of the answer file does not read as six numbers, when one cause explains
 // the whole line.
 std::optional<Cause> answerLineCause(const QString& text,
-                                     const std::vector<app::ContentField>& fields) {
+                                     const std::vector<core::ContentField>& fields) {
     const QString shifts = QStringLiteral("後の問題の正解がずれます。");
     if (fields.size() == 1 && fields[0].quoted && fields[0].text.contains(QLatin1Char(',')))
         return Cause{QStringLiteral("行全体が引用符（\"）で囲まれていて、6 個の基番号が一つの"
@@ -216,12 +216,12 @@ const QString numberRemedy = QStringLiteral("0～%1 の基番号を半角数字�
 AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
     AnswerRow row;
     row.line = line.number;
-    const std::vector<app::ContentField> fields = app::splitFields(line.text, line.number);
-    std::vector<app::IntegerReading> readings;
+    const std::vector<core::ContentField> fields = core::splitFields(line.text, line.number);
+    std::vector<core::IntegerReading> readings;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         std::int16_t value = 0;
-        readings.push_back(app::readInteger(fields[i].text, value));
-        if (i < content::ringPositions && readings.back() == app::IntegerReading::Number) {
+        readings.push_back(core::readInteger(fields[i].text, value));
+        if (i < content::ringPositions && readings.back() == core::IntegerReading::Number) {
             row.groups.at(i + 1) = value;
             row.read.at(i + 1) = true;
         }
@@ -229,7 +229,7 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
     const bool sixNumbers =
         fields.size() == content::ringPositions &&
         std::all_of(readings.begin(), readings.end(),
-                    [](app::IntegerReading r) { return r == app::IntegerReading::Number; });
+                    [](core::IntegerReading r) { return r == core::IntegerReading::Number; });
     if (!sixNumbers) {
         if (const auto cause = answerLineCause(line.text, fields)) {
             report.error(line.number, place({lineText(line.number), questionPlace(q)}),
@@ -239,8 +239,8 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
             return row;
         }
         for (std::size_t i = 0; i < fields.size(); ++i)
-            if (readings[i] != app::IntegerReading::Number) {
-                const QString why = readings[i] == app::IntegerReading::TooBig
+            if (readings[i] != core::IntegerReading::Number) {
+                const QString why = readings[i] == core::IntegerReading::TooBig
                                         ? QStringLiteral("大きすぎて")
                                         : QString();
                 report.error(
@@ -279,7 +279,7 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
 bool isEmptyRow(const ContentLine& line) {
     if (!line.unreadable.isEmpty())
         return false;
-    const std::vector<app::ContentField> fields = app::splitFields(line.text);
+    const std::vector<core::ContentField> fields = core::splitFields(line.text);
     return fields.size() > 1 && std::all_of(fields.begin(), fields.end(), [](const auto& f) {
                return !f.quoted && f.text.isEmpty();
            });
@@ -289,14 +289,14 @@ bool isEmptyRow(const ContentLine& line) {
 // program never reads.
 struct FileLines {
     std::vector<ContentLine> lines;
-    app::TextReader::EndMark endMark;
+    core::TextReader::EndMark endMark;
     int emptyRowsFrom = 0, emptyRows = 0; // empty spreadsheet rows after the last filled line
 };
 
 // Nothing if the file cannot be opened (said already).
 std::optional<FileLines> linesOf(const ContentFolder& folder, const QString& file,
                                  Findings& findings) {
-    app::TextReader reader;
+    core::TextReader reader;
     if (!openContentFile(reader, folder, file, findings))
         return std::nullopt;
     FileLines read{readLines(reader), reader.endMark()};
@@ -384,9 +384,9 @@ const QString questionsPairAnswers =
     QStringLiteral("問題.txt と 正解.txt は、同じ順の行どうしが 1 問です。");
 
 // Why a line of the question or name file does not read as one text, or nothing.
-std::optional<Cause> textLineCause(const std::vector<app::ContentField>& fields,
+std::optional<Cause> textLineCause(const std::vector<core::ContentField>& fields,
                                    const QString& text, const QString& shifts) {
-    const app::ContentField& first = fields.front();
+    const core::ContentField& first = fields.front();
     if (first.quoted && !first.closed)
         return Cause{QStringLiteral("閉じる引用符（\"）がありません。プログラムは次の \" まで、"
                                     "後の行も続けて一つとして読みます。") +
@@ -405,7 +405,7 @@ std::optional<Cause> textLineCause(const std::vector<app::ContentField>& fields,
     if (fields.size() == 1)
         return std::nullopt;
     QStringList pieces;
-    for (const app::ContentField& field : fields)
+    for (const core::ContentField& field : fields)
         pieces << QStringLiteral("「%1」").arg(field.text);
     const QString split = QStringLiteral("プログラムはコンマの所で %1 つ（%2）に分けて読みます。")
                               .arg(fields.size())
@@ -450,7 +450,7 @@ std::vector<TextField> checkTextLines(const ContentFolder& folder, const TextFil
                                 rules.shifts);
             continue;
         }
-        const std::vector<app::ContentField> pieces = app::splitFields(line.text, line.number);
+        const std::vector<core::ContentField> pieces = core::splitFields(line.text, line.number);
         if (const auto cause = textLineCause(pieces, line.text, rules.shifts))
             report.error(line.number, where, cause->problem, cause->remedy);
         else if (pieces.front().text.isEmpty())
@@ -465,7 +465,7 @@ std::vector<TextField> checkTextLines(const ContentFolder& folder, const TextFil
     reportEndMark(report, *read, missingLines);
     reportEmptyRows(report, *read);
     report.joinStop(
-        streamStop(folder, rules.file, rules.count, [](app::TextReader& r) { r.ReadTextField(); }),
+        streamStop(folder, rules.file, rules.count, [](core::TextReader& r) { r.ReadTextField(); }),
         lines->empty() ? 0 : lines->back().number);
     report.addTo(findings);
     if (fields.size() > static_cast<std::size_t>(rules.count))
@@ -503,7 +503,7 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
     reportEndMark(report, *read, missingLines);
     reportEmptyRows(report, *read);
     report.joinStop(streamStop(folder, answerFile, content::questionCount * content::ringPositions,
-                               [](app::TextReader& r) { r.ReadIntegerField(); }),
+                               [](core::TextReader& r) { r.ReadIntegerField(); }),
                     lines->empty() ? 0 : lines->back().number);
     report.addTo(findings);
     if (rows.size() > static_cast<std::size_t>(content::questionCount))
@@ -531,7 +531,7 @@ std::vector<TextField> checkNames(const ContentFolder& folder, Findings& finding
 }
 
 void checkExplanation(const ContentFolder& folder, Findings& findings) {
-    app::TextReader reader;
+    core::TextReader reader;
     if (!openContentFile(reader, folder, explanationFile, findings))
         return;
     try {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <uchardet.h>
 
-namespace app {
+namespace core {
 
 QByteArray guessCharset(QByteArrayView bytes) {
     const std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(
@@ -14,4 +14,4 @@ QByteArray guessCharset(QByteArrayView bytes) {
     return QByteArray(uchardet_get_charset(detector.get())).toUpper();
 }
 
-} // namespace app
+} // namespace core

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
-namespace app {
+namespace core {
 
 // The character set uchardet (the universal charset detector) takes `bytes` for, in its own
 // upper-case names ("EUC-JP", "SHIFT_JIS", "WINDOWS-1252"), or empty when it cannot tell.
@@ -11,4 +11,4 @@ namespace app {
 // do; on a few characters it is often wrong, so callers check its answer against the bytes.
 QByteArray guessCharset(QByteArrayView bytes);
 
-} // namespace app
+} // namespace core

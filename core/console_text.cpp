@@ -5,7 +5,7 @@
 #include <windows.h>
 #endif
 
-namespace platform {
+namespace core {
 
 void writeText(std::FILE* stream, const QString& text) {
 #ifdef Q_OS_WIN
@@ -24,4 +24,4 @@ void writeText(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
-} // namespace platform
+} // namespace core

@@ -11,7 +11,7 @@
 // runs to the next quote, across line ends if need be, and whatever follows that quote up
 // to the separator is dropped; any other field runs to the separator, without the blanks at
 // its end. A comma or a line end (CR, LF) separates fields.
-namespace app {
+namespace core {
 
 // Where one field stands, as offsets into the text it was cut from.
 struct FieldCut {
@@ -92,4 +92,4 @@ inline std::vector<ContentField> splitFields(QStringView line, int lineNumber = 
     }
 }
 
-} // namespace app
+} // namespace core

@@ -6,7 +6,7 @@
 #include <QStringView>
 #include <optional>
 
-namespace app {
+namespace core {
 
 // Code page 932 exactly as Windows maps it, on every system this program runs on: through
 // ICU's table (windows-31j) on Linux, and on Windows through the system's own conversion,
@@ -19,4 +19,4 @@ std::optional<QString> fromCp932(QByteArrayView bytes);
 // The bytes, or nothing when some character has no code in the code page.
 std::optional<QByteArray> toCp932(QStringView text);
 
-} // namespace app
+} // namespace core

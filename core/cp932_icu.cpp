@@ -3,7 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace app {
+namespace core {
 
 std::optional<QString> fromCp932(QByteArrayView bytes) {
     QStringDecoder decode("windows-31j", QStringConverter::Flag::Stateless);
@@ -42,4 +42,4 @@ std::optional<QByteArray> toCp932(QStringView text) {
     return bytes;
 }
 
-} // namespace app
+} // namespace core

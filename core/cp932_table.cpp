@@ -3,7 +3,7 @@
 #include <QHash>
 #include <utility>
 
-namespace app::cp932table {
+namespace core::cp932table {
 
 namespace {
 
@@ -72,4 +72,4 @@ std::optional<QByteArray> encode(QStringView text) {
     return bytes;
 }
 
-} // namespace app::cp932table
+} // namespace core::cp932table

@@ -9,7 +9,7 @@
 // Code page 932 from a table of its own, for the web build, where there is neither ICU nor
 // the Windows API. The table was taken from ICU's windows-31j (tools/cp932), and a test
 // holds it to ICU for every one- and two-byte sequence, so it reads exactly as Linux does.
-namespace app::cp932table {
+namespace core::cp932table {
 
 std::optional<QString> decode(QByteArrayView bytes);
 std::optional<QByteArray> encode(QStringView text);
@@ -28,4 +28,4 @@ inline QByteArray pairBytes(int lead, int trail) {
 // A byte or pair that is no character of the code page.
 inline constexpr char16_t none = 0xFFFF;
 
-} // namespace app::cp932table
+} // namespace core::cp932table

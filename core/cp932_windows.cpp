@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace app {
+namespace core {
 
 namespace {
 constexpr UINT codePage932 = 932;
@@ -40,4 +40,4 @@ std::optional<QByteArray> toCp932(QStringView text) {
     return bytes;
 }
 
-} // namespace app
+} // namespace core

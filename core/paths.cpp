@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-namespace platform {
+namespace core {
 
 QString nativePath(const QString& contentPath) {
     // The program folder itself comes from Qt with forward slashes, also on Windows:
@@ -12,4 +12,4 @@ QString nativePath(const QString& contentPath) {
     return QDir::toNativeSeparators(path);
 }
 
-} // namespace platform
+} // namespace core

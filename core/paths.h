@@ -2,10 +2,10 @@
 
 #include <QString>
 
-namespace platform {
+namespace core {
 
 // Content paths are written with backslashes ("\説明\問題.txt") after the program
 // folder; the file operations map them onto this platform's separator.
 QString nativePath(const QString& contentPath);
 
-} // namespace platform
+} // namespace core

@@ -13,7 +13,7 @@
 #include <climits>
 #include <cstdlib>
 
-namespace platform {
+namespace core {
 
 namespace {
 
@@ -163,4 +163,4 @@ QImage loadPicture(const QString& contentPath) {
     return decodePicture(file.readAll(), contentPath);
 }
 
-} // namespace platform
+} // namespace core

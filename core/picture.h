@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-namespace platform {
+namespace core {
 
 // Reads a picture from disk (or from the compiled-in artwork, ":/..."), every time it
 // is asked for: content authors may replace a picture while the program runs.
@@ -20,4 +20,4 @@ QImage decodePicture(const QByteArray& bytes, const QString& contentPath);
 // allocation limit): such a file is refused for its size alone, and says so.
 std::optional<QSize> oversizedPicture(const QByteArray& bytes);
 
-} // namespace platform
+} // namespace core

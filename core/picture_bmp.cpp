@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace platform {
+namespace core {
 
 namespace {
 
@@ -104,4 +104,4 @@ bool icoIsComplete(QByteArrayView bytes, qint64 maxPixels) {
     return true;
 }
 
-} // namespace platform
+} // namespace core

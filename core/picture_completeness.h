@@ -3,7 +3,7 @@
 #include <QByteArrayView>
 #include <QImage>
 
-namespace platform {
+namespace core {
 
 // Whether the file holds all that its headers announce. A picture cut short still decodes
 // (half drawn, or with pixels that were never written), so completeness is asked of each
@@ -27,4 +27,4 @@ QImage decodeCompleteJpeg(QByteArrayView bytes, qint64 maxPixels, int maxScans);
 // turbo's own tools take a bound of this kind for the same reason (djpeg -maxscans).
 inline constexpr int jpegScanLimit = 100;
 
-} // namespace platform
+} // namespace core

@@ -4,7 +4,7 @@
 #include <gif_lib.h>
 #include <vector>
 
-namespace platform {
+namespace core {
 
 namespace {
 
@@ -76,4 +76,4 @@ bool gifIsComplete(QByteArrayView bytes, qint64 maxPixels) {
     return complete;
 }
 
-} // namespace platform
+} // namespace core

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <jpeglib.h>
 
-namespace platform {
+namespace core {
 
 namespace {
 
@@ -143,4 +143,4 @@ QImage decodeCompleteJpeg(QByteArrayView bytes, qint64 maxPixels, int maxScans) 
     return image;
 }
 
-} // namespace platform
+} // namespace core

@@ -5,7 +5,7 @@
 #include <png.h>
 #include <vector>
 
-namespace platform {
+namespace core {
 
 namespace {
 
@@ -74,4 +74,4 @@ bool pngIsComplete(QByteArrayView bytes, qint64 maxPixels) {
     return complete;
 }
 
-} // namespace platform
+} // namespace core

@@ -1,6 +1,6 @@
 #include "core/runtime_error.h"
 
-namespace platform {
+namespace core {
 
 namespace {
 
@@ -65,4 +65,4 @@ RuntimeError RuntimeError::invalidContent(const QString& file, const QString& de
     return {invalidContentNumber, file, detail, std::move(place)};
 }
 
-} // namespace platform
+} // namespace core

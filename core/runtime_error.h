@@ -3,7 +3,7 @@
 #include <QString>
 #include <stdexcept>
 
-namespace platform {
+namespace core {
 
 // Where in a content file an error stands, for a reader that names the place its own way:
 // the line from 1, the field's ordinal within it from 1 (0 when none, or when the whole
@@ -64,4 +64,4 @@ private:
     ErrorPlace place_;
 };
 
-} // namespace platform
+} // namespace core

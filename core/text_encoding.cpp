@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -215,4 +215,4 @@ TextEncoding detectEncoding(QByteArrayView bytes) {
     return TextEncoding::Cp932;
 }
 
-} // namespace app
+} // namespace core

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
-namespace app {
+namespace core {
 
 // What a content file was saved as, judged from its bytes alone. Kavelo reads code page 932;
 // the others are what editors commonly write instead, and each would show as garbled text.
@@ -30,4 +30,4 @@ TextEncoding detectEncoding(QByteArrayView bytes);
 // lead byte and a trail byte.
 bool hasCp932Form(QByteArrayView bytes);
 
-} // namespace app
+} // namespace core

@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <limits>
 
-using platform::RuntimeError;
+using core::RuntimeError;
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -68,7 +68,7 @@ bool holdsGaiji(const QString& text) {
 } // namespace
 
 void TextReader::Open(const QString& contentPath) {
-    const QString path = platform::nativePath(contentPath);
+    const QString path = core::nativePath(contentPath);
     // A named pipe would block the open or the read, a device never end: only a regular
     // file is read, as with pictures. The link it may be is followed first.
     QFile file(path);
@@ -79,7 +79,7 @@ void TextReader::Open(const QString& contentPath) {
 }
 
 void TextReader::OpenBytes(const QByteArray& bytes, const QString& contentPath) {
-    path_ = platform::nativePath(contentPath);
+    path_ = core::nativePath(contentPath);
     if (bytes.size() > maxFileBytes)
         throw RuntimeError::invalidContent(
             path_, QStringLiteral("テキストファイルが大きすぎます（%1 バイトを超えています）。")
@@ -270,11 +270,10 @@ std::int16_t TextReader::ReadIntegerField() {
                               .arg(readLine_)
                               .arg(fieldsRead_)
                               .arg(field);
-    const platform::ErrorPlace place{readLine_, readField_,
-                                     QStringLiteral("データ「%1」").arg(field)};
+    const core::ErrorPlace place{readLine_, readField_, QStringLiteral("データ「%1」").arg(field)};
     if (reading == IntegerReading::NotNumber)
         throw RuntimeError::typeMismatch(path_, where, place);
     throw RuntimeError::overflow(path_, where, place);
 }
 
-} // namespace app
+} // namespace core

@@ -6,11 +6,9 @@
 #include <QString>
 #include <cstdint>
 
-namespace platform {
-class RuntimeError;
-}
+namespace core {
 
-namespace app {
+class RuntimeError;
 
 // How a field's text reads as a 16-bit integer: empty is 0, else an optional sign and
 // decimal digits that fit. The reader and kavelo-check both judge numbers by it.
@@ -62,7 +60,7 @@ private:
     bool at(char c) const;
     void skipLineEnd();
     void beginRead();
-    platform::RuntimeError errorOnLine(int number, QStringView joiner, const QString& fault) const;
+    core::RuntimeError errorOnLine(int number, QStringView joiner, const QString& fault) const;
     QString decode(qsizetype from, qsizetype to);
     void refuseHiddenControl(qsizetype from, qsizetype to) const;
     void requireShort(qsizetype from, qsizetype to) const;
@@ -83,4 +81,4 @@ private:
     EndMark endMark_;
 };
 
-} // namespace app
+} // namespace core

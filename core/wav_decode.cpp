@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -188,4 +188,4 @@ QString wavFaultText(WavFault fault) {
     return {};
 }
 
-} // namespace app
+} // namespace core

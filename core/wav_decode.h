@@ -11,7 +11,7 @@
 // header, 8-, 16-, 24- or 32-bit integer or 32- or 64-bit float samples, mono or stereo.
 // Players differ in which of these they take, so the program reads the file itself and
 // hands every player the one form all of them play: 16-bit PCM.
-namespace app {
+namespace core {
 
 // A sound of a second or two takes a few hundred kilobytes, and a player holds the whole of
 // it in memory: far beyond that, a file is not read.
@@ -47,4 +47,4 @@ QByteArray encodePcm16Wav(const Pcm16Sound& sound);
 // The fault in a teacher's words ("圧縮された WAV です（PCM ではありません）"), empty for None.
 QString wavFaultText(WavFault fault);
 
-} // namespace app
+} // namespace core

@@ -45,7 +45,7 @@ void compareAnswers() {
         return;
     if (rows.size() != static_cast<std::size_t>(content::questionCount))
         fail("rows passed", static_cast<int>(rows.size()));
-    app::TextReader reader;
+    core::TextReader reader;
     reader.Open(folder() + QLatin1Char('/') + checker::answerFile);
     for (int q = 0; q < content::questionCount; ++q)
         for (int p = 1; p <= content::ringPositions; ++p)
@@ -60,7 +60,7 @@ void compareQuestions() {
         return;
     if (fields.size() != static_cast<std::size_t>(content::questionCount))
         fail("questions passed", static_cast<int>(fields.size()));
-    app::TextReader reader;
+    core::TextReader reader;
     reader.Open(folder() + QLatin1Char('/') + checker::questionFile);
     for (int q = 0; q < content::questionCount; ++q)
         if (reader.ReadTextField() != fields[static_cast<std::size_t>(q)].text)
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     write(answers ? checker::answerFile : checker::questionFile, data + 1, size - 1);
     try {
         answers ? compareAnswers() : compareQuestions();
-    } catch (const platform::RuntimeError&) {
+    } catch (const core::RuntimeError&) {
         fail("a passed file stopped the reader", 0);
     }
     return 0;

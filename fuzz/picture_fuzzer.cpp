@@ -22,11 +22,11 @@ namespace {
 
 std::optional<QImage> shown(const QByteArray& bytes) {
     try {
-        QImage image = platform::decodePicture(bytes, QStringLiteral("fuzz.gif"));
+        QImage image = core::decodePicture(bytes, QStringLiteral("fuzz.gif"));
         if (image.isNull() || image.width() <= 0 || image.height() <= 0)
             fail("an empty picture");
         return image;
-    } catch (const platform::RuntimeError& error) {
+    } catch (const core::RuntimeError& error) {
         if (error.number() != 481)
             fail("refused with an error other than 481");
         return std::nullopt;

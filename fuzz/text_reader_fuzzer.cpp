@@ -95,11 +95,11 @@ bool cp932Structure(QByteArrayView bytes) {
 // Text that is also valid code page 932 may be refused as EUC-JP or as Windows-1252, which
 // share its byte values, only when its bytes have that form: EUC-JP pairs from A1 (with 8E
 // and 8F before their bytes), or each byte above ASCII alone between ASCII bytes.
-bool takenForEucJpOrLatin(QByteArrayView bytes, app::TextEncoding encoding) {
+bool takenForEucJpOrLatin(QByteArrayView bytes, core::TextEncoding encoding) {
     const auto at = [&](qsizetype i) {
         return i >= 0 && i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
     };
-    if (encoding == app::TextEncoding::EucJp) {
+    if (encoding == core::TextEncoding::EucJp) {
         for (qsizetype i = 0; i < bytes.size(); ++i) {
             const unsigned char c = at(i);
             if (c < 0x80)
@@ -114,7 +114,7 @@ bool takenForEucJpOrLatin(QByteArrayView bytes, app::TextEncoding encoding) {
         }
         return true;
     }
-    if (encoding == app::TextEncoding::Windows1252) {
+    if (encoding == core::TextEncoding::Windows1252) {
         for (qsizetype i = 0; i < bytes.size(); ++i)
             if (at(i) >= 0x80 && (at(i - 1) >= 0x80 || at(i + 1) >= 0x80))
                 return false;
@@ -157,10 +157,10 @@ bool anyLongerThan(const QList<QByteArrayView>& pieces, qsizetype bound) {
 
 // `bytes` are the file's up to its end-of-file mark, `whole` all of them.
 void checkLines(const QByteArray& bytes, const QByteArray& whole, const QStringList& lines,
-                int error, app::TextEncoding encoding) {
+                int error, core::TextEncoding encoding) {
     const QList<QByteArrayView> raw = rawLines(bytes);
     if (error == 5) {
-        if (!anyLongerThan(raw, app::TextReader::maxFieldBytes))
+        if (!anyLongerThan(raw, core::TextReader::maxFieldBytes))
             fail("a line refused as too long that is not");
         return;
     }
@@ -210,10 +210,10 @@ void openSpecialFile(std::uint8_t which) {
     static const bool removedAtExit =
         std::atexit([] { QDir(specialFiles()).removeRecursively(); }) == 0;
     (void)removedAtExit;
-    app::TextReader reader;
+    core::TextReader reader;
     try {
         reader.Open(folder + QLatin1Char('/') + QLatin1String(names[which % 4]));
-    } catch (const platform::RuntimeError& e) {
+    } catch (const core::RuntimeError& e) {
         if (e.number() != 53)
             fail("a special file refused with an error other than 53");
         return;
@@ -263,11 +263,11 @@ void checkSample(std::uint8_t which, QByteArrayView input, bool eucJp) {
     const QByteArray sample = eucJp ? eucJpSamples[which % std::size(eucJpSamples)]
                                     : cp932Samples[which % std::size(cp932Samples)];
     const QByteArray bytes = sample + "\r\n" + asciiOf(input);
-    app::TextReader reader;
+    core::TextReader reader;
     try {
         reader.OpenBytes(bytes, QStringLiteral("fuzz.txt"));
-    } catch (const platform::RuntimeError& e) {
-        if (eucJp && e.number() == 13 && reader.encoding() == app::TextEncoding::EucJp)
+    } catch (const core::RuntimeError& e) {
+        if (eucJp && e.number() == 13 && reader.encoding() == core::TextEncoding::EucJp)
             return;
         fail(eucJp ? "EUC-JP refused as something else" : "real code page 932 text refused");
     }
@@ -295,7 +295,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1),
                            static_cast<qsizetype>(size - 1));
-    app::TextReader reader;
+    core::TextReader reader;
     QStringList read;
     int error = 0;
     bool opened = false;
@@ -307,7 +307,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             read << (how == 0   ? reader.ReadLine()
                      : how == 1 ? reader.ReadTextField()
                                 : QString::number(reader.ReadIntegerField()));
-    } catch (const platform::RuntimeError& e) {
+    } catch (const core::RuntimeError& e) {
         error = e.number();
     }
     // The end-of-file mark of old editors ends what is read of the file.
@@ -315,14 +315,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray kept = mark >= 0 ? bytes.left(mark) : bytes;
     if (opened && otherEncoding(kept))
         fail("a file in another encoding opened as code page 932");
-    if (!opened && error != 13 && !(error == 5 && bytes.size() > app::TextReader::maxFileBytes))
+    if (!opened && error != 13 && !(error == 5 && bytes.size() > core::TextReader::maxFileBytes))
         fail("opening failed with an error other than 13");
     for (const QString& text : read)
         if (text.contains(QChar::ReplacementCharacter) || text.contains(QChar(0)))
             fail("a substitute or NUL character in what was read");
     if (how == 0)
         checkLines(kept, bytes, read, error, reader.encoding());
-    else if (error == 5 && bytes.size() <= app::TextReader::maxFieldBytes)
+    else if (error == 5 && bytes.size() <= core::TextReader::maxFieldBytes)
         fail("a field refused as too long that is not");
     else if (error != 62 && error != 13 && error != 6 && error != 5)
         fail("a field read ended in an unexpected error");

@@ -10,7 +10,7 @@
 namespace platform {
 
 QString companionPath(const QString& contentPath) {
-    return scaledName(nativePath(contentPath), companionScale);
+    return scaledName(core::nativePath(contentPath), companionScale);
 }
 
 bool hasCompanion(const QString& contentPath) {
@@ -21,9 +21,9 @@ QImage loadCompanion(const QString& contentPath, QSize pictureSize) {
     if (!hasCompanion(contentPath))
         return {};
     const QString path = companionPath(contentPath);
-    QImage companion = loadPicture(path);
+    QImage companion = core::loadPicture(path);
     if (companion.size() != pictureSize * companionScale)
-        throw RuntimeError::invalidPicture(
+        throw core::RuntimeError::invalidPicture(
             path, QStringLiteral(
                       "%1 × %2 画素です。%3 × %4 画素（元の絵のちょうど 2 倍）で作って下さい。")
                       .arg(companion.width())

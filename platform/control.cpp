@@ -65,7 +65,7 @@ void Control::repaint() {
 
 double Control::pixelRatio() const { return widget_ ? widget_->devicePixelRatioF() : 1.0; }
 
-void Control::reportAfterPainting(const RuntimeError& error) {
+void Control::reportAfterPainting(const core::RuntimeError& error) {
     // A widget whose control has gone (its screen unloaded meanwhile) reports nothing.
     QPointer<ControlWidget> widget = widget_;
     QTimer::singleShot(0, widget_.data(), [widget, error] {

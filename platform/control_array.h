@@ -18,7 +18,8 @@ public:
     T& operator()(int index) const {
         auto it = members_.find(index);
         if (it == members_.end())
-            throw RuntimeError::subscriptOutOfRange(QStringLiteral("%1(%2)").arg(name_).arg(index));
+            throw core::RuntimeError::subscriptOutOfRange(
+                QStringLiteral("%1(%2)").arg(name_).arg(index));
         return *it->second;
     }
 

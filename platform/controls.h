@@ -12,11 +12,14 @@
 class QPainter;
 class QWidget;
 
+namespace core {
+class RuntimeError;
+}
+
 namespace platform {
 
 class Form;
 class ControlWidget;
-class RuntimeError;
 class TimerHandle;
 
 // A control of a screen: a name (and an index inside a control array), a rectangle in
@@ -62,7 +65,7 @@ protected:
     double pixelRatio() const;
     // A content fault met while painting (a finer picture read for a window moved to
     // another display) goes out as any handler's error, once the painting is over.
-    void reportAfterPainting(const RuntimeError& error);
+    void reportAfterPainting(const core::RuntimeError& error);
 
 private:
     void placeWidget();

@@ -60,7 +60,7 @@ void Form::build(const FormDefinition& definition) {
     palette.setColor(QPalette::Window, QColor::fromRgb(w.backColor));
     win.setPalette(palette);
     if (w.icon)
-        win.setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QString::fromUtf8(w.icon)))));
+        win.setWindowIcon(QIcon(QPixmap::fromImage(core::loadPicture(QString::fromUtf8(w.icon)))));
     focus_ = w.focus;
 
     auto create = [&](const ControlDef& def) {
@@ -202,7 +202,7 @@ void Form::onClick(WindowId window, std::function<void()> handler) {
     on(window, Event::Click, [handler = std::move(handler)](const EventArgs&) { handler(); });
 }
 
-void Form::report(const RuntimeError& error) {
+void Form::report(const core::RuntimeError& error) {
     dispatch_.run([&error] { throw error; });
 }
 

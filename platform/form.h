@@ -78,7 +78,7 @@ public:
     void onClick(ControlRef control, std::function<void()> handler);
     void onClick(WindowId, std::function<void()> handler);
     // Ends the program with a run-time error met outside any handler, as a handler's would.
-    void report(const RuntimeError& error);
+    void report(const core::RuntimeError& error);
 
     // Starts a manual drag of `source` from inside its MouseDown handler; the drag lasts
     // until the button that started it is released.

@@ -27,12 +27,12 @@ QCursor dragCursor(const Control& source, double ratio) {
     if (!source.dragIcon())
         return QCursor(Qt::DragMoveCursor);
     const QString path = QString::fromUtf8(source.dragIcon());
-    const QImage icon = loadPicture(path);
+    const QImage icon = core::loadPicture(path);
     if (ratio <= 1.0)
         return QCursor(QPixmap::fromImage(icon), dragIconHotspot, dragIconHotspot);
     const QString finer = scaledName(path, artworkScaleFor(ratio));
-    QPixmap pixmap = QPixmap::fromImage(
-        pixelsAtRatio(QFileInfo::exists(finer) ? loadPicture(finer) : icon, icon.size(), ratio));
+    QPixmap pixmap = QPixmap::fromImage(pixelsAtRatio(
+        QFileInfo::exists(finer) ? core::loadPicture(finer) : icon, icon.size(), ratio));
     pixmap.setDevicePixelRatio(ratio);
     const bool scalesHotspot = QGuiApplication::platformName() == QLatin1String("windows");
     const int hotspot = scalesHotspot ? dragIconHotspot : int(std::lround(dragIconHotspot * ratio));

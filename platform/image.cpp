@@ -19,7 +19,7 @@ Image::Image(Form& form, const ControlDef& def, QWidget* parent)
 
 void Image::loadPicture(const QString& contentPath) {
     picture_.load(contentPath, pixelRatio());
-    picturePath_ = nativePath(contentPath);
+    picturePath_ = core::nativePath(contentPath);
     if (!stretch_)
         resize(toTwips(picture_.width()), toTwips(picture_.height()));
     repaint();
@@ -46,7 +46,7 @@ void Image::paint(QPainter& painter) {
                 picture_.drawStretched(painter, area);
             else
                 picture_.draw(painter, QPoint(0, 0));
-        } catch (const RuntimeError& error) {
+        } catch (const core::RuntimeError& error) {
             reportAfterPainting(error);
         }
     }

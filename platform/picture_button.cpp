@@ -32,7 +32,7 @@ void PictureButton::paint(QPainter& painter) {
             corner += QPoint(1, 1);
         try {
             face_.draw(painter, corner);
-        } catch (const RuntimeError& error) {
+        } catch (const core::RuntimeError& error) {
             reportAfterPainting(error);
         }
     }

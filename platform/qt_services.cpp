@@ -45,7 +45,7 @@ std::unique_ptr<TimerHandle> QtTimerDriver::create(std::function<void()> tick) {
     return std::make_unique<QtTimerHandle>(std::move(tick));
 }
 
-QString errorBoxText(const RuntimeError& error) {
+QString errorBoxText(const core::RuntimeError& error) {
     QString text =
         QStringLiteral("実行時エラー '%1':\n\n%2").arg(error.number()).arg(error.description());
     if (!error.file().isEmpty())

@@ -38,7 +38,7 @@ public:
 // the page's own word on the end in the browser (system_report_web.cpp).
 class QtErrorReport : public ErrorReport {
 public:
-    void show(const RuntimeError& error) override;
+    void show(const core::RuntimeError& error) override;
 };
 
 class QtProcessControl : public ProcessControl {
@@ -47,6 +47,6 @@ public:
 };
 
 // What the error box says: the number, the description and the file concerned.
-QString errorBoxText(const RuntimeError& error);
+QString errorBoxText(const core::RuntimeError& error);
 
 } // namespace platform

@@ -27,7 +27,7 @@ double ratioOf(const QPainter& painter) {
 } // namespace
 
 void ScaledPicture::load(const QString& path, double ratio) {
-    QImage picture = loadPicture(path);
+    QImage picture = core::loadPicture(path);
     path_ = path;
     picture_ = std::move(picture);
     pixels_ = QImage();
@@ -47,7 +47,7 @@ QImage ScaledPicture::finerDrawing(double ratio) const {
         for (int scale = artworkScaleFor(ratio); scale > 1; --scale) {
             const QString variant = scaledName(path_, scale);
             if (QFileInfo::exists(variant))
-                return loadPicture(variant);
+                return core::loadPicture(variant);
         }
         return picture_;
     }

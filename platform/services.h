@@ -4,9 +4,11 @@
 #include <functional>
 #include <memory>
 
-namespace platform {
-
+namespace core {
 class RuntimeError;
+}
+
+namespace platform {
 
 // Seconds since midnight, with fractions. It keeps counting past midnight while the
 // program runs (86400.5 rather than 0.5), so a timed display that spans midnight ends.
@@ -50,7 +52,7 @@ public:
 class ErrorReport {
 public:
     virtual ~ErrorReport() = default;
-    virtual void show(const RuntimeError& error) = 0;
+    virtual void show(const core::RuntimeError& error) = 0;
 };
 
 // Ends the process with an exit code, once the running handler has returned.

@@ -21,32 +21,32 @@ void sayOnce(const QString& file, const QString& line) {
     if (said.contains(file))
         return;
     said.insert(file);
-    writeText(stderr, line + QLatin1Char('\n'));
+    core::writeText(stderr, line + QLatin1Char('\n'));
 }
 
 } // namespace
 
 QByteArray playableSound(const QString& contentPath) {
-    const QString file = nativePath(contentPath);
+    const QString file = core::nativePath(contentPath);
     // Only a regular file is opened: a named pipe would block the drill, a device never end.
     QFile in(file);
     if (!QFileInfo(file).isFile() || !in.open(QIODevice::ReadOnly)) {
         sayOnce(file, QStringLiteral("kavelo: 音声ファイルが見つかりません: %1").arg(file));
         return {};
     }
-    if (in.size() > app::maxSoundBytes) {
+    if (in.size() > core::maxSoundBytes) {
         sayOnce(file,
                 QStringLiteral("kavelo: 音声ファイルが大きすぎて再生できません: %1").arg(file));
         return {};
     }
-    app::WavFault fault = app::WavFault::None;
-    const auto sound = app::decodeWav(in.readAll(), &fault);
+    core::WavFault fault = core::WavFault::None;
+    const auto sound = core::decodeWav(in.readAll(), &fault);
     if (!sound) {
         sayOnce(file, QStringLiteral("kavelo: 音声ファイルを再生できません（%1）: %2")
-                          .arg(app::wavFaultText(fault), file));
+                          .arg(core::wavFaultText(fault), file));
         return {};
     }
-    return app::encodePcm16Wav(*sound);
+    return core::encodePcm16Wav(*sound);
 }
 
 void reportUnplayableSound(const QString& file) {

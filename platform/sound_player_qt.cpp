@@ -25,7 +25,7 @@ public:
             return;
         const QString file = fileHolding(wav);
         if (file.isEmpty()) {
-            reportUnplayableSound(nativePath(path));
+            reportUnplayableSound(core::nativePath(path));
             return;
         }
         // A fresh effect per sound: the previous one stops, and a sound the device refuses
@@ -33,7 +33,7 @@ public:
         effect_ = std::make_unique<QSoundEffect>();
         QSoundEffect* effect = effect_.get();
         QObject::connect(effect, &QSoundEffect::statusChanged, effect,
-                         [effect, original = nativePath(path)] {
+                         [effect, original = core::nativePath(path)] {
                              if (effect->status() == QSoundEffect::Error)
                                  reportUnplayableSound(original);
                          });

@@ -13,7 +13,7 @@ public:
         const QByteArray wav = playableSound(path);
         if (wav.isEmpty())
             return;
-        web::playSound(wav, [file = nativePath(path)] { reportUnplayableSound(file); });
+        web::playSound(wav, [file = core::nativePath(path)] { reportUnplayableSound(file); });
     }
 };
 

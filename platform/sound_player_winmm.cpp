@@ -41,7 +41,7 @@ public:
             return;
         {
             std::lock_guard lock(mutex_);
-            next_ = {nativePath(path), std::move(sound)};
+            next_ = {core::nativePath(path), std::move(sound)};
         }
         PlaySoundW(nullptr, nullptr, 0);
         wake_.notify_one();

@@ -7,8 +7,8 @@
 
 namespace platform {
 
-void QtErrorReport::show(const RuntimeError& error) {
-    writeText(stderr, QStringLiteral("kavelo: %1\n").arg(error.report()));
+void QtErrorReport::show(const core::RuntimeError& error) {
+    core::writeText(stderr, QStringLiteral("kavelo: %1\n").arg(error.report()));
     if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
         QGuiApplication::platformName() == QLatin1String("minimal"))
         return;

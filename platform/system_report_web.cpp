@@ -15,8 +15,8 @@ namespace {
 QPointer<QMessageBox> boxOnView;
 } // namespace
 
-void QtErrorReport::show(const RuntimeError& error) {
-    writeText(stderr, QStringLiteral("kavelo: %1\n").arg(error.report()));
+void QtErrorReport::show(const core::RuntimeError& error) {
+    core::writeText(stderr, QStringLiteral("kavelo: %1\n").arg(error.report()));
     auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Kavelo"),
                                 errorBoxText(error), QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);

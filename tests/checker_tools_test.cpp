@@ -100,7 +100,7 @@ TEST(CheckerConvert, Utf8WithOrWithoutMarkAndAnyLineEndsBecomesCp932WithCrLfAndR
             EXPECT_EQ(c.bytes, cp932(text));
             ContentFolder content(false);
             content.writeBytes("f.txt", c.bytes);
-            app::TextReader reader;
+            core::TextReader reader;
             reader.Open(content.file("f.txt"));
             EXPECT_EQ(reader.ReadTextField(), QStringLiteral("ベンゼン"));
             EXPECT_EQ(reader.ReadTextField(), QStringLiteral("2,4,6-トリニトロトルエン"));
@@ -170,7 +170,7 @@ TEST(CheckerConvert, Utf16AndEucJpBecomeCp932WithCrLf) {
         EXPECT_EQ(converted.outcome, checker::Conversion::Converted)
             << converted.messages.toStdString();
         EXPECT_EQ(converted.bytes, cp932(c.text));
-        EXPECT_EQ(app::detectEncoding(converted.bytes), app::TextEncoding::Cp932);
+        EXPECT_EQ(core::detectEncoding(converted.bytes), core::TextEncoding::Cp932);
     }
 }
 

@@ -54,7 +54,7 @@ TEST(ContentLayout, PositionsLeftOfTheRingTakeThePictureWrittenRightToLeft) {
 }
 
 TEST(ContentLayout, APathInTheProgramFolderOpensOnThisPlatform) {
-    const QString path = platform::nativePath(
+    const QString path = core::nativePath(
         content::inProgramFolder(QStringLiteral("/opt/kavelo"), content::questionFile()));
     EXPECT_EQ(QDir::fromNativeSeparators(path), QStringLiteral("/opt/kavelo/説明/問題.txt"));
 }
@@ -62,17 +62,17 @@ TEST(ContentLayout, APathInTheProgramFolderOpensOnThisPlatform) {
 // The checker words its own sentences from the parts; the program's report keeps its form.
 TEST(RuntimeError, CarriesItsPartsAndReportsThemInOneLine) {
     const struct {
-        platform::RuntimeError error;
+        core::RuntimeError error;
         int number, line, field;
         const char *detail, *fault, *report;
     } cases[] = {
-        {platform::RuntimeError::typeMismatch("a.txt", "（3 行目）", {3, 2, "「x」"}), 13, 3, 2,
+        {core::RuntimeError::typeMismatch("a.txt", "（3 行目）", {3, 2, "「x」"}), 13, 3, 2,
          "（3 行目）", "「x」", "実行時エラー '13': 型が一致しません。（3 行目） (a.txt)"},
-        {platform::RuntimeError::overflow("a.txt", "x", {2}), 6, 2, 0, "x", "x",
+        {core::RuntimeError::overflow("a.txt", "x", {2}), 6, 2, 0, "x", "x",
          "実行時エラー '6': オーバーフローしました。x (a.txt)"},
-        {platform::RuntimeError::fileNotFound("b.gif"), 53, 0, 0, "", "",
+        {core::RuntimeError::fileNotFound("b.gif"), 53, 0, 0, "", "",
          "実行時エラー '53': ファイルが見つかりません。 (b.gif)"},
-        {platform::RuntimeError::subscriptOutOfRange("i"), 9, 0, 0, "i", "i",
+        {core::RuntimeError::subscriptOutOfRange("i"), 9, 0, 0, "i", "i",
          "実行時エラー '9': インデックスが有効範囲にありません。i"},
     };
     for (const auto& c : cases) {

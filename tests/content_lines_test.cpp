@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 TEST(ContentLines, BlankLinesAndTheLastFilledLineAreFoundAsTheReaderSeesThem) {
-    app::TextReader reader;
+    core::TextReader reader;
     reader.OpenBytes("a\r\n \t\r\n\x81\x20\r\nb\r\n\r\n  \r\n", "test.txt");
     const auto lines = checker::readLines(reader);
     ASSERT_EQ(lines.size(), 6u);

@@ -22,11 +22,11 @@ TEST(Cp932Table, ReadsEveryOneAndTwoByteSequenceAsIcuDoes) {
     int differences = 0;
     for (int first = 0; first < 0x100; ++first) {
         const QByteArray one(1, char(first));
-        EXPECT_EQ(shown(app::cp932table::decode(one)), shown(app::fromCp932(one)))
+        EXPECT_EQ(shown(core::cp932table::decode(one)), shown(core::fromCp932(one)))
             << "byte " << first;
         for (int second = 0; second < 0x100 && differences < 20; ++second) {
-            const QByteArray two = app::cp932table::pairBytes(first, second);
-            const auto table = app::cp932table::decode(two), icu = app::fromCp932(two);
+            const QByteArray two = core::cp932table::pairBytes(first, second);
+            const auto table = core::cp932table::decode(two), icu = core::fromCp932(two);
             if (table != icu) {
                 ++differences;
                 ADD_FAILURE() << std::hex << "bytes " << first << ' ' << second << ": table "
@@ -42,7 +42,7 @@ TEST(Cp932Table, WritesEveryCharacterAsIcuDoes) {
         if (QChar::isSurrogate(c))
             continue;
         const QString text(QChar{c});
-        const auto table = app::cp932table::encode(text), icu = app::toCp932(text);
+        const auto table = core::cp932table::encode(text), icu = core::toCp932(text);
         ASSERT_EQ(table.has_value(), icu.has_value()) << std::hex << "U+" << unsigned(c);
         if (icu) {
             ASSERT_EQ(table->toHex().toStdString(), icu->toHex().toStdString())

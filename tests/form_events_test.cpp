@@ -121,7 +121,7 @@ TEST_F(DrillEvents, TheDragIconIsTheCursorUntilTheDropOrUntilTheWindowCloses) {
         h.pressAt(from);
         ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QGuiApplication::overrideCursor()->pixmap().toImage().convertToFormat(argb),
-                  platform::loadPicture(":/drill/Image3.ico").convertToFormat(argb));
+                  core::loadPicture(":/drill/Image3.ico").convertToFormat(argb));
         close ? void(h.window().close()) : h.releaseAt(QPoint(3, 3));
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << close;
     }

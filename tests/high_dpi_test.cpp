@@ -126,7 +126,7 @@ TEST_F(HighDpi, TheDragCursorIsDrawnForTheDisplayWithItsHotspotScaled) {
     EXPECT_EQ(cursor->hotSpot(), QPoint(hotspot, hotspot));
     if (ratio() == 2.0)
         EXPECT_EQ(cursor->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-                  platform::loadPicture(QStringLiteral(":/drill/Image3@2x.ico"))
+                  core::loadPicture(QStringLiteral(":/drill/Image3@2x.ico"))
                       .convertToFormat(QImage::Format_ARGB32));
     releaseAt(bareScreen);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -176,7 +176,7 @@ TEST_F(HighDpi, AtTwoThePaletteAndAPlacedGroupShowTheirFinerDrawings) {
         {image(drill::ringPositions, 2), content.file(QStringLiteral("官能基/ki(15,1)@2x.gif"))}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.finer.toStdString());
-        const QImage finer = platform::loadPicture(c.finer);
+        const QImage finer = core::loadPicture(c.finer);
         const QImage seen = shown(*this, c.control);
         ASSERT_EQ(seen.size(), finer.size());
         EXPECT_EQ(differences(seen, finer), 0);
@@ -193,8 +193,7 @@ TEST_F(HighDpi, AFolderWithoutCompanionsShowsItsPicturesEnlarged) {
     place(15, 2);
     moveTo(bareScreen);
     ASSERT_EQ(lastError(), nullptr);
-    const QImage picture =
-        platform::loadPicture(content.file(QStringLiteral("官能基/ki(15,1).gif")));
+    const QImage picture = core::loadPicture(content.file(QStringLiteral("官能基/ki(15,1).gif")));
     const QImage expected = platform::pixelsAtRatio(picture, picture.size(), ratio());
     const QImage seen = shown(*this, image(drill::ringPositions, 2));
     ASSERT_EQ(seen.size(), expected.size());

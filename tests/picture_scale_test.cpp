@@ -84,7 +84,7 @@ TEST(Companion, OnlyOneOfExactlyTwiceThePictureSizeIsShown) {
         try {
             EXPECT_EQ(platform::loadCompanion(picture, {10, 6}).size(), size);
             EXPECT_TRUE(accepted);
-        } catch (const platform::RuntimeError& e) {
+        } catch (const core::RuntimeError& e) {
             EXPECT_FALSE(accepted);
             EXPECT_EQ(e.number(), 481);
             EXPECT_TRUE(e.file().endsWith(QStringLiteral("p@2x.gif")));
@@ -118,7 +118,7 @@ TEST(PictureScale, AWindowMovedToAFinerDisplayRepaintsFromTheFinerDrawings) {
     h.place(8, 6);
     ASSERT_EQ(h.lastError(), nullptr) << "at 1 no companion is read";
     const QImage companion =
-        platform::loadPicture(h.content.file(QStringLiteral("官能基/ki(15,1)@2x.gif")));
+        core::loadPicture(h.content.file(QStringLiteral("官能基/ki(15,1)@2x.gif")));
     QImage expected(companion.size(), QImage::Format_RGB32);
     expected.fill(Qt::black);
     QPainter(&expected).drawImage(0, 0, companion);

@@ -96,18 +96,18 @@ TEST(Pictures, OnlyACompleteGifBmpJpegOrIconIsShownAnythingElseIsError481) {
         std::string result;
         try {
             const QImage image =
-                platform::loadPicture(folder.path() + QStringLiteral("\\官能基\\ki(1,1).gif"));
+                core::loadPicture(folder.path() + QStringLiteral("\\官能基\\ki(1,1).gif"));
             result = std::to_string(image.width()) + "x" + std::to_string(image.height());
-        } catch (const platform::RuntimeError& error) {
+        } catch (const core::RuntimeError& error) {
             result = "!" + std::to_string(error.number());
             EXPECT_EQ(error.file(), folder.file(QStringLiteral("官能基/ki(1,1).gif")));
         }
         EXPECT_EQ(result, expected);
     }
     try {
-        platform::loadPicture(folder.path() + QStringLiteral("\\官能基\\ki(2,1).gif"));
+        core::loadPicture(folder.path() + QStringLiteral("\\官能基\\ki(2,1).gif"));
         ADD_FAILURE() << "a missing picture loaded";
-    } catch (const platform::RuntimeError& error) {
+    } catch (const core::RuntimeError& error) {
         EXPECT_EQ(error.number(), 53);
     }
 }
@@ -182,8 +182,8 @@ QByteArray damaged(QByteArray bytes, qsizetype at) {
 std::variant<QImage, int> shown(testing_support::ContentFolder& folder, const QByteArray& bytes) {
     folder.writeBytes(QStringLiteral("化合物/b(1).gif"), bytes);
     try {
-        return platform::loadPicture(folder.file(QStringLiteral("化合物/b(1).gif")));
-    } catch (const platform::RuntimeError& error) {
+        return core::loadPicture(folder.file(QStringLiteral("化合物/b(1).gif")));
+    } catch (const core::RuntimeError& error) {
         EXPECT_EQ(error.file(), folder.file(QStringLiteral("化合物/b(1).gif")));
         return error.number();
     }
@@ -286,7 +286,7 @@ TEST(Pictures, AJpegOfMoreScansThanTheBoundIsRefusedWithinSeconds) {
     QImage flat(5792, 5792, QImage::Format_Grayscale8);
     flat.fill(128);
     const QImage nine = flat.copy(0, 0, 3000, 3000);
-    const int bound = platform::jpegScanLimit;
+    const int bound = core::jpegScanLimit;
     const struct {
         const char* name;
         QByteArray bytes;

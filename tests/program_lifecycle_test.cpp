@@ -85,7 +85,7 @@ TEST(Lifecycle, AScreenUnloadedInsideItsHandlerLivesUntilTheNextHandler) {
 TEST(RuntimeErrors, AnErrorEndsWithCode1AndNoFurtherHandlerOrTimerRuns) {
     Harness h;
     h.start();
-    h.program().run([] { throw platform::RuntimeError::fileNotFound(QStringLiteral("/x/a.txt")); });
+    h.program().run([] { throw core::RuntimeError::fileNotFound(QStringLiteral("/x/a.txt")); });
     EXPECT_EQ(state(h), "none on view: timers 0 exit 1 error 53");
     h.program().run([] { ADD_FAILURE() << "a handler ran after the error"; });
     h.timers.advance(3);

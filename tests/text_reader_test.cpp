@@ -115,7 +115,7 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
         SCOPED_TRACE(c.bytes.toStdString());
         c.present ? folder.writeBytes(QStringLiteral("説明/a.txt"), c.bytes)
                   : folder.remove(QStringLiteral("説明/a.txt"));
-        app::TextReader reader;
+        core::TextReader reader;
         QStringList results;
         try {
             // Content paths as the screens build them: the folder, then a backslash path.
@@ -124,7 +124,7 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
                 results << (*call == 'L'   ? reader.ReadLine()
                             : *call == 'T' ? reader.ReadTextField()
                                            : QString::number(reader.ReadIntegerField()));
-        } catch (const platform::RuntimeError& error) {
+        } catch (const core::RuntimeError& error) {
             results << QStringLiteral("!%1").arg(error.number());
             EXPECT_TRUE(error.file() == file && error.report().contains(file))
                 << error.report().toStdString();
@@ -138,13 +138,13 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
 TEST(TextReader, GoesOnAfterAFieldThatFailsAndTellsTheLineEachReadBeganOn) {
     testing_support::ContentFolder folder{false};
     folder.writeBytes(QStringLiteral("a.txt"), sjis("1,x\r\n\"two\r\nlines\",40000\r7"));
-    app::TextReader reader;
+    core::TextReader reader;
     reader.Open(folder.file(QStringLiteral("a.txt")));
     QStringList seen;
     for (int i = 0; i < 5; ++i) {
         try {
             seen << QString::number(reader.ReadIntegerField());
-        } catch (const platform::RuntimeError& error) {
+        } catch (const core::RuntimeError& error) {
             seen << QStringLiteral("!%1").arg(error.number());
         }
         seen.back() += QStringLiteral("@%1").arg(reader.lineNumber());
@@ -172,7 +172,7 @@ TEST(TextReader, AnErrorOnALineOrFieldCarriesItsPlaceApartFromItsWords) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.left(20).toStdString());
-        app::TextReader reader;
+        core::TextReader reader;
         reader.OpenBytes(c.bytes, QStringLiteral("a.txt"));
         const char* call = c.calls;
         try {
@@ -184,7 +184,7 @@ TEST(TextReader, AnErrorOnALineOrFieldCarriesItsPlaceApartFromItsWords) {
                 else
                     reader.ReadIntegerField();
             ADD_FAILURE() << "no error";
-        } catch (const platform::RuntimeError& error) {
+        } catch (const core::RuntimeError& error) {
             EXPECT_EQ(call[1], '\0') << "failed before the last read";
             EXPECT_EQ(error.line(), c.line);
             EXPECT_EQ(error.field(), c.field);
@@ -220,10 +220,10 @@ TEST(ContentFields, EachLineIsCutIntoTheFieldsTheReaderReadsAndNoFurther) {
     for (const char* text : lines) {
         const QString line = QString::fromUtf8(text);
         SCOPED_TRACE(text);
-        const std::vector<app::ContentField> fields = app::splitFields(line);
-        app::TextReader reader;
-        reader.OpenBytes(*app::toCp932(line + QStringLiteral("\r\nEND\r\n")), "test.txt");
-        for (const app::ContentField& field : fields)
+        const std::vector<core::ContentField> fields = core::splitFields(line);
+        core::TextReader reader;
+        reader.OpenBytes(*core::toCp932(line + QStringLiteral("\r\nEND\r\n")), "test.txt");
+        for (const core::ContentField& field : fields)
             EXPECT_EQ(reader.ReadTextField().toStdString(), field.text.toStdString());
         EXPECT_EQ(reader.ReadTextField().toStdString(), "END") << "the line read whole, no more";
     }
@@ -233,7 +233,7 @@ TEST(ContentFields, EachLineIsCutIntoTheFieldsTheReaderReadsAndNoFurther) {
 TEST(ContentFields, EachFieldKnowsItsLineColumnAndQuotes) {
     const auto describe = [](const char* line) {
         QStringList out;
-        for (const app::ContentField& f : app::splitFields(QString::fromUtf8(line), 7))
+        for (const core::ContentField& f : core::splitFields(QString::fromUtf8(line), 7))
             out << QStringLiteral("%1:%2 %3%4%5[%6]")
                        .arg(f.line)
                        .arg(f.column)
@@ -291,8 +291,8 @@ TEST(TextReader, RefusesWhatIsNoRegularFileAndWhatIsFarTooLongNamingTheFile) {
     const auto asFile = [&](const QByteArray& bytes) {
         return [&folder, bytes] { folder.writeBytes(QStringLiteral("説明/a.txt"), bytes); };
     };
-    const qsizetype field = app::TextReader::maxFieldBytes;
-    const qint64 whole = app::TextReader::maxFileBytes;
+    const qsizetype field = core::TextReader::maxFieldBytes;
+    const qint64 whole = core::TextReader::maxFileBytes;
     const QByteArray longest(field, 'a');
     const struct {
         const char* name;
@@ -334,11 +334,11 @@ TEST(TextReader, RefusesWhatIsNoRegularFileAndWhatIsFarTooLongNamingTheFile) {
         PipeUnblocker unblocker(file);
         QElapsedTimer clock;
         clock.start();
-        app::TextReader reader;
+        core::TextReader reader;
         QStringList results;
         try {
             reader.Open(file);
-        } catch (const platform::RuntimeError& error) {
+        } catch (const core::RuntimeError& error) {
             results << QStringLiteral("!%1").arg(error.number());
             EXPECT_EQ(error.file(), file);
             EXPECT_TRUE(error.description().contains(QString::fromUtf8(c.detail)))
@@ -350,7 +350,7 @@ TEST(TextReader, RefusesWhatIsNoRegularFileAndWhatIsFarTooLongNamingTheFile) {
                 results << (*call == 'L'   ? reader.ReadLine()
                             : *call == 'T' ? reader.ReadTextField()
                                            : QString::number(reader.ReadIntegerField()));
-            } catch (const platform::RuntimeError& error) {
+            } catch (const core::RuntimeError& error) {
                 results << QStringLiteral("!%1").arg(error.number());
                 EXPECT_EQ(error.file(), file);
                 EXPECT_TRUE(error.description().contains(QString::fromUtf8(c.detail)))
@@ -366,19 +366,19 @@ namespace {
 struct EncodingSample {
     const char* label;
     QByteArray bytes; // made with Python's codecs from the text the label names
-    app::TextEncoding expected;
+    core::TextEncoding expected;
 };
 
 // What the reader's refusal must name for each encoding it refuses.
-const char* refusalNames(app::TextEncoding encoding) {
+const char* refusalNames(core::TextEncoding encoding) {
     switch (encoding) {
-    case app::TextEncoding::EucJp:
+    case core::TextEncoding::EucJp:
         return "EUC-JP";
-    case app::TextEncoding::Windows1252:
+    case core::TextEncoding::Windows1252:
         return "Windows-1252";
-    case app::TextEncoding::Utf16:
+    case core::TextEncoding::Utf16:
         return "UTF-16 で";
-    case app::TextEncoding::NotText:
+    case core::TextEncoding::NotText:
         return "NUL";
     default:
         return "";
@@ -435,25 +435,25 @@ TEST(TextReader, NamesTheEncodingOfRealTextAndReadsCodePage932) {
              "2,4,6-"
              "\xA5\xC8\xA5\xEA\xA5\xCB\xA5\xC8\xA5\xED\xA5\xC8\xA5\xEB\xA5\xA8\xA5\xF3\x22\x0D\x0A",
              414),
-         app::TextEncoding::EucJp},
+         core::TextEncoding::EucJp},
         {"EUC-JP: a sentence of kanji and kana",
          QByteArray(
              "\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3\xB4\xC4\xA4\xCB\xA5\xCB\xA5\xC8\xA5\xED\xB4\xF0\xA4"
              "\xF2\xC9\xD5\xA4\xB1\xA4\xEB\xA4\xC8\xA5\xCB\xA5\xC8\xA5\xED\xA5\xD9\xA5\xF3\xA5\xBC"
              "\xA5\xF3\xA4\xCB\xA4\xCA\xA4\xEA\xA4\xDE\xA4\xB9\xA1\xA3\x0D\x0A",
              58),
-         app::TextEncoding::EucJp},
+         core::TextEncoding::EucJp},
         {"EUC-JP: two questions",
          QByteArray(
              "\xA5\xB5\xA5\xEA\xA5\xC1\xA5\xEB\xBB\xC0\xA5\xCA\xA5\xC8\xA5\xEA\xA5\xA6\xA5\xE0\x0D"
              "\x0A\xA5\xA2\xA5\xBB\xA5\xC1\xA5\xEB\xA5\xB5\xA5\xEA\xA5\xC1\xA5\xEB\xBB\xC0\x0D\x0A",
              42),
-         app::TextEncoding::EucJp},
+         core::TextEncoding::EucJp},
         {"EUC-JP: one name that uchardet names",
          QByteArray("\xA5\xAF\xA5\xED\xA5\xED\xA5\xD9\xA5\xF3\xA5\xBC\xA5\xF3\x0D\x0A", 16),
-         app::TextEncoding::EucJp},
+         core::TextEncoding::EucJp},
         {"EUC-JP: one name that code page 932 cannot hold",
-         QByteArray("\xA5\xA2\xA5\xCB\xA5\xEA\xA5\xF3\x0D\x0A", 10), app::TextEncoding::EucJp},
+         QByteArray("\xA5\xA2\xA5\xCB\xA5\xEA\xA5\xF3\x0D\x0A", 10), core::TextEncoding::EucJp},
         {"EUC-JP: 名前.txt in half-width katakana",
          QByteArray(
              "\x8E\xC6\x8E\xC4\x8E\xDB\x8E\xCD\x8E\xDE\x8E\xDD\x8E\xBE\x8E\xDE\x8E\xDD\x0D\x0A\x8E"
@@ -484,7 +484,7 @@ TEST(TextReader, NamesTheEncodingOfRealTextAndReadsCodePage932) {
              "2,4,6-"
              "\x8E\xC4\x8E\xD8\x8E\xC6\x8E\xC4\x8E\xDB\x8E\xC4\x8E\xD9\x8E\xB4\x8E\xDD\x22\x0D\x0A",
              462),
-         app::TextEncoding::EucJp},
+         core::TextEncoding::EucJp},
         {"code page 932: 名前.txt in half-width katakana",
          QByteArray("\xC6\xC4\xDB\xCD\xDE\xDD\xBE\xDE\xDD\x0D\x0A\xB1\xC6\xD8\xDD\x0D\x0A\x89\x96"
                     "\x89\xBB\xCD\xDE\xDD\xBE\xDE\xDD\xBC\xDE\xB1\xBF\xDE\xC6\xB3\xD1\x0D\x0Ap-"
@@ -504,37 +504,37 @@ TEST(TextReader, NamesTheEncodingOfRealTextAndReadsCodePage932) {
                     "\xA7\x8D\x81\x8E_\x0D\x0A\x22"
                     "2,4,6-\xC4\xD8\xC6\xC4\xDB\xC4\xD9\xB4\xDD\x22\x0D\x0A",
                     280),
-         app::TextEncoding::Cp932},
+         core::TextEncoding::Cp932},
         {"code page 932: a half-width sentence",
          QByteArray("\xBA\xC9 \xCC\xDF\xDB\xB8\xDE\xD7\xD1\xC3\xDE\xCA "
                     "\xCD\xDE\xDD\xBE\xDE\xDD\xC9 \xD5\xB3\xC4\xDE\xB3\xC0\xB2\xA6 "
                     "\xC2\xB8\xD8\xCF\xBD\xA1 \xBE\xB2\xB6\xB2\xC5\xD7 100\xC3\xDD\xA1\x0D\x0A",
                     53),
-         app::TextEncoding::Cp932},
+         core::TextEncoding::Cp932},
         {"code page 932: half-width names that uchardet takes for Latin",
-         QByteArray("\xB1\xC6\xD8\xDD\x0D\x0A", 6), app::TextEncoding::Cp932},
+         QByteArray("\xB1\xC6\xD8\xDD\x0D\x0A", 6), core::TextEncoding::Cp932},
         {"code page 932: mixed",
          QByteArray(
              "\x89\x96\x89\xBB\xCD\xDE\xDD\xBE\xDE\xDD\xBC\xDE\xB1\xBF\xDE\xC6\xB3\xD1\x0D\x0A",
              20),
-         app::TextEncoding::Cp932},
+         core::TextEncoding::Cp932},
         {"code page 932: o-ｸﾚｿﾞｰﾙ", QByteArray("o-\xB8\xDA\xBF\xDE\xB0\xD9\x0D\x0A", 10),
-         app::TextEncoding::Cp932},
+         core::TextEncoding::Cp932},
         {"code page 932: a short name uchardet takes for Latin",
-         QByteArray("\x83t\x83^\x83\x8B\x8E_\x0D\x0A", 10), app::TextEncoding::Cp932},
+         QByteArray("\x83t\x83^\x83\x8B\x8E_\x0D\x0A", 10), core::TextEncoding::Cp932},
         {"Windows-1252: a list of names",
          QByteArray("Nitrobenz\xE8ne\x0D\x0A"
                     "Aniline\x0D\x0A"
                     "Chlorure de benz\xE8nediazonium\x0D\x0A"
                     "Ac\xE9tanilide\x0D\x0ATolu\xE8ne\x0D\x0APh\xE9nol\x0D\x0A",
                     83),
-         app::TextEncoding::Windows1252},
+         core::TextEncoding::Windows1252},
         {"Windows-1252: one name", QByteArray("Nitrobenz\xE8ne\x0D\x0A", 14),
-         app::TextEncoding::Windows1252},
+         core::TextEncoding::Windows1252},
         {"Windows-1252: German", QByteArray("Benzoes\xE4ure\x0D\x0A", 13),
-         app::TextEncoding::Windows1252},
+         core::TextEncoding::Windows1252},
         {"Windows-1252: a dash", QByteArray("Ph\xE9nol \x96 1,3-Dim\xE9thylbenz\xE8ne\x0D\x0A", 30),
-         app::TextEncoding::Windows1252},
+         core::TextEncoding::Windows1252},
         {"UTF-16 without a byte-order mark",
          QByteArray("\xCB"
                     "0\xC8"
@@ -549,7 +549,7 @@ TEST(TextReader, NamesTheEncodingOfRealTextAndReadsCodePage932) {
                     "0\xF3"
                     "0\x0D\x00\x0A\x00",
                     30),
-         app::TextEncoding::Utf16},
+         core::TextEncoding::Utf16},
         {"UTF-16 big-endian",
          QByteArray("0\xCB"
                     "0\xC8"
@@ -563,25 +563,25 @@ TEST(TextReader, NamesTheEncodingOfRealTextAndReadsCodePage932) {
                     "0\xEA"
                     "0\xF3\x00\x0D\x00\x0A",
                     30),
-         app::TextEncoding::Utf16},
+         core::TextEncoding::Utf16},
         {"a NUL in code page 932 text",
          QByteArray("\x83j\x83g\x83\x8D\x83x\x83\x93\x83[\x83\x93\x00\x0D\x0A\x83"
                     "A\x83j\x83\x8A\x83\x93\x0D\x0A",
                     27),
-         app::TextEncoding::NotText},
-        {"a NUL in ASCII", QByteArray("Nitrobenzene\x00\x0D\x0A", 15), app::TextEncoding::NotText},
+         core::TextEncoding::NotText},
+        {"a NUL in ASCII", QByteArray("Nitrobenzene\x00\x0D\x0A", 15), core::TextEncoding::NotText},
     };
     const char* names[] = {"Cp932", "Utf8", "Utf16", "Jis", "EucJp", "Windows1252", "NotText"};
     for (const EncodingSample& sample : samples) {
         SCOPED_TRACE(sample.label);
-        EXPECT_STREQ(names[int(app::detectEncoding(sample.bytes))], names[int(sample.expected)]);
-        app::TextReader reader;
+        EXPECT_STREQ(names[int(core::detectEncoding(sample.bytes))], names[int(sample.expected)]);
+        core::TextReader reader;
         try {
             reader.OpenBytes(sample.bytes, QStringLiteral("化合物/名前.txt"));
             for (;;)
                 reader.ReadLine();
-        } catch (const platform::RuntimeError& error) {
-            const bool refused = sample.expected != app::TextEncoding::Cp932;
+        } catch (const core::RuntimeError& error) {
+            const bool refused = sample.expected != core::TextEncoding::Cp932;
             EXPECT_EQ(error.number(), refused ? 13 : 62) << error.report().toStdString();
             EXPECT_TRUE(
                 error.description().contains(QString::fromUtf8(refusalNames(sample.expected))))
@@ -598,13 +598,13 @@ TEST(TextReader, TakesEveryLineOfTheDefaultContentForCodePage932) {
         QFile in(testing_support::ContentFolder::defaultContent() + QLatin1Char('/') +
                  QString::fromUtf8(file));
         ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << file;
-        const QString text = *app::fromCp932(in.readAll());
+        const QString text = *core::fromCp932(in.readAll());
         for (const QString& form : {text, halfWidth(text)}) {
             QStringList pieces = form.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
             pieces.prepend(form);
             for (const QString& piece : pieces) {
-                const QByteArray bytes = *app::toCp932(piece + QStringLiteral("\r\n"));
-                EXPECT_EQ(app::detectEncoding(bytes), app::TextEncoding::Cp932)
+                const QByteArray bytes = *core::toCp932(piece + QStringLiteral("\r\n"));
+                EXPECT_EQ(core::detectEncoding(bytes), core::TextEncoding::Cp932)
                     << file << ": " << piece.toStdString();
             }
         }

@@ -85,10 +85,10 @@ TEST(WavDecode, EveryPcmAndFloatLayoutDecodesAsSoxDecodesItWithinOneStep) {
         const QByteArray bytes = readFile(file);
         EXPECT_EQ(formatTag(bytes), c.tag);
 
-        app::WavFault fault = app::WavFault::Cut;
-        const auto sound = app::decodeWav(bytes, &fault);
-        ASSERT_TRUE(sound.has_value()) << app::wavFaultText(fault).toStdString();
-        EXPECT_EQ(fault, app::WavFault::None);
+        core::WavFault fault = core::WavFault::Cut;
+        const auto sound = core::decodeWav(bytes, &fault);
+        ASSERT_TRUE(sound.has_value()) << core::wavFaultText(fault).toStdString();
+        EXPECT_EQ(fault, core::WavFault::None);
         EXPECT_EQ(sound->rate, c.rate);
         EXPECT_EQ(sound->channels, c.channels);
         const auto expected = soxDecodes(file, folder.filePath(QStringLiteral("sound.raw")));
@@ -102,9 +102,9 @@ TEST(WavDecode, EveryPcmAndFloatLayoutDecodesAsSoxDecodesItWithinOneStep) {
         EXPECT_GT(loudest, 20000) << "the tones fill the range";
 
         // What the players are given reads back as the same sound.
-        const QByteArray plain = app::encodePcm16Wav(*sound);
+        const QByteArray plain = core::encodePcm16Wav(*sound);
         EXPECT_EQ(formatTag(plain), 1);
-        const auto again = app::decodeWav(plain);
+        const auto again = core::decodeWav(plain);
         ASSERT_TRUE(again.has_value());
         EXPECT_EQ(again->rate, sound->rate);
         EXPECT_EQ(again->channels, sound->channels);
@@ -118,10 +118,10 @@ TEST(WavDecode, ACutDataChunkKeepsItsWholeFramesAndTheRestIsNamedForItsCause) {
     const QString file = folder.filePath(QStringLiteral("sound.wav"));
     ASSERT_EQ(makeSound(file, "wav", {"-b", "24"}, 8000, 2), QString());
     const QByteArray whole = readFile(file);
-    const auto full = app::decodeWav(whole);
+    const auto full = core::decodeWav(whole);
     ASSERT_TRUE(full.has_value());
     // Cut inside a frame: one frame of 2 × 3 bytes is half there and is dropped.
-    const auto cut = app::decodeWav(whole.chopped(6 * 100 + 4));
+    const auto cut = core::decodeWav(whole.chopped(6 * 100 + 4));
     ASSERT_TRUE(cut.has_value());
     ASSERT_EQ(cut->samples.size(), full->samples.size() - 2 * 101);
     EXPECT_TRUE(std::equal(cut->samples.begin(), cut->samples.end(), full->samples.begin()));
@@ -130,34 +130,34 @@ TEST(WavDecode, ACutDataChunkKeepsItsWholeFramesAndTheRestIsNamedForItsCause) {
         const char* name;
         QStringList format;
         int channels;
-        app::WavFault fault;
+        core::WavFault fault;
     } refused[] = {
-        {"three channels", {"-b", "16"}, 3, app::WavFault::Channels},
-        {"Microsoft ADPCM", {"-e", "ms-adpcm"}, 1, app::WavFault::Compressed},
-        {"µ-law", {"-e", "u-law"}, 1, app::WavFault::Compressed},
+        {"three channels", {"-b", "16"}, 3, core::WavFault::Channels},
+        {"Microsoft ADPCM", {"-e", "ms-adpcm"}, 1, core::WavFault::Compressed},
+        {"µ-law", {"-e", "u-law"}, 1, core::WavFault::Compressed},
     };
     for (const auto& c : refused) {
         SCOPED_TRACE(c.name);
         ASSERT_EQ(makeSound(file, "wav", c.format, 8000, c.channels), QString());
-        app::WavFault fault = app::WavFault::None;
-        EXPECT_FALSE(app::decodeWav(readFile(file), &fault).has_value());
+        core::WavFault fault = core::WavFault::None;
+        EXPECT_FALSE(core::decodeWav(readFile(file), &fault).has_value());
         EXPECT_EQ(fault, c.fault);
     }
     const struct {
         const char* name;
         QByteArray bytes;
-        app::WavFault fault;
+        core::WavFault fault;
     } broken[] = {
-        {"an MP3", QByteArray("ID3\x03\0\0\0\0\0\0", 10), app::WavFault::NotWav},
-        {"a header cut inside fmt", whole.left(30), app::WavFault::Cut},
-        {"no data chunk", whole.left(whole.indexOf("data")), app::WavFault::NoData},
-        {"less than one frame", whole.left(whole.indexOf("data") + 8 + 5), app::WavFault::NoData},
+        {"an MP3", QByteArray("ID3\x03\0\0\0\0\0\0", 10), core::WavFault::NotWav},
+        {"a header cut inside fmt", whole.left(30), core::WavFault::Cut},
+        {"no data chunk", whole.left(whole.indexOf("data")), core::WavFault::NoData},
+        {"less than one frame", whole.left(whole.indexOf("data") + 8 + 5), core::WavFault::NoData},
     };
     for (const auto& c : broken) {
         SCOPED_TRACE(c.name);
-        app::WavFault fault = app::WavFault::None;
-        EXPECT_FALSE(app::decodeWav(c.bytes, &fault).has_value());
+        core::WavFault fault = core::WavFault::None;
+        EXPECT_FALSE(core::decodeWav(c.bytes, &fault).has_value());
         EXPECT_EQ(fault, c.fault);
-        EXPECT_FALSE(app::wavFaultText(fault).isEmpty());
+        EXPECT_FALSE(core::wavFaultText(fault).isEmpty());
     }
 }

@@ -29,7 +29,7 @@ void ChartScreen::wire() {
 }
 
 void ChartScreen::Form_Load() {
-    app::TextReader reader;
+    core::TextReader reader;
     reader.Open(content::inProgramFolder(AppDir(), content::nameFile()));
     for (int k = 1; k <= content::compoundCount; ++k)
         compoundNames.at(k) = reader.ReadTextField();

@@ -26,7 +26,7 @@ void DrillScreen::Form_Load() {
 }
 
 void DrillScreen::ReadAnswers() {
-    app::TextReader reader;
+    core::TextReader reader;
     reader.Open(content::inProgramFolder(AppDir(), content::answerFile()));
     for (int q = 1; q <= questionCount; ++q)
         for (int p = 1; p <= content::ringPositions; ++p)
@@ -35,12 +35,12 @@ void DrillScreen::ReadAnswers() {
     for (int q = 1; q <= questionCount; ++q) {
         const auto faults = drill_rules::answerFaults(q, answerTable.at(q));
         if (!faults.empty())
-            throw platform::RuntimeError::invalidContent(reader.path(), faults.front().description);
+            throw core::RuntimeError::invalidContent(reader.path(), faults.front().description);
     }
 }
 
 void DrillScreen::ReadQuestions() {
-    app::TextReader reader;
+    core::TextReader reader;
     reader.Open(content::inProgramFolder(AppDir(), content::questionFile()));
     for (int q = 1; q <= questionCount; ++q)
         questionTexts.at(q) = reader.ReadTextField();

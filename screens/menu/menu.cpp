@@ -32,7 +32,7 @@ void MenuScreen::wire() {
 
 // Only the first line of the explanation file is the program's; the rest is for authors.
 void MenuScreen::Form_Load() {
-    app::TextReader reader;
+    core::TextReader reader;
     reader.Open(content::inProgramFolder(AppDir(), content::explanationFile()));
     const QString explanation = reader.ReadLine();
     reader.Close();

@@ -74,8 +74,8 @@ public:
 
 class ErrorRecorder : public platform::ErrorReport {
 public:
-    void show(const platform::RuntimeError& error) override { errors.push_back(error); }
-    std::vector<platform::RuntimeError> errors;
+    void show(const core::RuntimeError& error) override { errors.push_back(error); }
+    std::vector<core::RuntimeError> errors;
 };
 
 class ProcessRecorder : public platform::ProcessControl {

@@ -81,7 +81,7 @@ void Harness::dragFromTo(QPoint from, QPoint to, Qt::MouseButton button) {
     QTest::mouseRelease(handle, button, Qt::NoModifier, to);
 }
 
-const platform::RuntimeError* Harness::lastError() const {
+const core::RuntimeError* Harness::lastError() const {
     return errors.errors.empty() ? nullptr : &errors.errors.back();
 }
 

@@ -76,7 +76,7 @@ public:
     }
 
     // The run-time error that ended the program, if any.
-    const platform::RuntimeError* lastError() const;
+    const core::RuntimeError* lastError() const;
 
 private:
     std::unique_ptr<app::Program> program_;

@@ -11,8 +11,8 @@
 namespace {
 
 char16_t icu(QByteArray bytes) {
-    const std::optional<QString> text = app::fromCp932(bytes);
-    return text && text->size() == 1 ? text->at(0).unicode() : app::cp932table::none;
+    const std::optional<QString> text = core::fromCp932(bytes);
+    return text && text->size() == 1 ? text->at(0).unicode() : core::cp932table::none;
 }
 
 void row(const char16_t* values, int count) {
@@ -24,7 +24,7 @@ void row(const char16_t* values, int count) {
 } // namespace
 
 int main() {
-    using namespace app::cp932table;
+    using namespace core::cp932table;
     std::printf("// Made by tools/cp932/make_table.cpp from ICU's windows-31j; do not edit.\n");
     char16_t singles[0x100];
     for (int b = 0; b < 0x100; ++b)
@@ -48,7 +48,7 @@ int main() {
     for (char16_t c = 1; c < 0xFFFF; ++c) {
         if (QChar::isSurrogate(c))
             continue;
-        const std::optional<QByteArray> bytes = app::toCp932(QString(QChar(c)));
+        const std::optional<QByteArray> bytes = core::toCp932(QString(QChar(c)));
         if (bytes && bytes->size() == 2 && icu(*bytes) != c)
             std::printf("    {0x%04X, 0x%02X%02X},\n", unsigned(c), unsigned(uchar(bytes->at(0))),
                         unsigned(uchar(bytes->at(1))));
