@@ -7,8 +7,10 @@
 #include <thread>
 #include <utility>
 
-#include <mmsystem.h>
+// windows.h first: mmsystem.h uses its types and does not include it.
 #include <windows.h>
+
+#include <mmsystem.h>
 
 namespace platform {
 namespace {
