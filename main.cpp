@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "app/program.h"
 #include "platform/content_delivery.h"
 #include "platform/fonts.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # The cold start as a learner sees it: from exec of the program until its menu window
 # is on the screen. Runs the program N times under one Xvfb server and prints the
 # median in milliseconds.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "bench/bench_support.h"
 #include "core/text_reader.h"
 #include "tests/support/probes.h"

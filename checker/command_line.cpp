@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "checker/command_line.h"
 
 #include "checker/answer_key.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "checker/companions.h"
 
 #include "checker/companion_likeness.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "checker/console_stream.h"
 
 #include "core/console_text.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # The floor below the widgets: kavelo_core, the measuring on it and kavelo-check link Qt Core
 # and Gui only, so that the checker runs without Qt Widgets or Multimedia (on Windows,
 # kavelo-check.exe loads no Qt6Widgets.dll). Two things hold them to it: their links are

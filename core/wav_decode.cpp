@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "core/wav_decode.h"
 
 #include <QtEndian>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary answer and question files to kavelo-check's reading of them. Whatever it
 // passes without an error must be read by the program's own reader, as one stream of
 // fields, exactly as the checker read it line by line: otherwise the drill would ask or

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Writes icons with PNG entries, alone and beside bitmap entries, into the folder given:
 seeds for the picture fuzzer, as ImageMagick, PIL, icotool and Windows write them.
 Only the standard library: the PNG files are put together here."""

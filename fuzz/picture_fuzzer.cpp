@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary files to picture loading. Beyond crashes it fails on a picture shown
 // wrong: when a file is shown, any shorter piece of it that is also shown must show the
 // very same picture, so a picture cut short is never drawn half or from memory that was

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary files to the text reader, read as the screens read them: line by line,
 // field by field as text, or as integers; or opens, in a file's place, a named pipe, a
 // folder, a link to a device or a link loop. Whatever follows the end-of-file mark (0x1A)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # The Debian package: CPack's DEB generator over the same install rules a developer
 # runs with cmake --install. Everything that names the version takes it from project().
 

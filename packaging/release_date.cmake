@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # kavelo_rfc2822_date(<YYYY-MM-DD> <variable>): the day as a Debian changelog writes
 # it, "Tue, 08 Dec 2026 00:00:00 +0000". The weekday comes from Sakamoto's method, so
 # the release date needs writing down only once, in ISO form.

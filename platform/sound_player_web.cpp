@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "core/paths.h"
 #include "platform/sound_player.h"
 #include "platform/web_page.h"

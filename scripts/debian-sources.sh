@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Sourced by the scripts that build libraries from Debian's own source packages
 # (scripts/windows-libraries, scripts/web-libraries). Needs $cache, the script's cache
 # folder; unpacks into $cache/src and keeps a private apt state in $cache/apt.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Sourced by scripts/web-libraries and scripts/web: Debian's emscripten as the
 # emscripten SDK folder that Qt's build expects. Needs $cache; sets EMSDK and NODE_PATH.
 

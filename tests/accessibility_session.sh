@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Runs a command where Qt tells a screen reader what happens: a virtual X display, a
 # private session bus and an accessibility bus of its own. Qt hands accessibility events
 # on only while a platform bridge is active, and the offscreen platform has none. Usage:

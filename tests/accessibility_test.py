@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """The accessibility tree and events of the real kavelo, read over AT-SPI with pyatspi.
 
 Started by accessibility_test.sh inside Xvfb and a private D-Bus session. Checks that every

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Reads the real kavelo the way a screen reader does: over AT-SPI, on a virtual display
 # with a private session bus and its own accessibility bus. Usage:
 #   accessibility_test.sh path/to/kavelo [tree-output-file]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "tests/checker_faults.h"
 
 #include "tests/support/content_faults.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # kavelo-check runs without Qt Widgets and Qt Multimedia: the loader is asked for neither,
 # directly or through another library. (On Windows kavelo-check.exe likewise loads no
 # Qt6Widgets.dll; this reads the Linux loader only.)

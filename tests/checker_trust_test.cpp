@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "checker/check_folder.h"
 #include "core/content_layout.h"
 #include "platform/sound_player.h"

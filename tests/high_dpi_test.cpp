@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "core/picture.h"
 #include "platform/picture_scale.h"
 #include "platform/twips.h"

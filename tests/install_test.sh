@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix as a package would and checks what lands
 # where: the links in bin/, the content beside the real executables, the desktop entry,
 # the icons at every size, the AppStream metadata, the manual pages and the documents,

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Starts Debian's Orca for the test, with two changes to how it is started, none to
 what it does: its debug log is written line by line, so that the driver reads each
 utterance as it is spoken (Orca's own --debug-file is buffered, and its last lines wait

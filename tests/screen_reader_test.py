@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """What Orca speaks while the real kavelo is played from the keyboard.
 
 Started by screen_reader_test.sh, with Orca already running on the private buses and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Plays the real kavelo under the real Orca and checks what Orca speaks. Everything is
 # private to the test: a virtual display with a window manager, a session bus and an
 # accessibility bus, a Japanese locale compiled into a scratch folder, speech-dispatcher

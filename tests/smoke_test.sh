@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Runs the real kavelo under Xvfb on a copy of its folder and drives it with xdotool:
 # window titles and client sizes, the way between the screens, the close box, and the
 # run-time error report for missing content. Usage: smoke_test.sh path/to/kavelo

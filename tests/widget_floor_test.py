@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """No file of the libraries below the widgets can include a Qt Widgets or Multimedia header.
 
 Each one-line probe is compiled with the very command that compiles a file of the library

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 // The page around the program: it starts the program on the canvas, fetches what the
 // program asks for, plays its sounds and tells when it has ended. The program reaches it
 // as globalThis.kaveloPage (platform/web_page.cpp).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 // Kavelo works offline after its first visit: every answer from the server is kept, and
 // kept answers serve when the server cannot be reached. The server always comes first,
 // so a teacher's new content shows at the next reload.

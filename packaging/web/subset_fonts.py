@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """The web site's Mincho faces: IPA Mincho and IPA P Mincho with the kanji that code page
 932 has, and every other character they have. Content is code page 932, so no content
 text can hold another kanji; the program's own texts hold only common ones. The faces

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Zips the portable folder so that Windows' own Explorer shows its Japanese names.
 
 Every name that is not plain ASCII is stored as UTF-8 with the zip format's

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (POSIX threads: the C++
 # standard threads and std::mutex that Qt uses need them). PREFIX is the cache folder
 # the cross-built libraries are installed in; Qt's own toolchain chains to this file.

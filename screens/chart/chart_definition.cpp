@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "screens/chart/chart_definition.h"
 
 #include "core/content_layout.h"

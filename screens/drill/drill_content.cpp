@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "screens/drill/drill.h"
 
 #include "core/answer_rules.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 #include "screens/menu/menu_definition.h"
 
 #include "screens/menu/menu_controls.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 // Built three ways by the tests: as written it compiles; a misspelt role, or a control
 // named by a string as the old tables did, must not.
 #include "platform/form.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Sourced by the tests that listen to what a program plays (tests/windows/wine_test.sh,
 # tests/web/web_test.sh): a private PulseAudio server whose only sink is a null sink, a
 # recorder on that sink's monitor, and the test tones that tell the program's sounds

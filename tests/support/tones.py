@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Test tones for the sound checks (under Wine, in the browser): each of the program's three sounds
 becomes a pure tone of its own pitch, so that a recording of the sound card tells
 which ones played, and in which order.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Shell helpers for driving the real program on an X display with xdotool: finding its
 # windows, clicking, pressing a close box, waiting for it to end. Sourced by the smoke
 # test, the install test and the screenshot script; each sets $pid to the program's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 // Drives the web site in Debian's Chromium over the DevTools protocol, as a learner and a
 // teacher would use it, and prints one "ok:" or "FAIL:" line a check (web_test.sh counts
 // them) and "measured:" lines.

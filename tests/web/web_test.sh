@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Tests the web site in Debian's Chromium, driven over the DevTools protocol
 # (puppeteer-core), with the site served on 127.0.0.1 only: the three screens, a game to
 # the medal with its sounds recorded from a null sound sink, a touch drag, a content

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 // A small Windows program for the tests under Wine: it finds the program's windows by
 // their titles and reports or closes them as Windows itself sees them, which an X tool
 // cannot do for a Wine window (its frame is drawn by Wine inside the X window).

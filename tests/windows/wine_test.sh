@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 # Tests the Windows build under Wine on a virtual X display, as a school PC would run it:
 # the portable folder unzipped into a path with Japanese characters and a space, played
 # through its screens with the mouse (xdotool) while a null sound sink records what it

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """The application icon the desktop shows in its menus: the menu's yellow
 Kekule ring on the black of the screens, on a rounded tile.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """One PNG with every picture under assets/ and content/ at its real size on
 mid-grey, each labelled with its path and pixel size, for reviewing the set
 at a glance. Written to tools/artwork/contact-sheet.png (not committed)."""

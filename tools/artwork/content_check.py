@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Checks of the committed default content set and palette picture: the
 chemistry of the names and answers, and the pictures and sounds as drawn.
 kavelo-check checks the text files as the program reads them; nothing here

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Group formulas drawn as pictures: the palette table, the ring pictures of
 each group (right-hand and left-hand writing) and the palette highlight.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Palette pictures for the content set, built with explicit palettes so the
 same drawing always gives the same GIF bytes."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Structural formulas of the chart's 24 compounds, drawn with RDKit in light
 colours on the chart panel's navy."""
 

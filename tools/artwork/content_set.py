@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Kavelo's default content set (everything under content/) and the drill's
 palette picture assets/drill/Image2.gif.
 

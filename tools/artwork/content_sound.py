@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """The drill's three sounds, synthesised: 16-bit PCM, mono, 44100 Hz.
 
 Every sound starts and ends at silence through short fades (no clicks) and is

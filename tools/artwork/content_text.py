@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """The text files of the default content set: questions, answers, the menu's
 explanation and the chart's compound names.
 

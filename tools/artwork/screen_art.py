@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """The screens' own artwork: every picture under assets/.
 
 Run as a script (with Debian's /usr/bin/python3) to write them into the

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """The family chart (900 x 399): benzene in the middle, 24 lettered boxes, and
 the labelled reaction arrows between them.
 

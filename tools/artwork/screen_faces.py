@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Button faces, rings, bond strokes, the streak column and its digits, the
 score panel, the medal, the bonus banner and the title tiles."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Drawing and file-writing helpers for the screens' artwork.
 
 Everything is drawn on a supersampled RGBA canvas and reduced by exact box

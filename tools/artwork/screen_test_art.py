@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kavelo developers
+# SPDX-License-Identifier: MIT
 """Checks of the screens' artwork: formats and sizes as the screens load
 them, the geometry other controls rely on, and the chart's layout.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kavelo developers
+// SPDX-License-Identifier: MIT
 // Writes core/cp932_table_data.inc, the web build's code page 932, from what this Linux
 // build reads through ICU: every single byte and every lead byte with every trail byte.
 // Run it after a change of the code page rules: build/tools/cp932/make-cp932-table >
