@@ -4,7 +4,8 @@
 becomes a pure tone of its own pitch, so that a recording of the sound card tells
 which ones played, and in which order.
 
-  tones.py write FOLDER     writes o.wav, x.wav and gokaku.wav (PCM WAV) into FOLDER
+  tones.py write FOLDER     writes o.wav, x.wav and gokaku.wav into FOLDER, each in a
+                            layout sound editors write: the program must play them all
   tones.py identify RAW     names the sounds in a recording, in order (signed 16-bit,
                             8000 Hz, mono)
 """
@@ -12,23 +13,51 @@ which ones played, and in which order.
 import array
 import math
 import pathlib
+import struct
 import sys
-import wave
 
 TONES = {"o": 523.0, "x": 220.0, "gokaku": 880.0}
 RATE = 8000
 WINDOW = RATE // 20  # 50 ms
 
 
+# How each sound is written: (format tag, bits, channels, rate). x.wav as sox and many
+# editors write 24-bit sound (WAVE_FORMAT_EXTENSIBLE), o.wav as 32-bit float, gokaku.wav
+# as old 8-bit unsigned PCM.
+LAYOUTS = {"x": (0xFFFE, 24, 2, 48000), "o": (3, 32, 1, 44100), "gokaku": (1, 8, 1, 11025)}
+
+
+def sample_bytes(value, tag, bits):
+    """One sample of value (-1..1) in the layout's encoding, little-endian."""
+    if tag == 3:
+        return struct.pack("<f", value)
+    if bits == 8:
+        return bytes([int(128 + 127 * value)])
+    return int(value * (2 ** (bits - 1) - 1)).to_bytes(bits // 8, "little", signed=True)
+
+
+def wav_bytes(pitch, tag, bits, channels, rate):
+    align = channels * bits // 8
+    fmt = struct.pack("<HHIIHH", tag, channels, rate, rate * align, align, bits)
+    if tag == 3:  # a layout other than plain PCM says how much it extends the chunk
+        fmt += struct.pack("<H", 0)
+    if tag == 0xFFFE:  # the extensible layout names PCM by its GUID
+        pcm_guid = bytes.fromhex("0100000000001000800000aa00389b71")
+        fmt += struct.pack("<HHI", 22, bits, (1 << channels) - 1) + pcm_guid
+    frames = bytearray()
+    for i in range(int(rate * 0.6)):
+        sample = sample_bytes(0.37 * math.sin(2 * math.pi * pitch * i / rate), tag, bits)
+        frames += sample * channels
+    chunks = b"fmt " + struct.pack("<I", len(fmt)) + fmt
+    if tag != 1:  # every layout but plain PCM carries the frame count
+        chunks += b"fact" + struct.pack("<II", 4, int(rate * 0.6))
+    chunks += b"data" + struct.pack("<I", len(frames)) + frames
+    return b"RIFF" + struct.pack("<I", 4 + len(chunks)) + b"WAVE" + chunks
+
+
 def write(folder):
     for name, pitch in TONES.items():
-        with wave.open(str(pathlib.Path(folder) / (name + ".wav")), "wb") as out:
-            out.setnchannels(1)
-            out.setsampwidth(2)
-            out.setframerate(22050)
-            frames = array.array("h", (int(12000 * math.sin(2 * math.pi * pitch * i / 22050))
-                                       for i in range(int(22050 * 0.6))))
-            out.writeframes(frames.tobytes())
+        (pathlib.Path(folder) / (name + ".wav")).write_bytes(wav_bytes(pitch, *LAYOUTS[name]))
 
 
 def amplitudes(window):
