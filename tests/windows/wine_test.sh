@@ -218,11 +218,15 @@ grep -q "実行時エラー '53'.*説明.問題.txt" "$work/stderr" &&
   fail "no report of error 53 naming 問題.txt: $(grep -v Loaded "$work/stderr" | head -n 5)"
 
 # --- kavelo-check.exe -------------------------------------------------------------
-check() { (cd "$1" && wine ./kavelo-check.exe "${@:2}") >"$work/check.out" 2>"$work/check.err"; }
+check() { (cd "$1" && WINEDEBUG=+loaddll wine ./kavelo-check.exe "${@:2}") >"$work/check.out" 2>"$work/check.err"; }
 check "$app" .
 status=$?
 [ "$status" = 0 ] && pass "kavelo-check passes the default content" ||
   fail "kavelo-check on the default content: exit $status: $(tr -d '\r' <"$work/check.out" | tail -n 3)"
+# The checker stands on Qt Core and Gui alone: a teacher's PC needs no widget library for it.
+widgets=$(grep -io 'Loaded L"[^"]*qt6\(widgets\|multimedia\)[^"]*' "$work/check.err" | sed 's/.*\\//')
+[ -z "$widgets" ] && pass "kavelo-check loads no Qt Widgets or Multimedia" ||
+  fail "kavelo-check loads $widgets"
 bad=$work/bad-answers
 cp -r "$app" "$bad"
 printf '1,0,0,0,0,0\r\n1,0,X,0,0,0\r\n' | cat - <(tail -n +3 "$app/説明/正解.txt") >"$bad/説明/正解.txt"
