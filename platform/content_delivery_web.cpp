@@ -16,9 +16,9 @@ namespace platform {
 namespace {
 
 // The Mincho faces the screens ask for, served beside the page (the browser's own fonts
-// are out of the program's reach).
-const QStringList fonts{QStringLiteral("fonts/kavelo-mincho.ttf"),
-                        QStringLiteral("fonts/kavelo-pmincho.ttf")};
+// are out of the program's reach): one collection, the monospaced face first, then the
+// proportional one.
+const QString fonts = QStringLiteral("fonts/kavelo-mincho.ttc");
 
 bool isPicture(const QString& file) { return file.endsWith(QLatin1String(".gif")); }
 
@@ -34,13 +34,9 @@ void whenContentIsHere(const QString& programFolder, std::function<void()> start
                 files << scaledName(file, companionScale);
     files << fonts;
     web::fetchFiles(programFolder, files, [programFolder, start = std::move(start)] {
-        QStringList families;
-        for (const QString& font : fonts) {
-            const int added = QFontDatabase::addApplicationFont(
-                QDir::cleanPath(programFolder + QLatin1Char('/') + font));
-            families << QFontDatabase::applicationFontFamilies(added).value(0);
-        }
-        installFontSubstitutions(families[0], families[1]);
+        const QStringList families = QFontDatabase::applicationFontFamilies(
+            QFontDatabase::addApplicationFont(QDir::cleanPath(programFolder + QLatin1Char('/') + fonts)));
+        installFontSubstitutions(families.value(0), families.value(1));
         start();
     });
 }
