@@ -7,7 +7,8 @@ kanji; the program's own texts hold only common ones.
 
 The two faces draw every kanji alike and differ only in about 750 kana, Latin letters and
 signs, which the proportional face spaces by their own widths. Stored once, the shared
-outlines make one file of little more than one face, which a first visit downloads. Each
+outlines make one file of little more than one face, which a first visit downloads; the
+kanji without their hinting programs make it smaller still. Each
 face keeps its own character map, widths and layout rules, so every character has exactly
 the outline and the advance it has in the original face: text is as wide as on the
 desktop, which is what kavelo-check measures. The file is read back and compared with the
@@ -27,6 +28,7 @@ import sys
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
+from fontTools.ttLib.tables import ttProgram
 from fontTools.ttLib.ttCollection import TTCollection
 
 FACES = (("ipam.ttf", "Kavelo Mincho"), ("ipamp.ttf", "Kavelo P Mincho"))
@@ -74,12 +76,33 @@ def subset_face(source, family):
     font.ensureDecompiled()
     for glyph in font["glyf"].glyphs.values():
         glyph.expand(font["glyf"])
+    drop_kanji_hinting(font)
     return font
+
+
+def drop_kanji_hinting(font):
+    """The hinting programs are 40 % of the outlines' bytes, nearly all of them the
+    kanji's. A kanji is one em wide, a whole number of pixels at every size the screens
+    use, so its program cannot change its advance and only snapped its strokes to the
+    pixel grid; kana, Latin letters and signs keep theirs, which round their widths."""
+    cmap = font.getBestCmap()
+    others = {name for code, name in cmap.items() if not is_kanji(code)}
+    for name in {name for code, name in cmap.items() if is_kanji(code)} - others:
+        glyph = font["glyf"][name]
+        if hasattr(glyph, "program"):
+            glyph.program = ttProgram.Program()
+            glyph.program.fromBytecode(b"")
 
 
 def outline(font, name):
     glyf = font["glyf"]
     return glyf[name].compile(glyf)
+
+
+def points(font, name):
+    """A glyph's outline without its hinting program."""
+    coordinates, ends, flags = font["glyf"][name].getCoordinates(font["glyf"])
+    return list(coordinates), list(ends), [flag & 1 for flag in flags]
 
 
 def share_outlines(mono, proportional):
@@ -112,7 +135,7 @@ def share_outlines(mono, proportional):
 
 def check_against(collection_file, sources):
     """Every character of each original face that the collection keeps has the
-    original's outline and advance there."""
+    original's outline (and hinting, but for the kanji) and advance there."""
     collection = TTCollection(str(collection_file))
     for face, (source, family) in zip(collection.fonts, sources):
         original = TTFont(source)
@@ -122,7 +145,8 @@ def check_against(collection_file, sources):
             sys.exit(f"subset_fonts.py: the collection's face is {face['name'].getDebugName(1)}, not {family}")
         for code, name in names.items():
             theirs = wanted.get(code)
-            if theirs is None or outline(face, name) != outline(original, theirs) \
+            same = points if is_kanji(code) else outline
+            if theirs is None or same(face, name) != same(original, theirs) \
                     or face["hmtx"][name][0] != original["hmtx"][theirs][0]:
                 sys.exit(f"subset_fonts.py: U+{code:04X} in {family} differs from {source.name}")
         lost = [code for code in wanted if code not in names and (not is_kanji(code) or in_code_page_932(code))]
