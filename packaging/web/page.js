@@ -31,18 +31,48 @@ const kaveloPage = globalThis.kaveloPage = (() => {
   for (const kind of ['pointerdown', 'touchend', 'keydown'])
     addEventListener(kind, wakeAudio, {capture: true});
 
+  // The program runs as WebAssembly and draws with WebGL. A browser without either (an
+  // old one, or one whose WebGL a policy or an old graphics chip turns off) is told what
+  // to do, instead of a page that stays blank.
+  function missing() {
+    const what = typeof WebAssembly !== 'object' ? 'WebAssembly' : hasWebGL() ? null : 'WebGL';
+    return what && `このブラウザでは Kavelo を動かせません（${what} が使えません）。` +
+      '別のブラウザ（新しい Chrome、Edge、Safari、Firefox）で開くか、' +
+      `学校の端末なら、${what} を使えるように設定してもらって下さい。`;
+  }
+  function hasWebGL() {
+    try {
+      const gl = document.createElement('canvas').getContext('webgl');
+      gl?.getExtension('WEBGL_lose_context')?.loseContext();
+      return Boolean(gl);
+    } catch {
+      return false;
+    }
+  }
+
+  // Qt asks for the clipboard permissions and leaves a refusal unhandled; WebKit refuses
+  // the names it does not know. A refusal is answered as "denied", which it means.
+  const permissions = navigator.permissions;
+  if (permissions?.query) {
+    const query = permissions.query.bind(permissions);
+    permissions.query = descriptor => query(descriptor).catch(() => ({name: descriptor?.name, state: 'denied'}));
+  }
+
   // Every file fetched is kept for the service worker, so that the next visit starts
-  // without the server too.
+  // without the server too, as it arrives: the service worker need not fetch it again.
   const keep = 'caches' in globalThis ? caches.open('kavelo') : Promise.resolve(null);
+  async function fetchKept(name) {
+    const response = await fetch(encodeURI(name), {cache: 'no-cache'});
+    if (response.ok) {
+      const copy = response.clone();
+      keep.then(cache => cache?.put(encodeURI(name), copy)).catch(() => {});
+    }
+    return response;
+  }
   async function fetchOne(name) {
     try {
-      const response = await fetch(encodeURI(name), {cache: 'no-cache'});
-      if (!response.ok)
-        return null;
-      const cache = await keep;
-      if (cache)
-        await cache.put(encodeURI(name), response.clone()).catch(() => {});
-      return {name, bytes: new Uint8Array(await response.arrayBuffer())};
+      const response = await fetchKept(name);
+      return response.ok ? {name, bytes: new Uint8Array(await response.arrayBuffer())} : null;
     } catch (error) {
       return null;
     }
@@ -51,11 +81,22 @@ const kaveloPage = globalThis.kaveloPage = (() => {
   let playing = null;
   return {
     start() {
+      const lacking = missing();
+      if (lacking)
+        return say(lacking, false);
       createQtAppInstance({
         qtContainerElements: [canvas],
         print: text => console.log(text),
         printErr: text => console.warn(text),
         onAbort: text => say('Kavelo を動かせませんでした。（' + text + '）', true),
+        // The program itself comes through fetchKept too.
+        instantiateWasm(imports, receive) {
+          fetchKept('kavelo.wasm')
+            .then(response => WebAssembly.instantiateStreaming(response, imports))
+            .then(({instance, module}) => receive(instance, module))
+            .catch(error => say('Kavelo を動かせませんでした。（' + error + '）', true));
+          return {};
+        },
         quit: (status, error) => {
           console.error(error);
           say('Kavelo を動かせませんでした。（' + error + '）', true);

@@ -6,10 +6,10 @@
 'use strict';
 
 const store = 'kavelo';
-// The program itself, kept at installation; the content and anything else is kept as the
-// page fetches it.
-const program = ['./', 'index.html', 'page.js', 'kavelo.js', 'kavelo.wasm',
-                 'manifest.webmanifest', 'fonts/kavelo-mincho.ttc', 'icons/kavelo.svg', 'icons/kavelo-256.png'];
+// The page, kept at installation; the program, its fonts and the content are kept by the
+// page as it fetches them (page.js), so that a first visit fetches none of them twice.
+const program = ['./', 'index.html', 'page.js', 'kavelo.js', 'manifest.webmanifest',
+                 'icons/kavelo.svg', 'icons/kavelo-256.png'];
 
 self.addEventListener('install', event => {
   event.waitUntil(caches.open(store).then(cache => cache.addAll(program)).then(() => self.skipWaiting()));
