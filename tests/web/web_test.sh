@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Kavelo developers
 # SPDX-License-Identifier: MIT
-# Tests the web site in Debian's Chromium, driven over the DevTools protocol
-# (puppeteer-core), with the site served on 127.0.0.1 only: the three screens, a game to
-# the medal with its sounds recorded from a null sound sink, a touch drag, a content
-# fault, content changed on the server, a reload with the server stopped, and a console
-# without uncaught errors. Screenshots and the measurements land in OUTDIR.
-# Usage: web_test.sh SITE [OUTDIR]
+# Tests the web site in three engines: Debian's Chromium over the DevTools protocol and its
+# Firefox ESR over WebDriver BiDi (puppeteer-core), and WebKitGTK's MiniBrowser through
+# its WebDriver (selenium-webdriver), with the site served on 127.0.0.1 only: the three
+# screens, a game to the medal with its sounds recorded from a null sound sink, a touch
+# drag, a content fault, content changed on the server, a reload with the server stopped,
+# the first visit's size and time, and no uncaught error or unhandled rejection in any of
+# them; then Chromium and Firefox without WebGL and without WebAssembly, which the page
+# tells what to do. Screenshots and the measurements land in OUTDIR.
+# Usage: web_test.sh SITE [OUTDIR]      (KAVELO_WEB_ENGINES="chromium firefox webkit")
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/x_session.sh"
@@ -14,18 +17,18 @@ source "$here/../support/sound_recording.sh"
 site=$(readlink -f "${1:?usage: web_test.sh SITE [OUTDIR]}")
 out=$(mkdir -p "${2:-$site/../web-test}" && cd "${2:-$site/../web-test}" && pwd)
 
-# puppeteer-core, at the versions package-lock.json holds, from the npm registry; the browser
-# is Debian's own.
-if [ ! -d "$here/node_modules/puppeteer-core" ]; then
+# puppeteer-core and selenium-webdriver, at the versions package-lock.json holds, from the
+# npm registry; the browsers are Debian's own.
+if [ ! -d "$here/node_modules/puppeteer-core" ] || [ ! -d "$here/node_modules/selenium-webdriver" ]; then
   (cd "$here" && npm ci --no-audit --no-fund >/dev/null) ||
-    { echo "web test: npm could not install puppeteer-core"; exit 1; }
+    { echo "web test: npm could not install the browser drivers"; exit 1; }
 fi
 
-# Chromium runs with a window of its own on a virtual display: a headless one sends its
-# sound nowhere, and the sounds are part of the test.
+# The browsers run with windows of their own on a virtual display: a headless one sends
+# its sound nowhere (and headless Firefox has no WebGL), and the sounds are part of the test.
 if [ -z "${KAVELO_WEB_INNER:-}" ]; then
   export KAVELO_WEB_INNER=1
-  exec timeout 1500 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$site" "$out"
+  exec timeout 3600 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$site" "$out"
 fi
 
 begin_checks
@@ -39,38 +42,44 @@ cp -r "$site" "$game"
 for ((i = 0; i < 33; i++)); do printf '1,0,0,0,0,0\r\n'; done >"$game/説明/正解.txt"
 write_tones "$game/音"
 
-driver() { # phase site -> the driver's lines; ok:/FAIL: lines count as the checks do
+driver() { # engine phase site -> the driver's lines; ok:/FAIL: lines count as the checks do
   local line
   while IFS= read -r line; do
-    echo "$line"
+    echo "$1: $line"
     case $line in
       ok:*) passes=$((passes + 1)) ;;
       FAIL:*) failures=$((failures + 1)) ;;
       "exit: 0") ;;
-      exit:*) fail "the $1 driver ended with $line" ;;
+      exit:*) fail "the $1 $2 driver ended with $line" ;;
     esac
-  done < <(timeout 900 node "$here/web_test.mjs" "$1" "$2" "$work" "$out" 2>&1;
+  done < <(timeout 900 node "$here/web_test.mjs" "$1" "$2" "$3" "$work" "$out" 2>&1;
            echo "exit: $?")
 }
 
-record "$work/game.raw"
-sleep 2
-driver game "$game"
-sleep 2
-stop_recording
-cp "$work/game.raw" "$out/game.raw"
-heard=$(heard "$work/game.raw")
-rights=$(grep -o ' o' <<<"$heard" | wc -l)
-# x.wav for the wrong answer, o.wav for each of the 35 right ones (a sound a busy
-# machine splits or cuts may count once more or once less), gokaku.wav at the medal.
-if [[ "$heard" =~ ^x(\ o)+\ gokaku$ ]] && [ "$rights" -ge 30 ] && [ "$rights" -le 40 ]; then
-  passes=$((passes + 1))
-  pass "the sounds in order: x.wav for the wrong answer, o.wav (heard $rights times) for the 35 right ones, gokaku.wav at the medal"
-else
-  fail "the sounds heard: $heard"
-fi
-
-driver rest "$site"
+for engine in ${KAVELO_WEB_ENGINES:-chromium firefox webkit}; do
+  record "$work/game.raw"
+  sleep 2
+  driver "$engine" game "$game"
+  sleep 2
+  stop_recording
+  cp "$work/game.raw" "$out/$engine-game.raw"
+  heard=$(heard "$work/game.raw")
+  rights=$(grep -o ' o' <<<"$heard" | wc -l)
+  # x.wav for the wrong answer, o.wav for each of the 35 right ones (a sound a busy
+  # machine splits or cuts may count once more or once less), gokaku.wav at the medal.
+  if [[ "$heard" =~ ^x(\ o)+\ gokaku$ ]] && [ "$rights" -ge 30 ] && [ "$rights" -le 40 ]; then
+    passes=$((passes + 1))
+    pass "$engine: the sounds in order: x.wav for the wrong answer, o.wav (heard $rights times) for the 35 right ones, gokaku.wav at the medal"
+  else
+    fail "$engine: the sounds heard: $heard"
+  fi
+  driver "$engine" rest "$site"
+  # WebKit's driver can take nothing away from the browser.
+  if [ "$engine" != webkit ]; then
+    driver "$engine" nowebgl "$site"
+    driver "$engine" nowasm "$site"
+  fi
+done
 kill "$sound_server" 2>/dev/null
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]
