@@ -34,8 +34,9 @@ void whenContentIsHere(const QString& programFolder, std::function<void()> start
                 files << scaledName(file, companionScale);
     files << fonts;
     web::fetchFiles(programFolder, files, [programFolder, start = std::move(start)] {
-        const QStringList families = QFontDatabase::applicationFontFamilies(
-            QFontDatabase::addApplicationFont(QDir::cleanPath(programFolder + QLatin1Char('/') + fonts)));
+        const QStringList families =
+            QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(
+                QDir::cleanPath(programFolder + QLatin1Char('/') + fonts)));
         installFontSubstitutions(families.value(0), families.value(1));
         start();
     });
