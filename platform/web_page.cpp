@@ -38,13 +38,11 @@ EM_JS(void, kavelo_play_sound, (const char* bytes, int size, int failed), {
 
 EM_JS(void, kavelo_show_ended, (int code), { globalThis.kaveloPage.showEnded(code); });
 
-EM_JS(void, kavelo_mirror_screen, (const char* json), {
-    globalThis.kaveloMirror.update(JSON.parse(UTF8ToString(json)));
-});
+EM_JS(void, kavelo_mirror_screen, (const char* json),
+      { globalThis.kaveloMirror.update(JSON.parse(UTF8ToString(json))); });
 
-EM_JS(void, kavelo_mirror_announcement, (const char* message), {
-    globalThis.kaveloMirror.announce(UTF8ToString(message));
-});
+EM_JS(void, kavelo_mirror_announcement, (const char* message),
+      { globalThis.kaveloMirror.announce(UTF8ToString(message)); });
 
 namespace platform::web {
 
