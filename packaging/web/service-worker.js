@@ -8,7 +8,7 @@
 const store = 'kavelo';
 // The page, kept at installation; the program, its fonts and the content are kept by the
 // page as it fetches them (page.js), so that a first visit fetches none of them twice.
-const program = ['./', 'index.html', 'page.js', 'kavelo.js', 'manifest.webmanifest',
+const program = ['./', 'index.html', 'page.js', 'mirror.js', 'kavelo.js', 'manifest.webmanifest',
                  'icons/kavelo.svg', 'icons/kavelo-256.png'];
 
 self.addEventListener('install', event => {

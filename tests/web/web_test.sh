@@ -8,7 +8,8 @@
 # drag, a content fault, content changed on the server, a reload with the server stopped,
 # the first visit's size and time, and no uncaught error or unhandled rejection in any of
 # them; then Chromium and Firefox without WebGL and without WebAssembly, which the page
-# tells what to do. Screenshots and the measurements land in OUTDIR.
+# tells what to do; last, what a screen reader finds in Chromium and what the real Orca
+# says there. Screenshots and the measurements land in OUTDIR.
 # Usage: web_test.sh SITE [OUTDIR]      (KAVELO_WEB_ENGINES="chromium firefox webkit")
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -28,7 +29,7 @@ fi
 # its sound nowhere (and headless Firefox has no WebGL), and the sounds are part of the test.
 if [ -z "${KAVELO_WEB_INNER:-}" ]; then
   export KAVELO_WEB_INNER=1
-  exec timeout 3600 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$site" "$out"
+  exec timeout 4500 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$site" "$out"
 fi
 
 begin_checks
@@ -42,18 +43,22 @@ cp -r "$site" "$game"
 for ((i = 0; i < 33; i++)); do printf '1,0,0,0,0,0\r\n'; done >"$game/説明/正解.txt"
 write_tones "$game/音"
 
-driver() { # engine phase site -> the driver's lines; ok:/FAIL: lines count as the checks do
-  local line
+driver() { # engine phase site -> the driver's lines, counted as checks
+  checks "$1 $2" timeout 900 node "$here/web_test.mjs" "$1" "$2" "$3" "$work" "$out"
+}
+
+checks() { # name command... -> the command's lines; its ok:/FAIL: lines count as checks
+  local name=$1 line
+  shift
   while IFS= read -r line; do
-    echo "$1: $line"
+    echo "$name: $line"
     case $line in
       ok:*) passes=$((passes + 1)) ;;
       FAIL:*) failures=$((failures + 1)) ;;
       "exit: 0") ;;
-      exit:*) fail "the $1 $2 driver ended with $line" ;;
+      exit:*) fail "$name ended with $line" ;;
     esac
-  done < <(timeout 900 node "$here/web_test.mjs" "$1" "$2" "$3" "$work" "$out" 2>&1;
-           echo "exit: $?")
+  done < <("$@" 2>&1; echo "exit: $?")
 }
 
 for engine in ${KAVELO_WEB_ENGINES:-chromium firefox webkit}; do
@@ -80,6 +85,10 @@ for engine in ${KAVELO_WEB_ENGINES:-chromium firefox webkit}; do
     driver "$engine" nowasm "$site"
   fi
 done
+
+# What a screen reader finds: Chromium's accessibility tree, then what the real Orca says.
+checks "speech" timeout 900 node "$here/speech_test.mjs" "$game" "$work"
+checks "screen reader" bash "$here/screen_reader_web_test.sh" "$game"
 kill "$sound_server" 2>/dev/null
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]
