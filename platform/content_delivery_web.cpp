@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QResource>
 #include <QScreen>
 
 namespace platform {
@@ -22,21 +23,36 @@ const QString fonts = QStringLiteral("fonts/kavelo-mincho.ttc");
 
 bool isPicture(const QString& file) { return file.endsWith(QLatin1String(".gif")); }
 
+// The artwork's finer drawings are not in the web program, which every visit fetches: each
+// scale is a resource file beside the page, and a finer display fetches the one it shows.
+QString fineArtwork(int scale) { return QStringLiteral("artwork@%1x.rcc").arg(scale); }
+
+QString inFolder(const QString& folder, const QString& file) {
+    return QDir::cleanPath(folder + QLatin1Char('/') + file);
+}
+
 } // namespace
 
 void whenContentIsHere(const QString& programFolder, std::function<void()> start) {
     QStringList files = content::everyFile();
-    // Companions are shown only on a finer display, and read only there.
+    // Companions and finer artwork are shown only on a finer display, and read only there.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen && screen->devicePixelRatio() > 1)
+    const double ratio = screen ? screen->devicePixelRatio() : 1.0;
+    QString artwork;
+    if (ratio > 1) {
         for (const QString& file : content::everyFile())
             if (isPicture(file))
                 files << scaledName(file, companionScale);
+        artwork = fineArtwork(artworkScaleFor(ratio));
+        files << artwork;
+    }
     files << fonts;
-    web::fetchFiles(programFolder, files, [programFolder, start = std::move(start)] {
-        const QStringList families =
-            QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(
-                QDir::cleanPath(programFolder + QLatin1Char('/') + fonts)));
+    web::fetchFiles(programFolder, files, [programFolder, artwork, start = std::move(start)] {
+        // Artwork that did not come is shown enlarged from its 1x drawing.
+        if (!artwork.isEmpty())
+            QResource::registerResource(inFolder(programFolder, artwork));
+        const QStringList families = QFontDatabase::applicationFontFamilies(
+            QFontDatabase::addApplicationFont(inFolder(programFolder, fonts)));
         installFontSubstitutions(families.value(0), families.value(1));
         start();
     });

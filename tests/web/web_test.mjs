@@ -165,6 +165,20 @@ async function pixel(page, x, y) {
   const [, r, g, b] = text.match(/\((\d+),(\d+),(\d+)/) ?? [0, 0, 0, 0];
   return [Number(r), Number(g), Number(b)];
 }
+// Whether a picture of twice the pixels is a 1x drawing doubled: every aligned 2 x 2
+// block of one grey.
+function doubled(png) {
+  const {stdout} = spawnSync('convert', ['png:-', '-colorspace', 'gray', '-depth', '8', 'pgm:-'], {input: png});
+  const [, width, height] = stdout.toString('latin1').match(/^P5\s+(\d+)\s+(\d+)\s+255\s/).map(Number);
+  const pixels = stdout.subarray(stdout.length - width * height);
+  for (let y = 0; y + 1 < height; y += 2)
+    for (let x = 0; x + 1 < width; x += 2) {
+      const at = y * width + x, grey = pixels[at];
+      if (pixels[at + 1] !== grey || pixels[at + width] !== grey || pixels[at + width + 1] !== grey)
+        return false;
+    }
+  return true;
+}
 // What the screen shows in a rectangle, as PNG bytes to compare.
 async function region(page, x, y, width, height) {
   const [px, py] = await at(page, x, y);
@@ -305,7 +319,8 @@ async function finerDisplay() {
   await waitTitle(page, 'ドリル');
   await sleep(500);
   await shot(page, 'drill-scale-2');
-  const companions = new Set(served.map(answer => answer.file).filter(file => file.includes('@2x'))).size;
+  const files = new Set(served.map(answer => path.basename(answer.file)));
+  const companions = [...files].filter(file => file.includes('@2x') && !file.endsWith('.rcc')).length;
   const size = await page.evaluate(() => {
     const canvas = document.querySelector('#screen');
     return [canvas.width, canvas.height, canvas.style.width];
@@ -313,6 +328,12 @@ async function finerDisplay() {
   check(companions === 84 && size[0] === 2 * 794 && size[2] === '794px',
         `at a pixel ratio of 2 the drill is drawn at ${size[0]} x ${size[1]} pixels on 794 CSS pixels, with the 84 companions fetched`,
         `at a pixel ratio of 2: ${companions} companions fetched, canvas ${size}`);
+  // The 判定 button's face, drawn at 2x, is not its 1x face doubled.
+  const [jx, jy] = (await at(page, ...drillJudge)).map(Math.round);
+  const face = await page.screenshot({clip: {x: jx - 30, y: jy - 8, width: 60, height: 16}});
+  check(files.has('artwork@2x.rcc') && !files.has('artwork@3x.rcc') && !doubled(face),
+        'the artwork drawn at 2x comes in its own file, and the buttons show it',
+        `at a pixel ratio of 2: artwork@2x.rcc ${files.has('artwork@2x.rcc') ? 'fetched' : 'not fetched'}, the face ${doubled(face) ? 'doubled from 1x' : 'fine'}`);
   await closePage(page);
 }
 
