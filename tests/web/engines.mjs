@@ -13,10 +13,12 @@ import {Builder, Key, Origin} from 'selenium-webdriver';
 
 const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
-// Cuts a rectangle out of a PNG (ImageMagick).
+// Cuts a rectangle out of a PNG (ImageMagick), without the time it was made, so that two
+// cuts of the same pixels are the same bytes.
 function crop(png, {x, y, width, height}) {
   const geometry = `${Math.round(width)}x${Math.round(height)}+${Math.round(x)}+${Math.round(y)}`;
-  return spawnSync('convert', ['png:-', '-crop', geometry, '+repage', 'png:-'], {input: png}).stdout;
+  return spawnSync('convert', ['png:-', '-crop', geometry, '+repage', '-strip',
+                               '-define', 'png:exclude-chunks=date,time', 'png:-'], {input: png}).stdout;
 }
 
 // --- Chromium and Firefox ----------------------------------------------------------------
@@ -109,17 +111,34 @@ class WebKitPage {
 }
 
 async function launchWebKit(port) {
-  const service = spawn('/usr/bin/WebKitWebDriver', [`--port=${port}`], {stdio: 'ignore'});
+  const startService = () => spawn('/usr/bin/WebKitWebDriver', [`--port=${port}`], {stdio: 'ignore'});
+  let service = startService();
   await sleep(1000);
+  const session = () => new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
+    browserName: 'MiniBrowser',
+    'webkitgtk:browserOptions': {binary: miniBrowser, args: ['--automation']},
+  }).build();
   return {
-    // Each page is a browser of its own: WebKit's driver gives one window a session.
+    // Each page is a browser of its own: WebKit's driver gives one window a session. Now and
+    // then the driver starts no browser after a few have come and gone, and waits for it for
+    // ever: a driver that has made no window in 30 s is started again.
     async newPage() {
-      const driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
-        browserName: 'MiniBrowser',
-        'webkitgtk:browserOptions': {binary: miniBrowser, args: ['--automation']},
-      }).build();
-      await driver.manage().window().setRect({x: 0, y: 0, width: 1280, height: 900});
-      return new WebKitPage(driver);
+      for (let attempt = 1; ; attempt++) {
+        const asked = session();
+        const driver = await Promise.race([asked, sleep(30000).then(() => null)]);
+        if (driver) {
+          await driver.manage().window().setRect({x: 0, y: 0, width: 1280, height: 900});
+          return new WebKitPage(driver);
+        }
+        asked.then(late => late.quit(), () => {});
+        if (attempt === 3)
+          throw new Error("WebKit's driver made no window in 30 s, three times over");
+        console.log("note: WebKit's driver made no window in 30 s; it is started again");
+        service.kill();
+        await sleep(500);
+        service = startService();
+        await sleep(1000);
+      }
     },
     close: async () => { service.kill(); },
   };
