@@ -36,9 +36,13 @@ esac
 
 scratch=$KAVELO_ORCA_SCRATCH
 pids=()
+any_alive() { local p; for p in "${pids[@]}"; do kill -0 "$p" 2>/dev/null && return 0; done; return 1; }
 cleanup() {
-  local p
+  local p i
   for ((p = ${#pids[@]} - 1; p >= 0; p--)); do kill "${pids[p]}" 2>/dev/null; done
+  # Orca may outlive the request to stop, and would go on working on a bus nobody reads.
+  for ((i = 0; i < 30; i++)); do any_alive || break; sleep 0.1; done
+  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
   wait 2>/dev/null
 }
 trap cleanup EXIT
