@@ -5,6 +5,7 @@
 #include "app/screen.h"
 #include "app/shared_state.h"
 #include "core/content_layout.h"
+#include "core/score_rules.h"
 #include "platform/keyboard_stop.h"
 #include "screens/drill/drill_controls.h"
 
@@ -25,12 +26,8 @@ public:
     void wire() override;
     void Form_Load() override;
 
-    // Numbers that the drill's rules fix.
+    // Numbers that the drill fixes; how it scores is core::drillScoring.
     static constexpr std::int16_t questionsInDrill = content::questionCount;
-    static constexpr std::int16_t pointsPerAnswer = 100;
-    static constexpr std::int16_t bonusPoints = 1000;
-    static constexpr std::int16_t streakForBonus = 5;
-    static constexpr std::int16_t passingScore = 10000;
     static constexpr int tickMilliseconds = 100;
     static constexpr int questionSlots = app::SharedState::questionSlots;
 

@@ -31,7 +31,7 @@ void DrillScreen::nameForScreenReaders() {
         platform::setKeyboardItemOf(ringStop, ringPositions(k));
     }
     platform::setAccessibleName(screen.get(drill::streakColumn), [this] {
-        for (int digit = 0; digit <= streakForBonus; ++digit)
+        for (int digit = 0; digit <= core::drillScoring.streakForBonus; ++digit)
             if (streakDigits(digit).visible())
                 return QStringLiteral("連続正解数 %1").arg(digit);
         return QStringLiteral("連続正解数");

@@ -18,7 +18,7 @@ void DrillScreen::Form_Load() {
     drillFinished = 0;
     score = 0;
     streak = 0;
-    targetScore = passingScore;
+    targetScore = core::drillScoring.target;
     selectedPosition = 0;
     dragGroup = 0;
     dragGroupText = QString();

@@ -3,8 +3,11 @@
 #include "screens/drill/drill_definition.h"
 
 #include "core/content_layout.h"
+#include "core/score_rules.h"
 #include "platform/twips.h"
 #include "screens/drill/drill_controls.h"
+
+#include <iterator>
 
 using platform::Align;
 using platform::ControlDef;
@@ -48,6 +51,8 @@ constexpr RingPlace ringPlaces[] = {
 const char* const streakDigitPictures[] = {":/drill/Image9_0.gif", ":/drill/Image9_1.gif",
                                            ":/drill/Image9_2.gif", ":/drill/Image9_3.gif",
                                            ":/drill/Image9_4.gif", ":/drill/Image9_5.gif"};
+// The column shows every streak from none to the one that earns the bonus, each its own picture.
+static_assert(std::size(streakDigitPictures) == core::drillScoring.streakForBonus + 1);
 
 FormDefinition makeDefinition() {
     FormDefinition d{
@@ -59,7 +64,7 @@ FormDefinition makeDefinition() {
     // Labels and images, front to back.
     c.push_back({.id = drill::medal, .left = 4515, .top = 3900, .width = 2760, .height = 3165,
                  .visible = false, .picture = ":/drill/Image11.gif", .stretch = true});
-    for (int digit = 0; digit <= 5; ++digit)
+    for (int digit = 0; digit <= core::drillScoring.streakForBonus; ++digit)
         c.push_back({.id = drill::streakDigits, .index = digit, .left = 795,
                      .top = 7395.0 - 735 * digit, .width = 720, .height = 690, .visible = digit == 0,
                      .picture = streakDigitPictures[digit]});

@@ -81,7 +81,7 @@ void DrillScreen::MatchAnswer() {
 }
 
 void DrillScreen::AnswerCorrect() {
-    score = score + pointsPerAnswer;
+    score = core::drillScoring.afterRight(score);
     PlaySound(content::Sound::Correct);
     judgeButton.setVisible(false);
     for (int p = 1; p <= content::ringPositions; ++p) {
@@ -95,9 +95,7 @@ void DrillScreen::AnswerWrong() {
     PlaySound(content::Sound::Wrong);
     judgeButton.setVisible(false);
     ShowMessage(QStringLiteral("化学式に誤りがあります"));
-    score = score - pointsPerAnswer;
-    if (score < 0)
-        score = 0;
+    score = core::drillScoring.afterWrong(score);
     wrongShownAt = stampNow();
     wrongTimer.setInterval(tickMilliseconds);
 }

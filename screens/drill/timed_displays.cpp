@@ -129,7 +129,7 @@ void DrillScreen::correctTimer_Timer() {
     streak = streak + 1;
     streakDigits(streak).setVisible(true);
     ShowScore();
-    if (streak == streakForBonus) {
+    if (core::drillScoring.earnsBonus(streak)) {
         judgeButton.setVisible(false);
         bonusBanner.setVisible(true);
         platform::announce(bonusBanner.widget(), bonusBanner.widget()->accessibleName());
@@ -143,16 +143,16 @@ void DrillScreen::correctTimer_Timer() {
         StartFinish();
 }
 
-// The bonus banner is over: the run starts again from zero, 1000 points richer.
+// The bonus banner is over: the run starts again from zero, the bonus richer.
 void DrillScreen::bonusTimer_Timer() {
     if (!(elapsedSince(bonusShownAt) > bonusSeconds))
         return;
     bonusTimer.setInterval(0);
     bonusBanner.setVisible(false);
+    streakDigits(streak).setVisible(false);
     streak = 0;
-    streakDigits(5).setVisible(false);
     streakDigits(0).setVisible(true);
-    score = score + bonusPoints;
+    score = core::drillScoring.afterBonus(score);
     ShowScore();
     if (score < targetScore)
         NextQuestion();
