@@ -82,4 +82,13 @@ struct FormDefinition {
     std::vector<ControlRef> tabOrder;
 };
 
+// A rectangle in twips, as the table places controls.
+struct TwipsRect {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+// What a control covers in the table, or all the members of a control array together: what
+// lies over them (a keyboard stop) takes its place from the table rather than a copy of it.
+// A control the table does not define is a fault of the screen and throws.
+TwipsRect boundsOf(const FormDefinition& definition, ControlRef id);
+
 } // namespace platform

@@ -90,6 +90,22 @@ TEST(KeyboardPath, TabReachesThePaletteAndTheRingAfterTheButtonsAndShiftTabGoesB
                      "palette Command5");
 }
 
+// A magnifier follows the focus: each stop covers what it stands for, the palette's table
+// and the ring's six drop zones, and nothing beside them.
+TEST(KeyboardPath, EachStopLiesOverThePaletteTableOrTheRingsDropZones) {
+    DrillHarness h;
+    h.startDrill();
+    QRect zones;
+    for (int k = 1; k <= 6; ++k)
+        zones |= h.image(drill::ringPositions, k).widget()->geometry();
+    const auto stop = [&](const char* name) {
+        QWidget* w = h.window().findChild<QWidget*>(QString::fromLatin1(name));
+        return w ? w->geometry() : QRect();
+    };
+    EXPECT_EQ(stop("palette"), h.image(drill::paletteTable).widget()->geometry());
+    EXPECT_EQ(stop("ring"), zones);
+}
+
 // Each row: the keys pressed on the palette, the one cell lit after them.
 TEST(KeyboardPath, TheArrowKeysLightOneGroupWithTheHoverPicture) {
     DrillHarness h;

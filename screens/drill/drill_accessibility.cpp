@@ -22,11 +22,11 @@ void DrillScreen::nameForScreenReaders() {
                  {drill::judgeButton, "判定"},       {drill::tryAgainButton, "再挑戦"}};
     for (const auto& b : faces)
         platform::setAccessibleName(screen.get(b.button), QString::fromUtf8(b.face));
-    for (int n = 1; n <= 20; ++n) {
+    for (int n = 1; n <= content::groupCount; ++n) {
         platform::setAccessibleName(paletteItems(n), content::groupFormula(n));
         platform::setKeyboardItemOf(paletteStop, paletteItems(n));
     }
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= content::ringPositions; ++k) {
         platform::setAccessibleName(ringPositions(k), [this, k] { return RingPositionName(k); });
         platform::setKeyboardItemOf(ringStop, ringPositions(k));
     }

@@ -31,9 +31,11 @@ constexpr FontDef pMincho(double points) { return {"ＭＳ Ｐ明朝", points, t
 constexpr double groupCellWidth = content::groupPictureWidth * platform::twipsPerPixel;
 constexpr double groupCellHeight = content::groupPictureHeight * platform::twipsPerPixel;
 
-// Palette item n lies over cell n of the palette table, five to a row.
-constexpr double paletteColumns[] = {885, 3000, 5115, 7230, 9345};
-constexpr double paletteRows[] = {1035, 1470, 1905, 2340};
+// Palette item n lies over cell n of the palette table, a row of cells at a time.
+constexpr double paletteColumnLefts[] = {885, 3000, 5115, 7230, 9345};
+constexpr double paletteRowTops[] = {1035, 1470, 1905, 2340};
+static_assert(std::size(paletteColumnLefts) == paletteColumns &&
+              std::size(paletteRowTops) == paletteRows);
 
 // Ring position k: its drop zone and the bond stroke that joins it to the ring.
 struct RingPlace {
@@ -47,6 +49,7 @@ constexpr RingPlace ringPlaces[] = {
     {2055, 6065, 4125, 6300, 285, 30}, // 5 lower left
     {2055, 4385, 4125, 4620, 285, 30}, // 6 upper left
 };
+static_assert(std::size(ringPlaces) == content::ringPositions);
 
 const char* const streakDigitPictures[] = {":/drill/Image9_0.gif", ":/drill/Image9_1.gif",
                                            ":/drill/Image9_2.gif", ":/drill/Image9_3.gif",
@@ -104,8 +107,8 @@ FormDefinition makeDefinition() {
                      .picture = vertical ? ":/drill/Image4_vertical.bmp" : ":/drill/Image4_horizontal.bmp"});
     }
     for (int n = 1; n <= content::groupCount; ++n)
-        c.push_back({.id = drill::paletteItems, .index = n, .left = paletteColumns[(n - 1) % 5],
-                     .top = paletteRows[(n - 1) / 5], .width = groupCellWidth, .height = groupCellHeight,
+        c.push_back({.id = drill::paletteItems, .index = n, .left = paletteColumnLefts[(n - 1) % paletteColumns],
+                     .top = paletteRowTops[(n - 1) / paletteColumns], .width = groupCellWidth, .height = groupCellHeight,
                      .dragIcon = ":/drill/Image3.ico"});
     c.push_back({.id = drill::paletteTable, .left = 870, .top = 1020, .width = 10590, .height = 1755,
                  .picture = ":/drill/Image2.gif"});

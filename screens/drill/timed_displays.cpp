@@ -106,7 +106,7 @@ void DrillScreen::blinkTimer_Timer() {
     blinkTimer.setInterval(0);
     yellowRing.setVisible(true);
     redRing.setVisible(false);
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= content::ringPositions; ++p) {
         const int g = currentAnswer.at(p).at(1);
         if (g == 0)
             continue;
@@ -164,7 +164,7 @@ void DrillScreen::bonusTimer_Timer() {
 void DrillScreen::NextQuestion() {
     PickQuestion();
     DropSelection();
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= content::ringPositions; ++p) {
         bonds(p).setVisible(false);
         ringPositions(p).clearPicture();
         ringPositions(p).setVisible(true);
