@@ -23,7 +23,6 @@ template <Kind K> struct ControlId { const char* name; };
 // A control array: its members share the name and differ by index.
 template <Kind K> struct ArrayId { const char* name; };
 // The id types a screen's list of controls is written with.
-namespace ids {
 using LabelId = ControlId<Kind::Label>;
 using ImageId = ControlId<Kind::Image>;
 using ButtonId = ControlId<Kind::PictureButton>;
@@ -31,8 +30,6 @@ using FrameId = ControlId<Kind::Frame>;
 using TimerId = ControlId<Kind::Timer>;
 using MediaPlayerId = ControlId<Kind::MediaPlayer>;
 using ImagesId = ArrayId<Kind::Image>;
-} // namespace ids
-using namespace ids;
 
 // Any control or control array, as a table row and the wiring name it; an empty name is
 // no control.
