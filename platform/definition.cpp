@@ -28,4 +28,32 @@ TwipsRect boundsOf(const FormDefinition& definition, ControlRef id) {
     return {left, top, right - left, bottom - top};
 }
 
+namespace {
+
+bool sameText(const char* a, const char* b) { return a == b || (a && b && std::strcmp(a, b) == 0); }
+
+std::string roleOf(const ControlRef& id) { return id.role ? id.role : "a control with no role"; }
+
+} // namespace
+
+void refuseSharedNames(const FormDefinition& definition) {
+    const std::vector<ControlDef>& rows = definition.controls;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t j = i + 1; j < rows.size(); ++j) {
+            const ControlRef& a = rows[i].id;
+            const ControlRef& b = rows[j].id;
+            if (!a.name || !sameText(a.name, b.name))
+                continue;
+            const bool oneRole = a.kind == b.kind && a.array == b.array && sameText(a.role, b.role);
+            if (oneRole && a.array && rows[i].index != rows[j].index)
+                continue; // two members of one array
+            if (oneRole)
+                throw std::logic_error("the table places " + roleOf(a) + " (" + a.name +
+                                       (a.array ? "(" + std::to_string(rows[i].index) + ")" : "") +
+                                       ") twice");
+            throw std::logic_error(std::string("two roles share the designer name ") + a.name +
+                                   ": " + roleOf(a) + " and " + roleOf(b));
+        }
+}
+
 } // namespace platform

@@ -53,6 +53,7 @@ Form::~Form() {
 QWidget& Form::window() { return *window_widget_; }
 
 void Form::build(const FormDefinition& definition) {
+    refuseSharedNames(definition);
     const WindowDef& w = definition.window;
     QWidget& win = *window_widget_;
     win.setWindowTitle(QString::fromUtf8(w.caption));

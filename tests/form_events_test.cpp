@@ -238,6 +238,42 @@ TEST(DragAndDrop, OnlyTheReleaseOfTheButtonThatBeganTheDragDrops) {
     }
 }
 
+// Two roles under one designer name would both be built, and the second role's handlers
+// and look-ups would reach the first one's control: the table is refused when the form is
+// built, naming the designer name and both roles. Members of one array share their name.
+TEST(Wiring, ATableGivingOneDesignerNameToTwoControlsIsRefusedNamingBothRoles) {
+    testing_support::Harness h;
+    struct : platform::EventDispatch {
+        void run(const std::function<void()>& handler) override { handler(); }
+    } direct;
+    constexpr platform::LabelId title{"Label1", "title"}, subtitle{"Label1", "subtitle"};
+    constexpr platform::ImagesId cells{"Image1", "cells"};
+    constexpr platform::ImageId picture{"Image1", "picture"};
+    const struct {
+        std::vector<platform::ControlDef> rows;
+        const char* refusal; // nullptr: built
+    } cases[] = {
+        {{{.id = title}, {.id = subtitle}}, "share the designer name Label1: title and subtitle"},
+        {{{.id = cells, .index = 1}, {.id = picture}}, "Image1: cells and picture"},
+        {{{.id = cells, .index = 1}, {.id = cells, .index = 1}}, "places cells (Image1(1)) twice"},
+        {{{.id = title}, {.id = title}}, "places title (Label1) twice"},
+        {{{.id = cells, .index = 1}, {.id = cells, .index = 2}, {.id = title}}, nullptr},
+    };
+    for (const auto& c : cases) {
+        const platform::FormDefinition table{
+            .window = {.caption = "t", .clientWidth = 1500, .clientHeight = 1500},
+            .controls = c.rows,
+            .tabOrder = {}};
+        try {
+            platform::Form form(table, h.services, direct);
+            EXPECT_EQ(c.refusal, nullptr) << "built";
+        } catch (const std::logic_error& e) {
+            ASSERT_NE(c.refusal, nullptr) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.refusal), std::string::npos) << e.what();
+        }
+    }
+}
+
 // A handler wired to a control the table does not define would never fire: wiring it, or
 // asking for the control, fails when the screen is built and names it.
 TEST(Wiring, AControlTheTableDoesNotDefineIsRefusedByName) {
