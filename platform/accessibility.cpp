@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/accessibility.h"
 
+#include "platform/accessibility_mirror.h"
 #include "platform/announcer.h"
 #include "platform/control_widget.h"
 #include "platform/controls.h"
@@ -322,6 +323,7 @@ void scheduleOutbox() {
 void installAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(accessibleFor);
+        startAccessibilityMirror();
         return true;
     }();
     (void)installed;

@@ -38,6 +38,12 @@ EM_JS(void, kavelo_play_sound, (const char* bytes, int size, int failed), {
 
 EM_JS(void, kavelo_show_ended, (int code), { globalThis.kaveloPage.showEnded(code); });
 
+EM_JS(void, kavelo_mirror_screen, (const char* json),
+      { globalThis.kaveloMirror.update(JSON.parse(UTF8ToString(json))); });
+
+EM_JS(void, kavelo_mirror_announcement, (const char* message),
+      { globalThis.kaveloMirror.announce(UTF8ToString(message)); });
+
 namespace platform::web {
 
 namespace {
@@ -77,6 +83,12 @@ void playSound(const QByteArray& wav, std::function<void()> failed) {
 }
 
 void showEnded(int code) { kavelo_show_ended(code); }
+
+void mirrorScreen(const QByteArray& json) { kavelo_mirror_screen(json.constData()); }
+
+void mirrorAnnouncement(const QString& message) {
+    kavelo_mirror_announcement(message.toUtf8().constData());
+}
 
 } // namespace platform::web
 

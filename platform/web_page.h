@@ -27,4 +27,9 @@ void playSound(const QByteArray& wav, std::function<void()> failed);
 // The program has ended, with this exit code: the page says so and offers to start again.
 void showEnded(int code);
 
+// The screen on view as a screen reader reads it, for the page's mirror (JSON: the tree of
+// {id, role, name, kids} and the focused node's id), and one message for its live region.
+void mirrorScreen(const QByteArray& json);
+void mirrorAnnouncement(const QString& message);
+
 } // namespace platform::web

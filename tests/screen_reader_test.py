@@ -3,9 +3,7 @@
 """What Orca speaks while the real kavelo is played from the keyboard.
 
 Started by screen_reader_test.sh, with Orca already running on the private buses and
-writing its debug log. Keys go to the program with xdotool (XTEST), as a keyboard sends
-them; after each step the driver waits for the SPEECH OUTPUT lines it expects in Orca's
-log. A line that never comes fails the step and shows what Orca did say.
+writing its debug log (support/orca_speech.py hears it).
 """
 
 import os
@@ -16,99 +14,15 @@ import sys
 import tempfile
 import time
 
-kavelo, orca_log = sys.argv[1], sys.argv[2]
-failures = []
-# SPEECH OUTPUT: 'text'{'established': False} — the voice settings follow the text.
-# What appears without the focus comes as a notification, which Orca introduces by its
-# role: a name that only a focused item reads does not count.
-SAID = "通知 "
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(\{.*\})?\s*$")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
+from orca_speech import SAID, fail, failures, ok, step, wait_for_orca, window  # noqa: E402
 
-
-def fail(message):
-    print("FAIL: " + message)
-    failures.append(message)
-
-
-def ok(message):
-    print("ok: " + message)
-
-
-def spoken():
-    """Everything Orca has said so far, in order."""
-    try:
-        with open(orca_log, encoding="utf-8", errors="replace") as log:
-            return [m.group(1) for m in map(SPOKEN.search, log) if m]
-    except FileNotFoundError:
-        return []
-
-
-class Listener:
-    """Hears what Orca says after a step, from a mark in its log."""
-
-    def __init__(self):
-        self.mark = len(spoken())
-
-    def since(self):
-        return spoken()[self.mark:]
-
-    def wait(self, expected, seconds=8):
-        """Waits until every expected text has been spoken, each as part of an utterance,
-        in this order. Returns the utterances heard."""
-        end = time.monotonic() + seconds
-        while True:
-            heard = self.since()
-            position = 0
-            for utterance in heard:
-                # One utterance may carry several texts (the score and the next question).
-                start = 0
-                while position < len(expected):
-                    found = utterance.find(expected[position], start)
-                    if found < 0:
-                        break
-                    start = found + len(expected[position])
-                    position += 1
-            if position == len(expected) or time.monotonic() > end:
-                return heard, position == len(expected)
-            time.sleep(0.1)
-
-
-def step(what, keys, expected, seconds=8, absent=()):
-    """Presses the keys, then checks that Orca said the expected texts in order, and
-    none of the absent ones."""
-    listener = Listener()
-    for name in keys:
-        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
-        time.sleep(0.25)
-    heard, complete = listener.wait(expected, seconds)
-    time.sleep(0.3)
-    heard = listener.since()
-    noise = [a for a in absent if any(a in u for u in heard)]
-    if complete and not noise:
-        ok("%s: %s" % (what, " / ".join(heard)))
-    elif not complete:
-        fail("%s: expected %s in order; Orca said %s" % (what, expected, heard))
-    else:
-        fail("%s: Orca said %s, which it should not; all: %s" % (what, noise, heard))
-    return heard
-
-
-def window(title, seconds=20):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
-                               capture_output=True, text=True).stdout.split()
-        if found:
-            subprocess.run(["xdotool", "windowactivate", "--sync", found[0]], check=False)
-            return found[0]
-        time.sleep(0.2)
-    return None
+kavelo = sys.argv[1]
 
 
 def read_lines(path):
     with open(path, "rb") as handle:
         return handle.read().decode("cp932").replace("\r\n", "\n").strip("\n").split("\n")
-
 
 
 def keys_to(from_group, group):
@@ -119,15 +33,7 @@ def keys_to(from_group, group):
             ["Right"] * (to_column - column) + ["Left"] * (column - to_column))
 
 
-# Orca says it is on before it listens to anything.
-end = time.monotonic() + 60
-while not spoken() and time.monotonic() < end:
-    time.sleep(0.2)
-if not spoken():
-    print("FAIL: Orca never spoke; the end of its log:")
-    subprocess.run(["tail", "-n", "30", orca_log])
-    sys.exit(1)
-ok("Orca is on: %s" % spoken()[0])
+wait_for_orca()
 
 # A copy of the program's folder, so the test never depends on what ran before.
 work = tempfile.mkdtemp()

@@ -8,7 +8,7 @@
 const store = 'kavelo';
 // The program itself, kept at installation; the content and anything else is kept as the
 // page fetches it.
-const program = ['./', 'index.html', 'page.js', 'kavelo.js', 'kavelo.wasm',
+const program = ['./', 'index.html', 'page.js', 'mirror.js', 'kavelo.js', 'kavelo.wasm',
                  'manifest.webmanifest', 'fonts/kavelo-mincho.ttf', 'fonts/kavelo-pmincho.ttf',
                  'icons/kavelo.svg', 'icons/kavelo-256.png'];
 

@@ -4,8 +4,8 @@
 # Tests the web site in Debian's Chromium, driven over the DevTools protocol
 # (puppeteer-core), with the site served on 127.0.0.1 only: the three screens, a game to
 # the medal with its sounds recorded from a null sound sink, a touch drag, a content
-# fault, content changed on the server, a reload with the server stopped, and a console
-# without uncaught errors. Screenshots and the measurements land in OUTDIR.
+# fault, content changed on the server, a reload with the server stopped, a console
+# without uncaught errors, and what a screen reader finds and the real Orca says. Screenshots and the measurements land in OUTDIR.
 # Usage: web_test.sh SITE [OUTDIR]
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -25,7 +25,7 @@ fi
 # sound nowhere, and the sounds are part of the test.
 if [ -z "${KAVELO_WEB_INNER:-}" ]; then
   export KAVELO_WEB_INNER=1
-  exec timeout 1500 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$site" "$out"
+  exec timeout 2700 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$site" "$out"
 fi
 
 begin_checks
@@ -40,17 +40,21 @@ for ((i = 0; i < 33; i++)); do printf '1,0,0,0,0,0\r\n'; done >"$game/説明/正
 write_tones "$game/音"
 
 driver() { # phase site -> the driver's lines; ok:/FAIL: lines count as the checks do
-  local line
+  checks "the $1 driver" timeout 900 node "$here/web_test.mjs" "$1" "$2" "$work" "$out"
+}
+
+checks() { # name command... -> the command's lines; its ok:/FAIL: lines count as checks
+  local name=$1 line
+  shift
   while IFS= read -r line; do
     echo "$line"
     case $line in
       ok:*) passes=$((passes + 1)) ;;
       FAIL:*) failures=$((failures + 1)) ;;
       "exit: 0") ;;
-      exit:*) fail "the $1 driver ended with $line" ;;
+      exit:*) fail "$name ended with $line" ;;
     esac
-  done < <(timeout 900 node "$here/web_test.mjs" "$1" "$2" "$work" "$out" 2>&1;
-           echo "exit: $?")
+  done < <("$@" 2>&1; echo "exit: $?")
 }
 
 record "$work/game.raw"
@@ -71,6 +75,9 @@ else
 fi
 
 driver rest "$site"
+# What a screen reader finds: Chromium's accessibility tree, then what the real Orca says.
+checks "the speech test" timeout 900 node "$here/speech_test.mjs" "$game" "$work"
+checks "the screen reader test" bash "$here/screen_reader_web_test.sh" "$game"
 kill "$sound_server" 2>/dev/null
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]
