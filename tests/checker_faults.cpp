@@ -502,11 +502,18 @@ const std::vector<Fault>& faults() {
          false},
         {"explanation in UTF-8 with no Japanese",
          [](ContentFolder& c) {
-             c.writeBytes(explanation, "Kavelo (\xC2\xA5"
-                                       "0) \xC2\xB7 caf\xC3\xA9\r\n");
+             c.writeBytes(explanation, "Kavelo drill: 0 yen (\xC2\xA5"
+                                       "0) \xC2\xB7 caf\xC3\xA9 free\r\n");
          },
          {"E 説明/説明.txt"},
          "UTF-8 で保存.*kavelo-check --convert .*説明.txt",
+         false},
+        // 「ﾃｽ」 in code page 932 is C3 BD, which UTF-8 reads as 「ý」: away from ASCII
+        // letters and digits it is katakana, and both the program and the checker read it.
+        {"explanation in half-width katakana that is valid UTF-8 too",
+         [](ContentFolder& c) { c.writeBytes(explanation, "Kavelo \xC3\xBD\r\n"); },
+         {},
+         "",
          false},
         // Many faults of one kind are one line, with their count and first places.
         {"a decimal point in every answer",
