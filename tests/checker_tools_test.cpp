@@ -205,8 +205,9 @@ TEST(CheckerConvert, RefusesWhatTheCheckRefusesAndNamesPicturesSoundsAndLatinTex
         EXPECT_TRUE(converted.messages.contains(QRegularExpression(QString::fromUtf8(c.says))))
             << converted.messages.toStdString();
         EXPECT_TRUE(converted.messages.contains(QStringLiteral("ファイルは変更していません")));
-        if (QByteArray(c.name).startsWith("a GIF") || QByteArray(c.name).startsWith("a WAV"))
+        if (QByteArray(c.name).startsWith("a GIF") || QByteArray(c.name).startsWith("a WAV")) {
             EXPECT_FALSE(converted.messages.contains(QStringLiteral("保存し直")));
+        }
     }
 }
 

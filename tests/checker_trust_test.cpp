@@ -188,10 +188,11 @@ TEST(CheckerTrust, WhatTheCheckerPassesIsPlayedRightAndEachErrorStopsOrMisleadsT
         EXPECT_EQ(errorFiles.isEmpty(), stop.isEmpty() && wrong.isEmpty())
             << "program stopped on [" << stop.toStdString() << "], played [" << wrong.toStdString()
             << "], checker errors on [" << errorFiles.join(", ").toStdString() << "]";
-        if (!stop.isEmpty())
+        if (!stop.isEmpty()) {
             EXPECT_TRUE(std::any_of(errorFiles.begin(), errorFiles.end(), [&](const QString& f) {
                 return stop.startsWith(f);
             })) << stop.toStdString();
+        }
         // A sound plays exactly when the checker says nothing about it: the players are
         // handed what this gives, and nothing when it gives nothing.
         for (const content::Sound sound : content::sounds) {

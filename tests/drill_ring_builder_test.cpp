@@ -57,7 +57,7 @@ TEST_F(RingBuilder, AnyButtonDragsAPreviewThatLeavingRestoresAndADropReplaces) {
 TEST_F(RingBuilder, ReleasingOnACancelTargetPutsTheGroupBackAndOtherControlsDoNothing) {
     // No control: the bare screen; no offset: the centre. The last three have no drop handler.
     // clang-format off
-    struct Target { platform::ControlRef control; int index = -1; QPoint off; bool cancels = true; };
+    struct Target { platform::ControlRef control; int index = -1; QPoint off = {}; bool cancels = true; };
     const Target targets[] = {{}, {drill::paletteItems, 9}, {drill::paletteItems, 20}, {drill::yellowRing, -1, {20, 20}},
         {drill::scorePanel, -1, {10, 10}}, {drill::streakDigits, 0}, {drill::streakColumn, -1, {10, 10}}, {drill::deleteAllButton},
         {drill::deleteGroupButton}, {drill::quitButton}, {drill::backButton}, {drill::judgeButton}, {drill::ordinalPrefix}, {drill::questionNumber}, {drill::ordinalSuffix},

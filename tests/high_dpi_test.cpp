@@ -126,10 +126,11 @@ TEST_F(HighDpi, TheDragCursorIsDrawnForTheDisplayWithItsHotspotScaled) {
     const int side = int(std::lround(32 * ratio())), hotspot = int(std::lround(10 * ratio()));
     EXPECT_EQ(cursor->pixmap().toImage().size(), QSize(side, side));
     EXPECT_EQ(cursor->hotSpot(), QPoint(hotspot, hotspot));
-    if (ratio() == 2.0)
+    if (ratio() == 2.0) {
         EXPECT_EQ(cursor->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
                   core::loadPicture(QStringLiteral(":/drill/Image3@2x.ico"))
                       .convertToFormat(QImage::Format_ARGB32));
+    }
     releaseAt(bareScreen);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

@@ -253,8 +253,9 @@ TEST(KeyboardPath, OnTheChartTheArrowsGoThroughTheLettersAndEnterShowsTheCompoun
         EXPECT_EQ(focusName(h), "letters");
         EXPECT_EQ(framed(), std::vector<int>{letter});
         EXPECT_EQ(frame.visible(), shown != 0);
-        if (shown)
+        if (shown) {
             EXPECT_EQ(frame.caption(), names.at(shown - 1));
+        }
     }
     press(h, "Tab");
     EXPECT_TRUE(framed().empty());

@@ -54,15 +54,16 @@ private:
 
     // Window events.
     void Form_Click();
-    void Form_DragDrop(platform::Control* Source, double X, double Y);
-    void Form_MouseMove(int Button, int Shift, double X, double Y);
+    void Form_DragDrop();
+    void Form_MouseMove();
 
     // Ring builder.
-    void paletteItems_MouseMove(int Index, int Button, int Shift, double X, double Y);
-    void paletteItems_MouseDown(int Index, int Button, int Shift, double X, double Y);
-    void ringPositions_DragOver(int Index, platform::Control* Source, double X, double Y,
-                                int State);
-    void ringPositions_DragDrop(int Index, platform::Control* Source, double X, double Y);
+    // The drill reads neither the button, the keys held nor the place within a control:
+    // which control, and for a drag whether it enters or leaves, is all it needs.
+    void paletteItems_MouseMove(int Index);
+    void paletteItems_MouseDown(int Index);
+    void ringPositions_DragOver(int Index, int State);
+    void ringPositions_DragDrop(int Index);
     void HoverPaletteItem();
     void CancelDrag();
 

@@ -155,7 +155,7 @@ void DrillScreen::ShowKeyRingPosition() {
     const int k = keyRingPosition;
     if (keyCarrying) {
         if (ringPositions(k).visible() && keyPreviewPosition != k) {
-            ringPositions_DragOver(k, &paletteItems(dragGroup), 0, 0, platform::dragEnter);
+            ringPositions_DragOver(k, platform::dragEnter);
             keyPreviewPosition = static_cast<std::int16_t>(k);
         }
     } else {
@@ -168,7 +168,7 @@ void DrillScreen::ShowKeyRingPosition() {
 void DrillScreen::LeaveKeyPreview() {
     if (keyPreviewPosition == 0)
         return;
-    ringPositions_DragOver(keyPreviewPosition, &paletteItems(dragGroup), 0, 0, platform::dragLeave);
+    ringPositions_DragOver(keyPreviewPosition, platform::dragLeave);
     keyPreviewPosition = 0;
 }
 
@@ -178,7 +178,7 @@ void DrillScreen::PlaceKeyGroup() {
     keyPreviewPosition = 0;
     const bool placed = ringPositions(k).visible();
     if (placed)
-        ringPositions_DragDrop(k, &paletteItems(dragGroup), 0, 0);
+        ringPositions_DragDrop(k);
     else
         paletteItems(dragGroup).clearPicture();
     keyCarrying = false;
