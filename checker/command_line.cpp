@@ -35,7 +35,7 @@ void nameFolder(const QString& folder, const QString& note, QTextStream& out) {
 }
 
 bool holdsContentFolders(const QDir& folder) {
-    const QStringList names = content::folders();
+    const QStringList names = core::content::folders();
     return std::any_of(names.begin(), names.end(), [&](const QString& name) {
         return QFileInfo(folder.filePath(name)).isDir();
     });
@@ -56,8 +56,8 @@ Chosen folderWhenNoneGiven(const QString& programFolder) {
     if (holdsContentFolders(current))
         return {current.path(), {}};
     QDir above = current;
-    if (content::folders().contains(current.dirName()) && above.cdUp() &&
-        QFileInfo(above.filePath(content::folders().front())).isDir())
+    if (core::content::folders().contains(current.dirName()) && above.cdUp() &&
+        QFileInfo(above.filePath(core::content::folders().front())).isDir())
         return {above.path(),
                 QStringLiteral("（今いる %1 は教材フォルダーの中のフォルダーなので、その上の"
                                "教材フォルダーを調べます）")
@@ -224,12 +224,12 @@ QString helpText() {
                "  0  エラーなし（警告はあってもよい）、変換ではすべて変換済みかそのまま\n"
                "  1  エラーが一つ以上ある、または変換できなかったファイルがある\n"
                "  2  コマンドの書き方の誤り（知らないオプション、ないフォルダーなど）\n")
-        .arg(content::groupCount)
-        .arg(content::compoundCount)
-        .arg(content::groupPictureWidth)
-        .arg(content::groupPictureHeight)
-        .arg(content::questionCount)
-        .arg(platform::toPixels(content::tallestCompoundPicture))
+        .arg(core::content::groupCount)
+        .arg(core::content::compoundCount)
+        .arg(core::content::groupPictureWidth)
+        .arg(core::content::groupPictureHeight)
+        .arg(core::content::questionCount)
+        .arg(platform::toPixels(core::content::tallestCompoundPicture))
         .arg(convertHelp());
 }
 

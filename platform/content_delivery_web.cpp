@@ -25,11 +25,11 @@ bool isPicture(const QString& file) { return file.endsWith(QLatin1String(".gif")
 } // namespace
 
 void whenContentIsHere(const QString& programFolder, std::function<void()> start) {
-    QStringList files = content::everyFile();
+    QStringList files = core::content::everyFile();
     // Companions are shown only on a finer display, and read only there.
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && screen->devicePixelRatio() > 1)
-        for (const QString& file : content::everyFile())
+        for (const QString& file : core::content::everyFile())
             if (isPicture(file))
                 files << scaledName(file, companionScale);
     files << fonts;

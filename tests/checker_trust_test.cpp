@@ -195,8 +195,8 @@ TEST(CheckerTrust, WhatTheCheckerPassesIsPlayedRightAndEachErrorStopsOrMisleadsT
         }
         // A sound plays exactly when the checker says nothing about it: the players are
         // handed what this gives, and nothing when it gives nothing.
-        for (const content::Sound sound : content::sounds) {
-            const QString file = content::soundFile(sound);
+        for (const core::content::Sound sound : core::content::sounds) {
+            const QString file = core::content::soundFile(sound);
             const bool warned = std::any_of(findings.all().begin(), findings.all().end(),
                                             [&](const auto& f) { return f.file == file; });
             EXPECT_EQ(warned, platform::playableSound(everything.content.file(file)).isEmpty())

@@ -153,12 +153,12 @@ TEST_F(HighDpi, ChartLettersOpenTheirPanels) {
 // the caption's rows are the same with the picture as without it.
 TEST_F(HighDpi, NoDefaultPictureCoversItsCompoundsName) {
     startOn(app::ScreenId::Chart);
-    for (int k = 1; k <= content::compoundCount; ++k) {
+    for (int k = 1; k <= core::content::compoundCount; ++k) {
         click(image(chart::compoundLetters, k));
         const CaptionView view = captionView(*this);
         EXPECT_EQ(view.rowsCovered, 0) << k;
         EXPECT_LE(platform::toTwips(view.inkRows) / view.pixelRatio,
-                  content::compoundCaptionTextBottom)
+                  core::content::compoundCaptionTextBottom)
             << k;
     }
 }

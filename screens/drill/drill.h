@@ -27,7 +27,7 @@ public:
     void Form_Load() override;
 
     // Numbers that the drill fixes; how it scores is core::drillScoring.
-    static constexpr std::int16_t questionsInDrill = content::questionCount;
+    static constexpr std::int16_t questionsInDrill = core::content::questionCount;
     static constexpr int tickMilliseconds = 100;
     static constexpr int questionSlots = app::SharedState::questionSlots;
 
@@ -38,11 +38,11 @@ public:
         bool finished;
         int selectedPosition, litPaletteItem;
         bool matchFound;
-        std::array<int, content::ringPositions + 1> ring; // positions 1..6; 0 unused
+        std::array<int, core::content::ringPositions + 1> ring; // positions 1..6; 0 unused
     };
     State state() const;
     // Question q's stored answer, positions 1..6, and its text.
-    std::array<int, content::ringPositions + 1> storedAnswer(int question) const;
+    std::array<int, core::content::ringPositions + 1> storedAnswer(int question) const;
     QString question(int question) const;
 
 private:
@@ -109,7 +109,7 @@ private:
     void ReadQuestions();
     QString groupPicturePath(int group, int position) const;
     QString highlightPicturePath(int group) const;
-    void PlaySound(content::Sound sound);
+    void PlaySound(core::content::Sound sound);
 
     // The clock as the timed displays read it.
     std::int32_t stampNow();
@@ -143,11 +143,12 @@ private:
     // The drill's state; every visit and every start-over sets it afresh at load.
     std::int16_t questionCount = 0;
     std::array<QString, questionSlots> questionTexts{};
-    std::array<std::array<std::int16_t, content::ringPositions + 1>, questionSlots> answerTable{};
+    std::array<std::array<std::int16_t, core::content::ringPositions + 1>, questionSlots>
+        answerTable{};
     std::int16_t currentQuestion = 0;
     std::int16_t askedCount = 0;
-    std::array<std::array<std::int16_t, 3>, content::ringPositions + 1> currentAnswer{};
-    std::array<std::int16_t, content::ringPositions + 1> ringGroups{};
+    std::array<std::array<std::int16_t, 3>, core::content::ringPositions + 1> currentAnswer{};
+    std::array<std::int16_t, core::content::ringPositions + 1> ringGroups{};
     std::int16_t matchFound = 0;
     std::int16_t matchForm = 0;
     std::int16_t score = 0;

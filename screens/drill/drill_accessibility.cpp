@@ -22,11 +22,11 @@ void DrillScreen::nameForScreenReaders() {
                  {drill::judgeButton, "判定"},       {drill::tryAgainButton, "再挑戦"}};
     for (const auto& b : faces)
         platform::setAccessibleName(screen.get(b.button), QString::fromUtf8(b.face));
-    for (int n = 1; n <= content::groupCount; ++n) {
-        platform::setAccessibleName(paletteItems(n), content::groupFormula(n));
+    for (int n = 1; n <= core::content::groupCount; ++n) {
+        platform::setAccessibleName(paletteItems(n), core::content::groupFormula(n));
         platform::setKeyboardItemOf(paletteStop, paletteItems(n));
     }
-    for (int k = 1; k <= content::ringPositions; ++k) {
+    for (int k = 1; k <= core::content::ringPositions; ++k) {
         platform::setAccessibleName(ringPositions(k), [this, k] { return RingPositionName(k); });
         platform::setKeyboardItemOf(ringStop, ringPositions(k));
     }
@@ -66,10 +66,12 @@ QString DrillScreen::RingPositionName(int position) const {
     const int group = ringGroups.at(position);
     // Carrying a group, the focused position offers it: 「位置1 に CHO」.
     if (keyCarrying && position == keyRingPosition)
-        return QStringLiteral("位置%1 に %2").arg(position).arg(content::groupFormula(dragGroup));
+        return QStringLiteral("位置%1 に %2")
+            .arg(position)
+            .arg(core::content::groupFormula(dragGroup));
     return QStringLiteral("位置%1 %2")
         .arg(position)
-        .arg(group == 0 ? QStringLiteral("空き") : content::groupFormula(group));
+        .arg(group == 0 ? QStringLiteral("空き") : core::content::groupFormula(group));
 }
 
 } // namespace screens

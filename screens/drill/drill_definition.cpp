@@ -28,8 +28,8 @@ constexpr FontDef mincho(double points) { return {"ＭＳ 明朝", points, true}
 constexpr FontDef pMincho(double points) { return {"ＭＳ Ｐ明朝", points, true}; }
 
 // A ring position and a palette cell are the size of one group picture.
-constexpr double groupCellWidth = content::groupPictureWidth * platform::twipsPerPixel;
-constexpr double groupCellHeight = content::groupPictureHeight * platform::twipsPerPixel;
+constexpr double groupCellWidth = core::content::groupPictureWidth * platform::twipsPerPixel;
+constexpr double groupCellHeight = core::content::groupPictureHeight * platform::twipsPerPixel;
 
 // Palette item n lies over cell n of the palette table, a row of cells at a time.
 constexpr double paletteColumnLefts[] = {885, 3000, 5115, 7230, 9345};
@@ -49,7 +49,7 @@ constexpr RingPlace ringPlaces[] = {
     {2055, 6065, 4125, 6300, 285, 30}, // 5 lower left
     {2055, 4385, 4125, 4620, 285, 30}, // 6 upper left
 };
-static_assert(std::size(ringPlaces) == content::ringPositions);
+static_assert(std::size(ringPlaces) == core::content::ringPositions);
 
 const char* const streakDigitPictures[] = {":/drill/Image9_0.gif", ":/drill/Image9_1.gif",
                                            ":/drill/Image9_2.gif", ":/drill/Image9_3.gif",
@@ -96,17 +96,17 @@ FormDefinition makeDefinition() {
                  .backColor = darkBlue});
     c.push_back({.id = drill::messageText, .left = 2865, .top = 5265, .width = 6225, .height = 345,
                  .visible = false, .backColor = blue, .font = mincho(14.25), .align = Align::Center});
-    for (int k = 1; k <= content::ringPositions; ++k)
+    for (int k = 1; k <= core::content::ringPositions; ++k)
         c.push_back({.id = drill::ringPositions, .index = k, .left = ringPlaces[k - 1].zoneLeft,
                      .top = ringPlaces[k - 1].zoneTop, .width = groupCellWidth, .height = groupCellHeight});
-    for (int k = 1; k <= content::ringPositions; ++k) {
+    for (int k = 1; k <= core::content::ringPositions; ++k) {
         const RingPlace& r = ringPlaces[k - 1];
         const bool vertical = r.bondHeight > r.bondWidth;
         c.push_back({.id = drill::bonds, .index = k, .left = r.bondLeft, .top = r.bondTop,
                      .width = r.bondWidth, .height = r.bondHeight, .visible = false,
                      .picture = vertical ? ":/drill/Image4_vertical.bmp" : ":/drill/Image4_horizontal.bmp"});
     }
-    for (int n = 1; n <= content::groupCount; ++n)
+    for (int n = 1; n <= core::content::groupCount; ++n)
         c.push_back({.id = drill::paletteItems, .index = n, .left = paletteColumnLefts[(n - 1) % paletteColumns],
                      .top = paletteRowTops[(n - 1) / paletteColumns], .width = groupCellWidth, .height = groupCellHeight,
                      .dragIcon = ":/drill/Image3.ico"});

@@ -11,7 +11,7 @@ namespace screens {
 // (n - 1) % 5, counted from 0.
 inline constexpr int paletteColumns = 5;
 inline constexpr int paletteRows = 4;
-static_assert(paletteColumns * paletteRows == content::groupCount);
+static_assert(paletteColumns * paletteRows == core::content::groupCount);
 
 // The drill screen's window and controls as data, for what needs their sizes without
 // the screen itself (kavelo-check measures texts against them).

@@ -15,8 +15,8 @@ namespace screens {
 
 namespace {
 
-constexpr int paletteSize = content::groupCount;
-constexpr int ringSize = content::ringPositions;
+constexpr int paletteSize = core::content::groupCount;
+constexpr int ringSize = core::content::ringPositions;
 
 bool pressesKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
@@ -195,7 +195,7 @@ void DrillScreen::PutBackKeyGroup() {
 }
 
 QString DrillScreen::PutBackWords() const {
-    return QStringLiteral("%1 を表に戻しました").arg(content::groupFormula(dragGroup));
+    return QStringLiteral("%1 を表に戻しました").arg(core::content::groupFormula(dragGroup));
 }
 
 void DrillScreen::RingFocusIn() { ShowKeyRingPosition(); }

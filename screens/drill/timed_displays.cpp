@@ -106,7 +106,7 @@ void DrillScreen::blinkTimer_Timer() {
     blinkTimer.setInterval(0);
     yellowRing.setVisible(true);
     redRing.setVisible(false);
-    for (int p = 1; p <= content::ringPositions; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         const int g = currentAnswer.at(p).at(1);
         if (g == 0)
             continue;
@@ -164,7 +164,7 @@ void DrillScreen::bonusTimer_Timer() {
 void DrillScreen::NextQuestion() {
     PickQuestion();
     DropSelection();
-    for (int p = 1; p <= content::ringPositions; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         bonds(p).setVisible(false);
         ringPositions(p).clearPicture();
         ringPositions(p).setVisible(true);
@@ -182,7 +182,7 @@ void DrillScreen::finishTimer_Timer() {
         return;
     finishTimer.setInterval(0);
     medal.setVisible(true);
-    PlaySound(content::Sound::Passed);
+    PlaySound(core::content::Sound::Passed);
     tryAgainButton.setVisible(true);
     drillFinished = 1;
     platform::announce(medal.widget(), medal.widget()->accessibleName());
