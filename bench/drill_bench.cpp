@@ -14,8 +14,8 @@ using testing_support::Harness;
 
 namespace {
 
-constexpr int questionsInDrill = 33;
-constexpr int positions = 6;
+constexpr int questionsInDrill = core::content::questionCount;
+constexpr int positions = core::content::ringPositions;
 // Every answer right at the first try.
 constexpr int perfectScore = core::drillScoring.perfectRun().score;
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/checker_faults.h"
 
+#include "core/content_layout.h"
 #include "tests/support/content_faults.h"
 #include "tests/support/jpeg_scans.h"
 
@@ -39,7 +40,7 @@ const auto endMarked = [](const QString& file, bool afterLineEnd) {
 // Every answer line rewritten by `row`, as a spreadsheet exports a whole column alike.
 const auto everyAnswer = [](const std::function<QString(const QString&)>& row) {
     return [=](ContentFolder& c) {
-        for (int q = 1; q <= 33; ++q)
+        for (int q = 1; q <= core::content::questionCount; ++q)
             editLine(c, answers, q, row(lineOf(c, answers, q)));
     };
 };

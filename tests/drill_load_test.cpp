@@ -56,8 +56,8 @@ TEST(DrillLoad, ReadsAnswersInAnyLayoutAndShowsQuestionOneWithExactlyItsDefiniti
         EXPECT_EQ(h.image(drill::medal).widget()->size(), QSize(184, 211))
             << "the medal is stretched";
         DrillProbe drill(h.screen());
-        for (int q = 1; q <= 33; ++q)
-            for (int p = 1; p <= 6; ++p)
+        for (int q = 1; q <= core::content::questionCount; ++q)
+            for (int p = 1; p <= core::content::ringPositions; ++p)
                 ASSERT_EQ(drill.answerOf(q)[p], groupFor(q, p)) << q << "," << p;
         EXPECT_EQ(
             (h.label(drill::questionText).text() + '|' + drill.questionText(33)).toStdString(),

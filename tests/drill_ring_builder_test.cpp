@@ -13,7 +13,7 @@ struct RingBuilder : testing::Test, DrillHarness {
     // The highlight pictures on the palette, e.g. "ki2(12).gif"; two would be a fault.
     QString lit() {
         QStringList on;
-        for (int n = 1; n <= 20; ++n)
+        for (int n = 1; n <= core::content::groupCount; ++n)
             if (image(drill::paletteItems, n).hasPicture())
                 on << image(drill::paletteItems, n).picturePath().section('/', -1);
         return on.join(' ');

@@ -79,7 +79,7 @@ struct HighDpi : testing::Test, DrillHarness {
 // put it, takes the pointer over its whole rectangle, and drops and clicks land there.
 TEST_F(HighDpi, DropsClicksAndTheSelectionFrameKeepTheirPlaces) {
     startDrill();
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         SCOPED_TRACE(p);
         const platform::Image& c = image(drill::ringPositions, p);
         EXPECT_EQ(c.widget()->geometry(),
@@ -190,7 +190,7 @@ TEST_F(HighDpi, AtTwoThePaletteAndAPlacedGroupShowTheirFinerDrawings) {
 // Content without companions still shows every picture, enlarged: by exact doubling at
 // whole scales, smoothly at the others.
 TEST_F(HighDpi, AFolderWithoutCompanionsShowsItsPicturesEnlarged) {
-    for (int n = 1; n <= 20; ++n)
+    for (int n = 1; n <= core::content::groupCount; ++n)
         content.remove(QStringLiteral("官能基/ki(%1,1)@2x.gif").arg(n));
     startDrill();
     place(15, 2);

@@ -25,7 +25,7 @@ std::string focusName(Harness& h) {
 // The palette cells that show a picture: the lit ones.
 std::vector<int> litCells(Harness& h) {
     std::vector<int> lit;
-    for (int n = 1; n <= 20; ++n)
+    for (int n = 1; n <= core::content::groupCount; ++n)
         if (h.image(drill::paletteItems, n).hasPicture())
             lit.push_back(n);
     return lit;
@@ -96,7 +96,7 @@ TEST(KeyboardPath, EachStopLiesOverThePaletteTableOrTheRingsDropZones) {
     DrillHarness h;
     h.startDrill();
     QRect zones;
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= core::content::ringPositions; ++k)
         zones |= h.image(drill::ringPositions, k).widget()->geometry();
     const auto stop = [&](const char* name) {
         QWidget* w = h.window().findChild<QWidget*>(QString::fromLatin1(name));

@@ -37,7 +37,8 @@ void DrillScreen::nameForScreenReaders() {
         return QStringLiteral("連続正解数");
     });
     platform::setAccessibleName(screen.get(drill::scorePanel), QStringLiteral("得点"));
-    platform::setAccessibleName(bonusBanner, QStringLiteral("ボーナス 1000点"));
+    platform::setAccessibleName(
+        bonusBanner, QStringLiteral("ボーナス %1点").arg(core::drillScoring.bonusPoints));
     platform::setAccessibleName(medal, QStringLiteral("金メダル"));
     platform::setAccessibleName(messageText, [this] { return MessageWords(messageText.text()); });
 
