@@ -18,7 +18,7 @@ namespace {
 std::string focusName(Harness& h) {
     QWidget* w = h.window().focusWidget();
     if (auto* cw = dynamic_cast<platform::ControlWidget*>(w); cw && cw->control())
-        return cw->control()->displayName().toStdString();
+        return roleName(*cw->control());
     return w ? w->objectName().toStdString() : "none";
 }
 
@@ -60,7 +60,7 @@ TEST(KeyboardPath, AWholeDrillFromTheMenuToTheMedalWithKeysAloneAndTryAgain) {
     press(h, "Tab Tab Tab Tab Tab"); // 全削除 … 判定, then the palette
     const auto judgeByKeys = [&] {
         press(h, "Shift+Tab");
-        ASSERT_EQ(focusName(h), drill::judgeButton.name);
+        ASSERT_EQ(focusName(h), drill::judgeButton.role);
         press(h, "Return");
         // 判定 hid itself: the focus went on to the palette.
         ASSERT_EQ(focusName(h), "palette");
@@ -68,7 +68,7 @@ TEST(KeyboardPath, AWholeDrillFromTheMenuToTheMedalWithKeysAloneAndTryAgain) {
     h.expectTheMedal(h.playToTheMedal(
         [&](int group, int position) { placeByKeys(h, group, position); }, judgeByKeys));
     press(h, "Shift+Tab");
-    EXPECT_EQ(focusName(h), drill::tryAgainButton.name);
+    EXPECT_EQ(focusName(h), drill::tryAgainButton.role);
     press(h, "Space");
     EXPECT_EQ(h.label(drill::questionNumber).text(), QStringLiteral("1"));
     EXPECT_EQ(focusName(h), "palette"); // 再挑戦 hid itself
@@ -86,8 +86,9 @@ TEST(KeyboardPath, TabReachesThePaletteAndTheRingAfterTheButtonsAndShiftTabGoesB
         press(h, "Shift+Tab");
         order += ' ' + focusName(h);
     }
-    EXPECT_EQ(order, "Command1 Command2 Command3 Command4 Command5 palette ring Command1 ring "
-                     "palette Command5");
+    EXPECT_EQ(order, "deleteAllButton deleteGroupButton quitButton backButton judgeButton palette "
+                     "ring deleteAllButton ring "
+                     "palette judgeButton");
 }
 
 // A magnifier follows the focus: each stop covers what it stands for, the palette's table
@@ -172,7 +173,7 @@ TEST(KeyboardPath, OnTheRingArrowsAndDigitsChooseEnterPlacesDeleteRemovesEscapeP
         {"Delete", "- -# - - - -", "ring"},
         {"Shift+Tab Right Return 6 Return", "- - - - - ki(2,2).gif+", "palette"},
         {"Return Tab", "- - - - - ki(2,2).gif+",
-         drill::deleteAllButton.name}, // Tab puts a carried group back
+         drill::deleteAllButton.role}, // Tab puts a carried group back
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.keys);
@@ -197,12 +198,12 @@ TEST(KeyboardPath, WhenTheJudgeButtonHidesTheFocusGoesToTheNextStopOnlyForTheKey
         else
             h.judge();
         EXPECT_FALSE(h.visible(drill::judgeButton));
-        EXPECT_EQ(focusName(h), keyboard ? "palette" : drill::deleteAllButton.name);
+        EXPECT_EQ(focusName(h), keyboard ? "palette" : drill::deleteAllButton.role);
         EXPECT_EQ(litCells(h).size(), keyboard ? 1u : 0u);
         ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible(drill::judgeButton); }));
         if (keyboard) {
             press(h, "Shift+Tab");
-            EXPECT_EQ(focusName(h), drill::judgeButton.name);
+            EXPECT_EQ(focusName(h), drill::judgeButton.role);
         }
     }
 }
@@ -211,7 +212,7 @@ TEST(KeyboardPath, TheMenuExplanationOpensFromItsButtonAndClosesWithEscapeOrEnte
     Harness h;
     h.start();
     press(h, "Shift+Tab");
-    ASSERT_EQ(focusName(h), menu::explanationButton.name);
+    ASSERT_EQ(focusName(h), menu::explanationButton.role);
     for (const char* closer : {"Escape", "Return"}) {
         SCOPED_TRACE(closer);
         press(h, "Space");
@@ -219,11 +220,11 @@ TEST(KeyboardPath, TheMenuExplanationOpensFromItsButtonAndClosesWithEscapeOrEnte
         EXPECT_EQ(focusName(h), "explanation");
         press(h, closer);
         EXPECT_FALSE(h.control(menu::explanationText).visible());
-        EXPECT_EQ(focusName(h), menu::explanationButton.name);
+        EXPECT_EQ(focusName(h), menu::explanationButton.role);
     }
     h.click(h.control(menu::explanationButton)); // the mouse's way is as before
     EXPECT_TRUE(h.control(menu::explanationText).visible());
-    EXPECT_EQ(focusName(h), menu::chartButton.name);
+    EXPECT_EQ(focusName(h), menu::chartButton.role);
 }
 
 TEST(KeyboardPath, OnTheChartTheArrowsGoThroughTheLettersAndEnterShowsTheCompound) {
