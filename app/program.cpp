@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/program.h"
 
-#include "app/app_dir.h"
 #include "app/screen.h"
+#include "core/app_dir.h"
 #include "core/runtime_error.h"
 
 #include <stdexcept>
@@ -13,7 +13,7 @@ namespace app {
 Program::Program(platform::Services& services, const QString& executableFolder,
                  ScreenMaker makeScreen)
     : services_(services), makeScreen_(std::move(makeScreen)) {
-    shared_.AppDir = appDirFrom(executableFolder);
+    shared_.AppDir = core::appDirFrom(executableFolder);
 }
 
 Program::~Program() {

@@ -88,8 +88,9 @@ void drop(testing_support::Harness& h, int group, int position) {
 }
 
 void buildAnswer(testing_support::Harness& h) {
-    const std::array<int, 7> answer = DrillProbe(h.screen()).answer();
-    for (int p = 1; p <= 6; ++p)
+    const std::array<int, core::content::ringPositions + 1> answer =
+        DrillProbe(h.screen()).answer();
+    for (int p = 1; p <= core::content::ringPositions; ++p)
         if (answer[p] != 0)
             drop(h, answer[p], p);
     flushPaint();

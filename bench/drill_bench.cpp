@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kavelo developers
 // SPDX-License-Identifier: MIT
 #include "bench/bench_support.h"
+#include "core/score_rules.h"
 #include "core/text_reader.h"
 #include "tests/support/probes.h"
 
@@ -13,10 +14,10 @@ using testing_support::Harness;
 
 namespace {
 
-constexpr int questionsInDrill = 33;
-constexpr int positions = 6;
-// Every answer right at the first try: 100 points each and 1000 for every run of five.
-constexpr int perfectScore = 10500;
+constexpr int questionsInDrill = core::content::questionCount;
+constexpr int positions = core::content::ringPositions;
+// Every answer right at the first try.
+constexpr int perfectScore = core::drillScoring.perfectRun().score;
 
 bool startDrill(benchmark::State& state, Harness& h) {
     h.startOn(app::ScreenId::Drill);

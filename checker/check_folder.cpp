@@ -24,7 +24,8 @@ template <typename Check> auto guarded(const QString& file, Findings& findings, 
                            .arg(e.number())
                            .arg(e.detail()),
                        {});
-        return decltype(check()){};
+        // T() rather than T{}: clang 14 refuses void{} (g++ takes both).
+        return decltype(check())();
     }
 }
 

@@ -7,7 +7,9 @@
 #include "checker/convert.h"
 #include "checker/text_files.h"
 #include "core/content_layout.h"
+#include "core/score_rules.h"
 #include "platform/twips.h"
+#include "screens/drill/drill_definition.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +37,7 @@ void nameFolder(const QString& folder, const QString& note, QTextStream& out) {
 }
 
 bool holdsContentFolders(const QDir& folder) {
-    const QStringList names = content::folders();
+    const QStringList names = core::content::folders();
     return std::any_of(names.begin(), names.end(), [&](const QString& name) {
         return QFileInfo(folder.filePath(name)).isDir();
     });
@@ -56,8 +58,8 @@ Chosen folderWhenNoneGiven(const QString& programFolder) {
     if (holdsContentFolders(current))
         return {current.path(), {}};
     QDir above = current;
-    if (content::folders().contains(current.dirName()) && above.cdUp() &&
-        QFileInfo(above.filePath(content::folders().front())).isDir())
+    if (core::content::folders().contains(current.dirName()) && above.cdUp() &&
+        QFileInfo(above.filePath(core::content::folders().front())).isDir())
         return {above.path(),
                 QStringLiteral("（今いる %1 は教材フォルダーの中のフォルダーなので、その上の"
                                "教材フォルダーを調べます）")
@@ -129,6 +131,9 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
         } else if (argument == "--help" || argument == "-h") {
             out << helpText();
             return exitClean;
+        } else if (argument == "--rules") {
+            out << rulesText();
+            return exitClean;
         } else if (argument == "--version") {
             out << "kavelo-check " KAVELO_VERSION "\n";
             return exitClean;
@@ -165,7 +170,7 @@ QString helpText() {
                "  kavelo-check [フォルダー]\n"
                "  kavelo-check --answers [フォルダー]\n"
                "  kavelo-check --convert ファイル...\n"
-               "  kavelo-check --help | --version\n"
+               "  kavelo-check --rules | --help | --version\n"
                "\n"
                "Kavelo の教材フォルダー（説明/ 化合物/ 官能基/ 音/ "
                "の入ったフォルダー）を調べます。\n"
@@ -214,6 +219,11 @@ QString helpText() {
                "\n"
                "%7"
                "\n"
+               "kavelo-check --rules\n"
+               "  ドリルの決まり（1 "
+               "問の点、ボーナスとその連続正解数、金メダルの点、金メダルまでの\n"
+               "  正解数）と教材の数を、「名前 値」の形で 1 行に 1 つずつ書き出します。\n"
+               "\n"
                "出力:\n"
                "  Windows のコンソール（コマンド "
                "プロンプト、PowerShell）には、コンソールの文字コードに\n"
@@ -224,13 +234,35 @@ QString helpText() {
                "  0  エラーなし（警告はあってもよい）、変換ではすべて変換済みかそのまま\n"
                "  1  エラーが一つ以上ある、または変換できなかったファイルがある\n"
                "  2  コマンドの書き方の誤り（知らないオプション、ないフォルダーなど）\n")
-        .arg(content::groupCount)
-        .arg(content::compoundCount)
-        .arg(content::groupPictureWidth)
-        .arg(content::groupPictureHeight)
-        .arg(content::questionCount)
-        .arg(platform::toPixels(content::tallestCompoundPicture))
+        .arg(core::content::groupCount)
+        .arg(core::content::compoundCount)
+        .arg(core::content::groupPictureWidth)
+        .arg(core::content::groupPictureHeight)
+        .arg(core::content::questionCount)
+        .arg(platform::toPixels(core::content::tallestCompoundPicture))
         .arg(convertHelp());
+}
+
+// Scripts that play a drill to the medal (the Windows and browser tests) read these
+// rather than work the numbers out again; the names stay ASCII for them.
+QString rulesText() {
+    const core::ScoreRules& rules = core::drillScoring;
+    QString text;
+    const auto line = [&](const char* name, int value) {
+        text += QStringLiteral("%1 %2\n").arg(QLatin1String(name)).arg(value);
+    };
+    line("points-per-answer", rules.pointsPerAnswer);
+    line("floor", rules.floor);
+    line("bonus", rules.bonusPoints);
+    line("streak-for-bonus", rules.streakForBonus);
+    line("target", rules.target);
+    line("medal-answers", rules.perfectRun().answers);
+    line("questions", core::content::questionCount);
+    line("groups", core::content::groupCount);
+    line("palette-columns", screens::paletteColumns);
+    line("palette-rows", screens::paletteRows);
+    line("ring-positions", core::content::ringPositions);
+    return text;
 }
 
 } // namespace checker

@@ -20,5 +20,7 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
                    QTextStream& err);
 
 QString helpText();
+// The drill's rules and the content's counts, one "name value" line each.
+QString rulesText();
 
 } // namespace checker

@@ -20,16 +20,16 @@ namespace {
 
 QStringList groupPictures() {
     QStringList files;
-    for (int n = 1; n <= content::groupCount; ++n)
-        files << content::groupPictureFile(n, 1) << content::groupPictureFile(n, 2)
-              << content::highlightPictureFile(n);
+    for (int n = 1; n <= core::content::groupCount; ++n)
+        files << core::content::groupPictureFile(n, 1) << core::content::groupPictureFile(n, 2)
+              << core::content::highlightPictureFile(n);
     return files;
 }
 
 QStringList compoundPictures() {
     QStringList files;
-    for (int k = 1; k <= content::compoundCount; ++k)
-        files << content::compoundPictureFile(k);
+    for (int k = 1; k <= core::content::compoundCount; ++k)
+        files << core::content::compoundPictureFile(k);
     return files;
 }
 
@@ -40,10 +40,12 @@ QString companionFile(const QString& file) {
 
 // The largest a picture of each folder may be: the group pictures have one size, a
 // compound's picture must fit its panel below the compound's name.
-QSize groupPictureRoom() { return {content::groupPictureWidth, content::groupPictureHeight}; }
+QSize groupPictureRoom() {
+    return {core::content::groupPictureWidth, core::content::groupPictureHeight};
+}
 QSize compoundPictureRoom() {
-    return {platform::toPixels(content::compoundPanelWidth),
-            platform::toPixels(content::tallestCompoundPicture)};
+    return {platform::toPixels(core::content::compoundPanelWidth),
+            platform::toPixels(core::content::tallestCompoundPicture)};
 }
 
 // The picture's own faults are reported by its own check; a companion of a picture that

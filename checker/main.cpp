@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Kavelo developers
 // SPDX-License-Identifier: MIT
-#include "app/app_dir.h"
 #include "checker/command_line.h"
 #include "checker/console_stream.h"
+#include "core/app_dir.h"
 #include "core/console_text.h"
 #include "platform/fonts.h"
 
@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     QTextStream out(&standardOutput), err(&standardError);
     const int status =
         checker::runCommandLine(application.arguments().mid(1),
-                                app::appDirFrom(QCoreApplication::applicationDirPath()), out, err);
+                                core::appDirFrom(QCoreApplication::applicationDirPath()), out, err);
     out.flush();
     err.flush();
     return status;

@@ -16,8 +16,8 @@ namespace checker {
 
 namespace {
 
-using content::groupPictureHeight;
-using content::groupPictureWidth;
+using core::content::groupPictureHeight;
+using core::content::groupPictureWidth;
 
 // Loads one picture; a fault is reported and gives a null image.
 QImage load(const ContentFolder& folder, const QString& file, const QString& where,
@@ -65,20 +65,20 @@ bool folderPresent(const ContentFolder& folder, const QString& name, const QStri
 
 } // namespace
 
-QString groupFormula(int group) { return content::groupFormula(group); }
+QString groupFormula(int group) { return core::content::groupFormula(group); }
 
 void checkGroupPictures(const ContentFolder& folder, Findings& findings) {
     if (!folderPresent(folder, QStringLiteral("官能基"), QStringLiteral("官能基の絵"), findings))
         return;
-    for (int n = 1; n <= drill_rules::groupCount; ++n) {
+    for (int n = 1; n <= core::drill_rules::groupCount; ++n) {
         const QString group = QStringLiteral("基 %1 %2").arg(n).arg(groupFormula(n));
         const struct {
             QString file, use;
-        } pictures[] = {{content::groupPictureFile(n, content::leftToRightVariant),
+        } pictures[] = {{core::content::groupPictureFile(n, core::content::leftToRightVariant),
                          QStringLiteral("位置 1～4 用")},
-                        {content::groupPictureFile(n, content::rightToLeftVariant),
+                        {core::content::groupPictureFile(n, core::content::rightToLeftVariant),
                          QStringLiteral("位置 5・6 用")},
-                        {content::highlightPictureFile(n), QStringLiteral("表の強調表示")}};
+                        {core::content::highlightPictureFile(n), QStringLiteral("表の強調表示")}};
         for (const auto& picture : pictures) {
             const QString where = group + QStringLiteral("（") + picture.use + QStringLiteral("）");
             const QImage image = load(folder, picture.file, where, findings);
@@ -102,22 +102,23 @@ void checkCompoundPictures(const ContentFolder& folder, Findings& findings) {
     if (!folderPresent(folder, QStringLiteral("化合物"), QStringLiteral("化合物の名前と絵"),
                        findings))
         return;
-    const int roomWidth = platform::toPixels(content::compoundPanelWidth);
-    const int roomHeight = platform::toPixels(content::compoundPanelHeightBelowCaption);
-    const int tallest = platform::toPixels(content::tallestCompoundPicture);
+    const int roomWidth = platform::toPixels(core::content::compoundPanelWidth);
+    const int roomHeight = platform::toPixels(core::content::compoundPanelHeightBelowCaption);
+    const int tallest = platform::toPixels(core::content::tallestCompoundPicture);
     // The remedy names the whole room a picture may take: within the panel's width, and
     // low enough to leave the compound's name above it uncovered.
     const QString remedy =
         QStringLiteral("%1 × %2 画素以内に縮めて下さい。").arg(roomWidth).arg(tallest);
-    for (int k = 1; k <= content::compoundCount; ++k) {
-        const QString file = content::compoundPictureFile(k);
+    for (int k = 1; k <= core::content::compoundCount; ++k) {
+        const QString file = core::content::compoundPictureFile(k);
         const QString where = compoundPlace(k);
         const QImage image = load(folder, file, where, findings);
         if (image.isNull())
             continue;
         const bool cut = image.width() > roomWidth || image.height() > roomHeight;
-        const bool coversName = content::compoundPictureTop(platform::toTwips(image.height())) <
-                                content::compoundCaptionTextBottom;
+        const bool coversName =
+            core::content::compoundPictureTop(platform::toTwips(image.height())) <
+            core::content::compoundCaptionTextBottom;
         QString trouble; // one message a picture, whatever is wrong with it
         if (cut)
             trouble = QStringLiteral("絵の大きさ %1 × %2 画素は系統図の枠（%3 × %4 画素）"

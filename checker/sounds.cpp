@@ -17,11 +17,11 @@ QString waveProblem(const QByteArray& bytes) {
 }
 
 void checkSounds(const ContentFolder& folder, Findings& findings) {
-    for (const content::Sound sound : content::sounds) {
-        const QString file = content::soundFile(sound);
-        const QString when = sound == content::Sound::Correct ? QStringLiteral("正解の時")
-                             : sound == content::Sound::Wrong ? QStringLiteral("まちがえた時")
-                                                              : QStringLiteral("合格の時");
+    for (const core::content::Sound sound : core::content::sounds) {
+        const QString file = core::content::soundFile(sound);
+        const QString when = sound == core::content::Sound::Correct ? QStringLiteral("正解の時")
+                             : sound == core::content::Sound::Wrong ? QStringLiteral("まちがえた時")
+                                                                    : QStringLiteral("合格の時");
         // The program plays only a regular file, and checks that before it opens one: a
         // named pipe would block here, a device never end.
         const QString why = folder.unreadable(file);

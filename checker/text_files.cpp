@@ -212,7 +212,7 @@ std::optional<Cause> answerLineCause(const QString& text,
 }
 
 const QString numberRemedy = QStringLiteral("0～%1 の基番号を半角数字で書いて下さい（0 は空き）。")
-                                 .arg(drill_rules::groupCount);
+                                 .arg(core::drill_rules::groupCount);
 
 // One line of the answer file, question `q`: six numbers, each a group or 0.
 AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
@@ -223,13 +223,13 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         std::int16_t value = 0;
         readings.push_back(core::readInteger(fields[i].text, value));
-        if (i < content::ringPositions && readings.back() == core::IntegerReading::Number) {
+        if (i < core::content::ringPositions && readings.back() == core::IntegerReading::Number) {
             row.groups.at(i + 1) = value;
             row.read.at(i + 1) = true;
         }
     }
     const bool sixNumbers =
-        fields.size() == content::ringPositions &&
+        fields.size() == core::content::ringPositions &&
         std::all_of(readings.begin(), readings.end(),
                     [](core::IntegerReading r) { return r == core::IntegerReading::Number; });
     if (!sixNumbers) {
@@ -254,7 +254,7 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
             }
         return row;
     }
-    const auto faults = drill_rules::answerFaults(q, row.groups);
+    const auto faults = core::drill_rules::answerFaults(q, row.groups);
     for (const auto& fault : faults)
         report.error(
             line.number,
@@ -264,14 +264,14 @@ AnswerRow readAnswerLine(const ContentLine& line, int q, FileReport& report) {
                  ? QStringLiteral("正解に基がひとつもありません（値 0,0,0,0,0,0）。")
                  : QStringLiteral("基番号 %1 は 0～%2 の範囲にありません。")
                        .arg(fault.group)
-                       .arg(drill_rules::groupCount)) +
+                       .arg(core::drill_rules::groupCount)) +
                 QStringLiteral("この問題には正解できません。"),
             fault.position == 0 ? QStringLiteral("正解の基番号を少なくとも 1 つ書いて下さい。")
                                 : numberRemedy,
             fault.position == 0
                 ? QStringLiteral("正解に基がひとつもありません。この問題には正解できません。")
                 : QStringLiteral("0～%1 の範囲にない基番号です。この問題には正解できません。")
-                      .arg(drill_rules::groupCount),
+                      .arg(core::drill_rules::groupCount),
             fault.position == 0 ? QString() : QStringLiteral("「%1」").arg(fault.group));
     row.sound = faults.empty();
     return row;
@@ -499,23 +499,25 @@ std::vector<AnswerRow> checkAnswers(const ContentFolder& folder, Findings& findi
             rows.push_back(readAnswerLine(line, q, report));
         }
     }
-    const bool missingLines = rows.size() < static_cast<std::size_t>(content::questionCount);
-    reportLineCount(report, *lines, rows.size(), content::questionCount, QStringLiteral("正解"),
-                    questionsPairAnswers, missingLines ? endMarkCause(*read) : QString());
+    const bool missingLines = rows.size() < static_cast<std::size_t>(core::content::questionCount);
+    reportLineCount(report, *lines, rows.size(), core::content::questionCount,
+                    QStringLiteral("正解"), questionsPairAnswers,
+                    missingLines ? endMarkCause(*read) : QString());
     reportEndMark(report, *read, missingLines);
     reportEmptyRows(report, *read);
-    report.joinStop(streamStop(folder, answerFile, content::questionCount * content::ringPositions,
+    report.joinStop(streamStop(folder, answerFile,
+                               core::content::questionCount * core::content::ringPositions,
                                [](core::TextReader& r) { r.ReadIntegerField(); }),
                     lines->empty() ? 0 : lines->back().number);
     report.addTo(findings);
-    if (rows.size() > static_cast<std::size_t>(content::questionCount))
-        rows.resize(static_cast<std::size_t>(content::questionCount));
+    if (rows.size() > static_cast<std::size_t>(core::content::questionCount))
+        rows.resize(static_cast<std::size_t>(core::content::questionCount));
     return rows;
 }
 
 std::vector<TextField> checkQuestions(const ContentFolder& folder, Findings& findings) {
     return checkTextLines(folder,
-                          {questionFile, content::questionCount, questionPlace,
+                          {questionFile, core::content::questionCount, questionPlace,
                            QStringLiteral("問題文"),
                            QStringLiteral("後の問題文が 1 つずつずれて、正解と合わなくなります。"),
                            questionsPairAnswers},
@@ -525,10 +527,10 @@ std::vector<TextField> checkQuestions(const ContentFolder& folder, Findings& fin
 std::vector<TextField> checkNames(const ContentFolder& folder, Findings& findings) {
     return checkTextLines(
         folder,
-        {nameFile, content::compoundCount, compoundPlace, QStringLiteral("化合物名"),
+        {nameFile, core::content::compoundCount, compoundPlace, QStringLiteral("化合物名"),
          QStringLiteral("後の化合物名が 1 つずつずれて、系統図の文字と合わなくなります。"),
          QStringLiteral("系統図の A～X の %1 個に、1 行に 1 つずつ対応します。")
-             .arg(content::compoundCount)},
+             .arg(core::content::compoundCount)},
         findings);
 }
 
@@ -564,7 +566,7 @@ void checkSameStructures(const std::vector<AnswerRow>& answers, Findings& findin
     for (std::size_t a = 0; a < answers.size(); ++a)
         for (std::size_t b = a + 1; b < answers.size(); ++b)
             if (answers[a].sound && answers[b].sound &&
-                drill_rules::sameStructure(answers[a].groups, answers[b].groups))
+                core::drill_rules::sameStructure(answers[a].groups, answers[b].groups))
                 findings.warning(
                     answerFile,
                     place({lineText(answers[b].line),

@@ -16,15 +16,15 @@
 // own reading of them drift from that is an error, even where the program runs on.
 namespace checker {
 
-inline const QString explanationFile = content::explanationFile();
-inline const QString answerFile = content::answerFile();
-inline const QString questionFile = content::questionFile();
-inline const QString nameFile = content::nameFile();
+inline const QString explanationFile = core::content::explanationFile();
+inline const QString answerFile = core::content::answerFile();
+inline const QString questionFile = core::content::questionFile();
+inline const QString nameFile = core::content::nameFile();
 
 struct AnswerRow {
-    drill_rules::Ring groups{};
-    int line = 0;                                        // where the row stands
-    std::array<bool, content::ringPositions + 1> read{}; // the field held a number
+    core::drill_rules::Ring groups{};
+    int line = 0;                                              // where the row stands
+    std::array<bool, core::content::ringPositions + 1> read{}; // the field held a number
     bool sound = false; // six numbers read and the drill's rules hold
 };
 

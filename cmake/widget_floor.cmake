@@ -76,6 +76,7 @@ endfunction()
 # and its links checked once everything is configured, so that a link added later counts.
 function(kavelo_below_widgets target)
   target_include_directories(${target} BEFORE PRIVATE ${KAVELO_FLOOR_INCLUDE_DIR})
+  set_target_properties(${target} PROPERTIES KAVELO_BELOW_WIDGETS ON)
   # The floor test compiles with the very command that builds the target.
   set_target_properties(${target} PROPERTIES EXPORT_COMPILE_COMMANDS ON)
   # A deferred call reads its variables when it runs: the name goes in as text now.
@@ -105,3 +106,62 @@ function(kavelo_probe_widget_floor target)
       "The widget floor probe for ${target} failed without the floor's message:\n${output}")
   endif()
 endfunction()
+
+# Folder = library: kavelo_core is the files of core/ and nothing else, and a file of core/
+# compiles only in a target below the widgets, where the poison headers stand. A core file
+# listed in kavelo_ui, or in a test or tool that is not below the widgets, stops the
+# configuration. Every header of core/ is compiled below the widgets too, so that one that
+# only widget code includes cannot hold a widget include either.
+function(kavelo_targets_of directory out)
+  get_directory_property(targets DIRECTORY ${directory} BUILDSYSTEM_TARGETS)
+  get_directory_property(subdirectories DIRECTORY ${directory} SUBDIRECTORIES)
+  foreach(subdirectory IN LISTS subdirectories)
+    kavelo_targets_of(${subdirectory} more)
+    list(APPEND targets ${more})
+  endforeach()
+  set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+function(kavelo_check_core_folder)
+  set(core ${PROJECT_SOURCE_DIR}/core/)
+  kavelo_targets_of(${PROJECT_SOURCE_DIR} targets)
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY" OR type STREQUAL "UTILITY")
+      continue()
+    endif()
+    get_target_property(sources ${target} SOURCES)
+    get_target_property(source_dir ${target} SOURCE_DIR)
+    get_target_property(floored ${target} KAVELO_BELOW_WIDGETS)
+    foreach(source IN LISTS sources)
+      if(source MATCHES "^\\$<")
+        continue()
+      endif()
+      cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${source_dir} NORMALIZE)
+      string(FIND "${source}" "${core}" at)
+      file(RELATIVE_PATH shown ${PROJECT_SOURCE_DIR} ${source})
+      if(at EQUAL 0 AND NOT floored)
+        message(FATAL_ERROR "${KAVELO_FLOOR_MESSAGE}: ${shown} is listed in ${target}, which "
+                            "is above it; core/ files belong in kavelo_core")
+      endif()
+      if(target STREQUAL "kavelo_core" AND NOT at EQUAL 0
+         AND NOT source MATCHES "/core_headers\\.cpp$")
+        message(FATAL_ERROR "kavelo_core is the folder core/: ${shown} belongs in the "
+                            "library of its own folder, or moves to core/")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+
+# One file that includes every header of core/, compiled with kavelo_core. The headers are
+# found by a glob, not listed: this is a check of the folder, not a list of sources.
+function(kavelo_compile_core_headers)
+  file(GLOB headers CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/core/*.h)
+  set(content "// Every header of core/, compiled below the widgets.\n")
+  foreach(header IN LISTS headers)
+    string(APPEND content "#include \"${header}\"\n")
+  endforeach()
+  file(CONFIGURE OUTPUT ${KAVELO_FLOOR_INCLUDE_DIR}/core_headers.cpp CONTENT "${content}")
+  target_sources(kavelo_core PRIVATE ${KAVELO_FLOOR_INCLUDE_DIR}/core_headers.cpp)
+endfunction()
+cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL kavelo_check_core_folder)

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/answer_rules.h"
 
-namespace drill_rules {
+namespace core::drill_rules {
 
 std::vector<AnswerFault> answerFaults(int question, const Ring& answer) {
     // A group number outside the palette, or a question with no group at all, could never
@@ -56,4 +56,4 @@ bool sameStructure(const Ring& a, const Ring& b) {
     return matchesUnderRotation(a, b) || matchesUnderRotation(a, mirrored(b));
 }
 
-} // namespace drill_rules
+} // namespace core::drill_rules

@@ -12,7 +12,7 @@
 // What makes a stored answer one the learner can match, and when two rings show the same
 // structure. The drill refuses a bad answer file with these rules; kavelo-check reports
 // every question that breaks them.
-namespace drill_rules {
+namespace core::drill_rules {
 
 // Group numbers at ring positions 1..6; element 0 is never read.
 using Ring = std::array<std::int16_t, content::ringPositions + 1>;
@@ -41,4 +41,4 @@ bool matchesUnderRotation(const Ring& ring, const Ring& form);
 // of the mirror image.
 bool sameStructure(const Ring& a, const Ring& b);
 
-} // namespace drill_rules
+} // namespace core::drill_rules

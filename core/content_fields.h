@@ -40,8 +40,8 @@ inline bool isSeparator(char16_t c) { return c == u',' || isLineEnd(c); }
 // The field that begins at `at` (blanks before it included), in code page 932 bytes
 // (QByteArrayView) or in decoded text (QStringView).
 template <typename Text> FieldCut cutField(Text text, qsizetype at) {
-    using namespace field_rule;
-    const auto unitAt = [&](qsizetype i) { return unit(text[i]); };
+    using field_rule::isBlank, field_rule::isSeparator;
+    const auto unitAt = [&](qsizetype i) { return field_rule::unit(text[i]); };
     const qsizetype size = text.size();
     while (at < size && isBlank(unitAt(at)))
         ++at;

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace content {
+namespace core::content {
 
 namespace {
 
@@ -85,4 +85,4 @@ QString inProgramFolder(const QString& appDir, const QString& relative) {
     return appDir + QLatin1Char('\\') + path;
 }
 
-} // namespace content
+} // namespace core::content

@@ -9,7 +9,7 @@
 // how many of each thing there are, the sizes pictures must have and the formulas the
 // palette shows. The screens and kavelo-check both take them from here, so that what
 // the checker passes is exactly what the program reads.
-namespace content {
+namespace core::content {
 
 // How many questions a drill reads, positions a ring has, groups the palette offers and
 // compounds the family chart letters A to X.
@@ -75,4 +75,4 @@ QString groupFormula(int group);
 // backslashes that the program's own paths use (see core/paths.h).
 QString inProgramFolder(const QString& appDir, const QString& relative);
 
-} // namespace content
+} // namespace core::content

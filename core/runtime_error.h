@@ -13,7 +13,7 @@ namespace core {
 struct ErrorPlace {
     int line = 0;
     int field = 0;
-    QString fault;
+    QString fault = {};
 };
 
 // A failure that ends the program: a missing or unreadable content file, input past

@@ -47,28 +47,37 @@ unsigned char byteAt(QByteArrayView bytes, qsizetype at) {
     return static_cast<unsigned char>(bytes[at]);
 }
 
+bool isAsciiLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+
+bool isAsciiLetterOrDigit(unsigned char c) { return isAsciiLetter(c) || (c >= '0' && c <= '9'); }
+
 // Valid UTF-8 is taken for UTF-8 unless code page 932 reads the same bytes as plausible
 // text. Every kana and kanji takes three bytes in UTF-8, which code page 932 text never
 // forms. Two-byte sequences are what Latin letters and signs take (¥ · é), and also what
-// two half-width katakana in a row can form; but katakana stand in words, while a Latin
-// letter or sign in Japanese content stands alone between ASCII characters. So two-byte
-// sequences that each stand alone, or that code page 932 cannot read at all, are UTF-8.
+// two half-width katakana in a row can form. Katakana stand with each other, in words,
+// while a Latin letter or sign in Japanese content stands alone between ASCII characters
+// and, where it is a letter or a currency, beside an ASCII letter or digit ("café", "¥0").
+// So the bytes are UTF-8 when every two-byte sequence stands alone and one at least stands
+// beside a letter or digit; a lone pair between signs and spaces ("ﾃｽ," or " · ") proves
+// nothing by itself. Bytes that code page 932 cannot read at all are UTF-8 anyway.
 bool isUtf8NotCp932(QByteArrayView bytes) {
-    bool longSequence = false, pairsAlone = true, any = false;
+    bool longSequence = false, pairsAlone = true, pairBesideWord = false, any = false;
     for (qsizetype at = 0; at < bytes.size();) {
         const int length = utf8SequenceAt(bytes, at);
         if (length == 0)
             return false;
         if (length == 2) {
-            const bool asciiBefore = at == 0 || byteAt(bytes, at - 1) < 0x80;
-            const bool asciiAfter = at + 2 >= bytes.size() || byteAt(bytes, at + 2) < 0x80;
-            pairsAlone = pairsAlone && asciiBefore && asciiAfter;
+            const unsigned char before = at == 0 ? '\n' : byteAt(bytes, at - 1);
+            const unsigned char after = at + 2 >= bytes.size() ? '\n' : byteAt(bytes, at + 2);
+            pairsAlone = pairsAlone && before < 0x80 && after < 0x80;
+            pairBesideWord =
+                pairBesideWord || isAsciiLetterOrDigit(before) || isAsciiLetterOrDigit(after);
         }
         any = any || length > 1;
         longSequence = longSequence || length >= 3;
         at += length;
     }
-    return any && (longSequence || pairsAlone || !hasCp932Form(bytes));
+    return any && (longSequence || (pairsAlone && pairBesideWord) || !hasCp932Form(bytes));
 }
 
 // UTF-16 writes every ASCII character, the line ends among them, with a NUL in one byte of
@@ -126,8 +135,6 @@ bool hasEucJpForm(QByteArrayView bytes) {
     }
     return true;
 }
-
-bool isAsciiLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
 
 // Latin text in Windows-1252 uses a byte above ASCII for each accented letter, standing
 // alone inside a word ("Nitrobenz\xE8ne"). Code page 932 puts such bytes in runs (kana,

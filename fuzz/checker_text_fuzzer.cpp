@@ -45,12 +45,12 @@ void compareAnswers() {
     const auto rows = checker::checkAnswers(checker::ContentFolder(folder()), findings);
     if (findings.count(checker::Severity::Error) > 0)
         return;
-    if (rows.size() != static_cast<std::size_t>(content::questionCount))
+    if (rows.size() != static_cast<std::size_t>(core::content::questionCount))
         fail("rows passed", static_cast<int>(rows.size()));
     core::TextReader reader;
     reader.Open(folder() + QLatin1Char('/') + checker::answerFile);
-    for (int q = 0; q < content::questionCount; ++q)
-        for (int p = 1; p <= content::ringPositions; ++p)
+    for (int q = 0; q < core::content::questionCount; ++q)
+        for (int p = 1; p <= core::content::ringPositions; ++p)
             if (reader.ReadIntegerField() != rows[static_cast<std::size_t>(q)].groups.at(p))
                 fail("answer", q + 1);
 }
@@ -60,11 +60,11 @@ void compareQuestions() {
     const auto fields = checker::checkQuestions(checker::ContentFolder(folder()), findings);
     if (findings.count(checker::Severity::Error) > 0)
         return;
-    if (fields.size() != static_cast<std::size_t>(content::questionCount))
+    if (fields.size() != static_cast<std::size_t>(core::content::questionCount))
         fail("questions passed", static_cast<int>(fields.size()));
     core::TextReader reader;
     reader.Open(folder() + QLatin1Char('/') + checker::questionFile);
-    for (int q = 0; q < content::questionCount; ++q)
+    for (int q = 0; q < core::content::questionCount; ++q)
         if (reader.ReadTextField() != fields[static_cast<std::size_t>(q)].text)
             fail("question", q + 1);
 }

@@ -34,13 +34,13 @@ QString inFolder(const QString& folder, const QString& file) {
 } // namespace
 
 void whenContentIsHere(const QString& programFolder, std::function<void()> start) {
-    QStringList files = content::everyFile();
+    QStringList files = core::content::everyFile();
     // Companions and finer artwork are shown only on a finer display, and read only there.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double ratio = screen ? screen->devicePixelRatio() : 1.0;
     QString artwork;
     if (ratio > 1) {
-        for (const QString& file : content::everyFile())
+        for (const QString& file : core::content::everyFile())
             if (isPicture(file))
                 files << scaledName(file, companionScale);
         artwork = fineArtwork(artworkScaleFor(ratio));

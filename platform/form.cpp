@@ -53,6 +53,7 @@ Form::~Form() {
 QWidget& Form::window() { return *window_widget_; }
 
 void Form::build(const FormDefinition& definition) {
+    refuseSharedNames(definition);
     const WindowDef& w = definition.window;
     QWidget& win = *window_widget_;
     win.setWindowTitle(QString::fromUtf8(w.caption));
@@ -244,7 +245,7 @@ Control* Form::controlAt(const QPoint& windowPosition) const {
     return nullptr;
 }
 
-EventArgs Form::pointerArgs(Control* control, const QMouseEvent& event) const {
+EventArgs Form::pointerArgs(const QMouseEvent& event) const {
     EventArgs args;
     args.button = buttonBits(event.type() == QEvent::MouseMove ? event.buttons() : event.button());
     args.shift = modifierBits(event.modifiers());
@@ -276,7 +277,7 @@ void Form::pointerPressed(Control* control, const QMouseEvent& event) {
         if (control && control->kind() == Kind::PictureButton && control->widget())
             control->widget()->setFocus(Qt::MouseFocusReason);
     }
-    fire(control, Event::MouseDown, pointerArgs(control, event));
+    fire(control, Event::MouseDown, pointerArgs(event));
 }
 
 void Form::pointerMoved(Control* control, const QMouseEvent& event) {
@@ -287,7 +288,7 @@ void Form::pointerMoved(Control* control, const QMouseEvent& event) {
         dragMovedTo(from->mapTo(window_widget_.get(), event.position().toPoint()));
         return;
     }
-    fire(control, Event::MouseMove, pointerArgs(control, event));
+    fire(control, Event::MouseMove, pointerArgs(event));
 }
 
 // The control that took the press keeps the pointer until the release, as a toolkit's

@@ -111,7 +111,7 @@ private:
     void wire(const QString& name, Event event, Handler handler);
     void fire(Control* control, Event event, EventArgs args);
     Control* controlAt(const QPoint& windowPosition) const;
-    EventArgs pointerArgs(Control* control, const QMouseEvent& event) const;
+    EventArgs pointerArgs(const QMouseEvent& event) const;
     void dragMovedTo(const QPoint& windowPosition);
     void dropAt(const QPoint& windowPosition);
     void endDrag();

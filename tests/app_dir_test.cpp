@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Kavelo developers
 // SPDX-License-Identifier: MIT
-#include "app/app_dir.h"
+#include "core/app_dir.h"
 #include "screens/screens.h"
 #include "tests/support/harness.h"
 
@@ -9,7 +9,7 @@
 TEST(AppDir, DropsOneTrailingSeparatorAndNothingElse) {
     QStringList dirs;
     for (const char* folder : {"/k", "/k/", "/k//", "C:\\k\\", "/", "C:\\"})
-        dirs << app::appDirFrom(QString::fromUtf8(folder));
+        dirs << core::appDirFrom(QString::fromUtf8(folder));
     EXPECT_EQ(dirs.join(QStringLiteral(" | ")).toStdString(), "/k | /k | /k/ | C:\\k |  | C:");
 }
 

@@ -121,12 +121,12 @@ TEST(ChartScreen, FromTheMenuItsZonesSitOnTheLetterBoxesAndEachVisitReadsTheName
 TEST(ChartScreen, NoDefaultPictureCoversItsCompoundsName) {
     Harness h;
     h.startOn(app::ScreenId::Chart);
-    for (int k = 1; k <= content::compoundCount; ++k) {
+    for (int k = 1; k <= core::content::compoundCount; ++k) {
         h.click(h.image(chart::compoundLetters, k));
         const testing_support::CaptionView view = testing_support::captionView(h);
         EXPECT_EQ(view.rowsCovered, 0) << k;
-        EXPECT_GT(view.inkRows, platform::toPixels(content::compoundCaptionStrip)) << k;
-        EXPECT_LE(platform::toTwips(view.inkRows), content::compoundCaptionTextBottom) << k;
+        EXPECT_GT(view.inkRows, platform::toPixels(core::content::compoundCaptionStrip)) << k;
+        EXPECT_LE(platform::toTwips(view.inkRows), core::content::compoundCaptionTextBottom) << k;
     }
 }
 
@@ -144,6 +144,6 @@ TEST(ChartScreen, ThePictureAllowedTallestLeavesEvenABracketedNameWhole) {
         h.click(h.image(chart::compoundLetters, 5));
         const testing_support::CaptionView view = testing_support::captionView(h);
         EXPECT_EQ(view.rowsCovered > 0, covered);
-        EXPECT_LE(platform::toTwips(view.inkRows), content::compoundCaptionTextBottom);
+        EXPECT_LE(platform::toTwips(view.inkRows), core::content::compoundCaptionTextBottom);
     }
 }

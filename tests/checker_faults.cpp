@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/checker_faults.h"
 
+#include "core/content_layout.h"
 #include "tests/support/content_faults.h"
 #include "tests/support/jpeg_scans.h"
 
@@ -39,7 +40,7 @@ const auto endMarked = [](const QString& file, bool afterLineEnd) {
 // Every answer line rewritten by `row`, as a spreadsheet exports a whole column alike.
 const auto everyAnswer = [](const std::function<QString(const QString&)>& row) {
     return [=](ContentFolder& c) {
-        for (int q = 1; q <= 33; ++q)
+        for (int q = 1; q <= core::content::questionCount; ++q)
             editLine(c, answers, q, row(lineOf(c, answers, q)));
     };
 };
@@ -502,11 +503,18 @@ const std::vector<Fault>& faults() {
          false},
         {"explanation in UTF-8 with no Japanese",
          [](ContentFolder& c) {
-             c.writeBytes(explanation, "Kavelo (\xC2\xA5"
-                                       "0) \xC2\xB7 caf\xC3\xA9\r\n");
+             c.writeBytes(explanation, "Kavelo drill: 0 yen (\xC2\xA5"
+                                       "0) \xC2\xB7 caf\xC3\xA9 free\r\n");
          },
          {"E 説明/説明.txt"},
          "UTF-8 で保存.*kavelo-check --convert .*説明.txt",
+         false},
+        // 「ﾃｽ」 in code page 932 is C3 BD, which UTF-8 reads as 「ý」: away from ASCII
+        // letters and digits it is katakana, and both the program and the checker read it.
+        {"explanation in half-width katakana that is valid UTF-8 too",
+         [](ContentFolder& c) { c.writeBytes(explanation, "Kavelo \xC3\xBD\r\n"); },
+         {},
+         "",
          false},
         // Many faults of one kind are one line, with their count and first places.
         {"a decimal point in every answer",

@@ -4,6 +4,7 @@
 #include "checker/command_line.h"
 #include "checker/convert.h"
 #include "checker/widths.h"
+#include "core/score_rules.h"
 #include "core/text_encoding.h"
 #include "core/text_reader.h"
 #include "tests/support/content_faults.h"
@@ -40,7 +41,7 @@ std::tuple<int, QString, QString> run(const QStringList& arguments, const QStrin
 TEST(CheckerAnswerKey, ListsEachQuestionWithItsTextAndFormulasInFileOrder) {
     ContentFolder content;
     QString key;
-    for (int q = 1; q <= 33; ++q)
+    for (int q = 1; q <= core::content::questionCount; ++q)
         key += q == 2 ? "8,0,0,18,0,0\n" : q == 3 ? "14,15,20,10,17,0\n" : "1,0,0,0,0,0\n";
     content.write(answers, key);
     editLine(content, questions, 2, QStringLiteral("\"p-ヒドロキシ安息香酸, パラ位\""));
@@ -205,8 +206,9 @@ TEST(CheckerConvert, RefusesWhatTheCheckRefusesAndNamesPicturesSoundsAndLatinTex
         EXPECT_TRUE(converted.messages.contains(QRegularExpression(QString::fromUtf8(c.says))))
             << converted.messages.toStdString();
         EXPECT_TRUE(converted.messages.contains(QStringLiteral("ファイルは変更していません")));
-        if (QByteArray(c.name).startsWith("a GIF") || QByteArray(c.name).startsWith("a WAV"))
+        if (QByteArray(c.name).startsWith("a GIF") || QByteArray(c.name).startsWith("a WAV")) {
             EXPECT_FALSE(converted.messages.contains(QStringLiteral("保存し直")));
+        }
     }
 }
 
@@ -259,8 +261,8 @@ TEST(CheckerCommandLine, UsageMistakesExitWith2AndHelpNamesEveryMode) {
     }
     const auto [status, out, err] = run({"--help"});
     EXPECT_EQ(status, checker::exitClean);
-    for (const char* mode :
-         {"kavelo-check [フォルダー]", "--answers", "--convert", "--version", "終了ステータス"})
+    for (const char* mode : {"kavelo-check [フォルダー]", "--answers", "--convert", "--rules",
+                             "--version", "終了ステータス"})
         EXPECT_TRUE(out.contains(QString::fromUtf8(mode))) << mode;
 }
 
@@ -373,6 +375,19 @@ TEST(CheckerCommandLine, WithNoFolderItChecksTheContentItRunsInElseItsOwnAndSays
     check.start(QStringLiteral(KAVELO_CHECK_PATH), {"--version"});
     ASSERT_TRUE(finished(check));
     EXPECT_TRUE(check.readAllStandardOutput().startsWith("kavelo-check " KAVELO_VERSION "\n"));
+
+    // What the Windows and browser tests read to play a drill to the medal: the rules'
+    // own run, and every line a name and a number.
+    check.start(QStringLiteral(KAVELO_CHECK_PATH), {"--rules"});
+    ASSERT_TRUE(finished(check));
+    EXPECT_EQ(check.exitCode(), 0);
+    const QString rules = QString::fromUtf8(check.readAllStandardOutput());
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("\\A([a-z-]+ -?\\d+\n)+\\z")).match(rules).hasMatch())
+        << rules.toStdString();
+    EXPECT_TRUE(rules.contains(
+        QStringLiteral("\nmedal-answers %1\n").arg(core::drillScoring.perfectRun().answers)))
+        << rules.toStdString();
 }
 
 // The real kavelo-check on what hung or exhausted it: each ends within seconds, names the

@@ -59,14 +59,14 @@ Ring meantRing(const QString& line, bool& answerable) {
     static const QRegularExpression number(QStringLiteral("[-+]?[0-9０-９]+"));
     Ring ring{};
     int p = 0, groups = 0;
-    for (auto it = number.globalMatch(line); it.hasNext() && p < 6;) {
+    for (auto it = number.globalMatch(line); it.hasNext() && p < core::content::ringPositions;) {
         const QString digits = it.next().captured();
         int value = 0;
         for (QChar c : digits)
             if (c.isDigit())
                 value = value * 10 + c.digitValue();
         ring[++p] = digits.startsWith(QLatin1Char('-')) ? -value : value;
-        answerable = answerable && ring[p] >= 0 && ring[p] <= 20;
+        answerable = answerable && ring[p] >= 0 && ring[p] <= core::content::groupCount;
         groups += ring[p] != 0;
     }
     answerable = answerable && groups > 0;
@@ -82,7 +82,7 @@ QString playEverything(DrillHarness& h) {
     h.start();
     if (!stopped())
         h.click(h.control(menu::drillButton));
-    for (int group = 1; group <= 20 && !stopped(); ++group) {
+    for (int group = 1; group <= core::content::groupCount && !stopped(); ++group) {
         h.place(group, 1);
         if (!stopped())
             h.place(group, 5);
@@ -101,14 +101,14 @@ QString playEverything(DrillHarness& h) {
 QString playEveryQuestion(DrillHarness& h) {
     const QStringList texts = filledLines(h.content, questions);
     const QStringList rows = filledLines(h.content, answers);
-    if (texts.size() != 33 || rows.size() != 33)
+    if (texts.size() != core::content::questionCount || rows.size() != core::content::questionCount)
         return QStringLiteral("%1 questions and %2 answers written for 33")
             .arg(texts.size())
             .arg(rows.size());
-    for (int q = 1; q <= 33; ++q)
+    for (int q = 1; q <= core::content::questionCount; ++q)
         h.random.script({drawOf(q)});
     h.startOn(app::ScreenId::Drill);
-    for (int q = 1; q <= 33; ++q) {
+    for (int q = 1; q <= core::content::questionCount; ++q) {
         if (h.lastError())
             return QStringLiteral("stopped");
         const QString shown = h.label(drill::questionText).text();
@@ -119,7 +119,7 @@ QString playEveryQuestion(DrillHarness& h) {
         if (!answerable)
             return QStringLiteral("question %1 cannot be built").arg(q);
         const int asked = h.drill().askedCount();
-        for (int p = 1; p <= 6 && !h.lastError(); ++p)
+        for (int p = 1; p <= core::content::ringPositions && !h.lastError(); ++p)
             if (ring[p] != 0)
                 h.place(ring[p], p);
         if (!h.lastError())
@@ -188,14 +188,15 @@ TEST(CheckerTrust, WhatTheCheckerPassesIsPlayedRightAndEachErrorStopsOrMisleadsT
         EXPECT_EQ(errorFiles.isEmpty(), stop.isEmpty() && wrong.isEmpty())
             << "program stopped on [" << stop.toStdString() << "], played [" << wrong.toStdString()
             << "], checker errors on [" << errorFiles.join(", ").toStdString() << "]";
-        if (!stop.isEmpty())
+        if (!stop.isEmpty()) {
             EXPECT_TRUE(std::any_of(errorFiles.begin(), errorFiles.end(), [&](const QString& f) {
                 return stop.startsWith(f);
             })) << stop.toStdString();
+        }
         // A sound plays exactly when the checker says nothing about it: the players are
         // handed what this gives, and nothing when it gives nothing.
-        for (const content::Sound sound : content::sounds) {
-            const QString file = content::soundFile(sound);
+        for (const core::content::Sound sound : core::content::sounds) {
+            const QString file = core::content::soundFile(sound);
             const bool warned = std::any_of(findings.all().begin(), findings.all().end(),
                                             [&](const auto& f) { return f.file == file; });
             EXPECT_EQ(warned, platform::playableSound(everything.content.file(file)).isEmpty())

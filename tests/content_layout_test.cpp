@@ -13,21 +13,21 @@
 namespace {
 
 QSet<QString> namedByTheLayout() {
-    QSet<QString> files{content::explanationFile(), content::questionFile(), content::answerFile(),
-                        content::nameFile()};
+    QSet<QString> files{core::content::explanationFile(), core::content::questionFile(),
+                        core::content::answerFile(), core::content::nameFile()};
     QStringList pictures;
-    for (int group = 1; group <= content::groupCount; ++group) {
-        pictures << content::groupPictureFile(group, content::leftToRightVariant)
-                 << content::groupPictureFile(group, content::rightToLeftVariant)
-                 << content::highlightPictureFile(group);
+    for (int group = 1; group <= core::content::groupCount; ++group) {
+        pictures << core::content::groupPictureFile(group, core::content::leftToRightVariant)
+                 << core::content::groupPictureFile(group, core::content::rightToLeftVariant)
+                 << core::content::highlightPictureFile(group);
     }
-    for (int compound = 1; compound <= content::compoundCount; ++compound)
-        pictures << content::compoundPictureFile(compound);
+    for (int compound = 1; compound <= core::content::compoundCount; ++compound)
+        pictures << core::content::compoundPictureFile(compound);
     // Every picture of the default content has its companion for finer displays.
     for (const QString& picture : pictures)
         files << picture << platform::scaledName(picture, platform::companionScale);
-    for (content::Sound sound : content::sounds)
-        files << content::soundFile(sound);
+    for (core::content::Sound sound : core::content::sounds)
+        files << core::content::soundFile(sound);
     return files;
 }
 
@@ -43,21 +43,22 @@ TEST(ContentLayout, NamesExactlyTheFilesOfTheDefaultContent) {
     EXPECT_EQ(namedByTheLayout(), present);
     QStringList folders = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     folders.sort();
-    QStringList named = content::folders();
+    QStringList named = core::content::folders();
     named.sort();
     EXPECT_EQ(named, folders);
 }
 
 TEST(ContentLayout, PositionsLeftOfTheRingTakeThePictureWrittenRightToLeft) {
-    for (int position = 1; position <= content::ringPositions; ++position)
-        EXPECT_EQ(content::groupPictureVariant(position),
-                  position >= 5 ? content::rightToLeftVariant : content::leftToRightVariant)
+    for (int position = 1; position <= core::content::ringPositions; ++position)
+        EXPECT_EQ(core::content::groupPictureVariant(position),
+                  position >= 5 ? core::content::rightToLeftVariant
+                                : core::content::leftToRightVariant)
             << "position " << position;
 }
 
 TEST(ContentLayout, APathInTheProgramFolderOpensOnThisPlatform) {
-    const QString path = core::nativePath(
-        content::inProgramFolder(QStringLiteral("/opt/kavelo"), content::questionFile()));
+    const QString path = core::nativePath(core::content::inProgramFolder(
+        QStringLiteral("/opt/kavelo"), core::content::questionFile()));
     EXPECT_EQ(QDir::fromNativeSeparators(path), QStringLiteral("/opt/kavelo/説明/問題.txt"));
 }
 

@@ -30,7 +30,8 @@ TEST(Judgement, EveryRotationAndMirrorImageOfTheAnswerIsAccepted) {
         for (bool mirror : {false, true}) {
             SCOPED_TRACE(testing::Message() << steps << " steps" << (mirror ? ", mirrored" : ""));
             Ring ring{};
-            for (int p = 1; p <= 6; ++p) // the mirror's axis runs through positions 1 and 4
+            for (int p = 1; p <= core::content::ringPositions;
+                 ++p) // the mirror's axis runs through positions 1 and 4
                 ring[(p - 1 + steps) % 6 + 1] = threeGroups[mirror && p != 1 ? 8 - p : p];
             EXPECT_TRUE(accepted(h, ring));
         }

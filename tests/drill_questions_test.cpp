@@ -7,7 +7,7 @@ using namespace testing_support;
 TEST(QuestionDraw, TakesIntOfRTimes33PlusOneAndTheHeaderShowsTheCountAndTheText) {
     DrillHarness h;
     QString texts;
-    for (int q = 1; q <= 33; ++q)
+    for (int q = 1; q <= core::content::questionCount; ++q)
         texts += QStringLiteral("第%1の問い\n").arg(q);
     h.content.write(QStringLiteral("説明/問題.txt"), texts);
     // 0.0606 * 33 = 1.9998 and 0.0607 * 33 = 2.0031: either side of the step to question 3.

@@ -13,7 +13,7 @@ struct RingBuilder : testing::Test, DrillHarness {
     // The highlight pictures on the palette, e.g. "ki2(12).gif"; two would be a fault.
     QString lit() {
         QStringList on;
-        for (int n = 1; n <= 20; ++n)
+        for (int n = 1; n <= core::content::groupCount; ++n)
             if (image(drill::paletteItems, n).hasPicture())
                 on << image(drill::paletteItems, n).picturePath().section('/', -1);
         return on.join(' ');
@@ -57,7 +57,7 @@ TEST_F(RingBuilder, AnyButtonDragsAPreviewThatLeavingRestoresAndADropReplaces) {
 TEST_F(RingBuilder, ReleasingOnACancelTargetPutsTheGroupBackAndOtherControlsDoNothing) {
     // No control: the bare screen; no offset: the centre. The last three have no drop handler.
     // clang-format off
-    struct Target { platform::ControlRef control; int index = -1; QPoint off; bool cancels = true; };
+    struct Target { platform::ControlRef control; int index = -1; QPoint off = {}; bool cancels = true; };
     const Target targets[] = {{}, {drill::paletteItems, 9}, {drill::paletteItems, 20}, {drill::yellowRing, -1, {20, 20}},
         {drill::scorePanel, -1, {10, 10}}, {drill::streakDigits, 0}, {drill::streakColumn, -1, {10, 10}}, {drill::deleteAllButton},
         {drill::deleteGroupButton}, {drill::quitButton}, {drill::backButton}, {drill::judgeButton}, {drill::ordinalPrefix}, {drill::questionNumber}, {drill::ordinalSuffix},

@@ -79,7 +79,7 @@ struct HighDpi : testing::Test, DrillHarness {
 // put it, takes the pointer over its whole rectangle, and drops and clicks land there.
 TEST_F(HighDpi, DropsClicksAndTheSelectionFrameKeepTheirPlaces) {
     startDrill();
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         SCOPED_TRACE(p);
         const platform::Image& c = image(drill::ringPositions, p);
         EXPECT_EQ(c.widget()->geometry(),
@@ -126,10 +126,11 @@ TEST_F(HighDpi, TheDragCursorIsDrawnForTheDisplayWithItsHotspotScaled) {
     const int side = int(std::lround(32 * ratio())), hotspot = int(std::lround(10 * ratio()));
     EXPECT_EQ(cursor->pixmap().toImage().size(), QSize(side, side));
     EXPECT_EQ(cursor->hotSpot(), QPoint(hotspot, hotspot));
-    if (ratio() == 2.0)
+    if (ratio() == 2.0) {
         EXPECT_EQ(cursor->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
                   core::loadPicture(QStringLiteral(":/drill/Image3@2x.ico"))
                       .convertToFormat(QImage::Format_ARGB32));
+    }
     releaseAt(bareScreen);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -152,12 +153,12 @@ TEST_F(HighDpi, ChartLettersOpenTheirPanels) {
 // the caption's rows are the same with the picture as without it.
 TEST_F(HighDpi, NoDefaultPictureCoversItsCompoundsName) {
     startOn(app::ScreenId::Chart);
-    for (int k = 1; k <= content::compoundCount; ++k) {
+    for (int k = 1; k <= core::content::compoundCount; ++k) {
         click(image(chart::compoundLetters, k));
         const CaptionView view = captionView(*this);
         EXPECT_EQ(view.rowsCovered, 0) << k;
         EXPECT_LE(platform::toTwips(view.inkRows) / view.pixelRatio,
-                  content::compoundCaptionTextBottom)
+                  core::content::compoundCaptionTextBottom)
             << k;
     }
 }
@@ -189,7 +190,7 @@ TEST_F(HighDpi, AtTwoThePaletteAndAPlacedGroupShowTheirFinerDrawings) {
 // Content without companions still shows every picture, enlarged: by exact doubling at
 // whole scales, smoothly at the others.
 TEST_F(HighDpi, AFolderWithoutCompanionsShowsItsPicturesEnlarged) {
-    for (int n = 1; n <= 20; ++n)
+    for (int n = 1; n <= core::content::groupCount; ++n)
         content.remove(QStringLiteral("官能基/ki(%1,1)@2x.gif").arg(n));
     startDrill();
     place(15, 2);

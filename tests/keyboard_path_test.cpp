@@ -18,14 +18,14 @@ namespace {
 std::string focusName(Harness& h) {
     QWidget* w = h.window().focusWidget();
     if (auto* cw = dynamic_cast<platform::ControlWidget*>(w); cw && cw->control())
-        return cw->control()->displayName().toStdString();
+        return roleName(*cw->control());
     return w ? w->objectName().toStdString() : "none";
 }
 
 // The palette cells that show a picture: the lit ones.
 std::vector<int> litCells(Harness& h) {
     std::vector<int> lit;
-    for (int n = 1; n <= 20; ++n)
+    for (int n = 1; n <= core::content::groupCount; ++n)
         if (h.image(drill::paletteItems, n).hasPicture())
             lit.push_back(n);
     return lit;
@@ -60,7 +60,7 @@ TEST(KeyboardPath, AWholeDrillFromTheMenuToTheMedalWithKeysAloneAndTryAgain) {
     press(h, "Tab Tab Tab Tab Tab"); // 全削除 … 判定, then the palette
     const auto judgeByKeys = [&] {
         press(h, "Shift+Tab");
-        ASSERT_EQ(focusName(h), drill::judgeButton.name);
+        ASSERT_EQ(focusName(h), drill::judgeButton.role);
         press(h, "Return");
         // 判定 hid itself: the focus went on to the palette.
         ASSERT_EQ(focusName(h), "palette");
@@ -68,7 +68,7 @@ TEST(KeyboardPath, AWholeDrillFromTheMenuToTheMedalWithKeysAloneAndTryAgain) {
     h.expectTheMedal(h.playToTheMedal(
         [&](int group, int position) { placeByKeys(h, group, position); }, judgeByKeys));
     press(h, "Shift+Tab");
-    EXPECT_EQ(focusName(h), drill::tryAgainButton.name);
+    EXPECT_EQ(focusName(h), drill::tryAgainButton.role);
     press(h, "Space");
     EXPECT_EQ(h.label(drill::questionNumber).text(), QStringLiteral("1"));
     EXPECT_EQ(focusName(h), "palette"); // 再挑戦 hid itself
@@ -86,8 +86,25 @@ TEST(KeyboardPath, TabReachesThePaletteAndTheRingAfterTheButtonsAndShiftTabGoesB
         press(h, "Shift+Tab");
         order += ' ' + focusName(h);
     }
-    EXPECT_EQ(order, "Command1 Command2 Command3 Command4 Command5 palette ring Command1 ring "
-                     "palette Command5");
+    EXPECT_EQ(order, "deleteAllButton deleteGroupButton quitButton backButton judgeButton palette "
+                     "ring deleteAllButton ring "
+                     "palette judgeButton");
+}
+
+// A magnifier follows the focus: each stop covers what it stands for, the palette's table
+// and the ring's six drop zones, and nothing beside them.
+TEST(KeyboardPath, EachStopLiesOverThePaletteTableOrTheRingsDropZones) {
+    DrillHarness h;
+    h.startDrill();
+    QRect zones;
+    for (int k = 1; k <= core::content::ringPositions; ++k)
+        zones |= h.image(drill::ringPositions, k).widget()->geometry();
+    const auto stop = [&](const char* name) {
+        QWidget* w = h.window().findChild<QWidget*>(QString::fromLatin1(name));
+        return w ? w->geometry() : QRect();
+    };
+    EXPECT_EQ(stop("palette"), h.image(drill::paletteTable).widget()->geometry());
+    EXPECT_EQ(stop("ring"), zones);
 }
 
 // Each row: the keys pressed on the palette, the one cell lit after them.
@@ -156,7 +173,7 @@ TEST(KeyboardPath, OnTheRingArrowsAndDigitsChooseEnterPlacesDeleteRemovesEscapeP
         {"Delete", "- -# - - - -", "ring"},
         {"Shift+Tab Right Return 6 Return", "- - - - - ki(2,2).gif+", "palette"},
         {"Return Tab", "- - - - - ki(2,2).gif+",
-         drill::deleteAllButton.name}, // Tab puts a carried group back
+         drill::deleteAllButton.role}, // Tab puts a carried group back
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.keys);
@@ -181,12 +198,12 @@ TEST(KeyboardPath, WhenTheJudgeButtonHidesTheFocusGoesToTheNextStopOnlyForTheKey
         else
             h.judge();
         EXPECT_FALSE(h.visible(drill::judgeButton));
-        EXPECT_EQ(focusName(h), keyboard ? "palette" : drill::deleteAllButton.name);
+        EXPECT_EQ(focusName(h), keyboard ? "palette" : drill::deleteAllButton.role);
         EXPECT_EQ(litCells(h).size(), keyboard ? 1u : 0u);
         ASSERT_TRUE(h.timers.advanceUntil([&] { return h.visible(drill::judgeButton); }));
         if (keyboard) {
             press(h, "Shift+Tab");
-            EXPECT_EQ(focusName(h), drill::judgeButton.name);
+            EXPECT_EQ(focusName(h), drill::judgeButton.role);
         }
     }
 }
@@ -195,7 +212,7 @@ TEST(KeyboardPath, TheMenuExplanationOpensFromItsButtonAndClosesWithEscapeOrEnte
     Harness h;
     h.start();
     press(h, "Shift+Tab");
-    ASSERT_EQ(focusName(h), menu::explanationButton.name);
+    ASSERT_EQ(focusName(h), menu::explanationButton.role);
     for (const char* closer : {"Escape", "Return"}) {
         SCOPED_TRACE(closer);
         press(h, "Space");
@@ -203,11 +220,11 @@ TEST(KeyboardPath, TheMenuExplanationOpensFromItsButtonAndClosesWithEscapeOrEnte
         EXPECT_EQ(focusName(h), "explanation");
         press(h, closer);
         EXPECT_FALSE(h.control(menu::explanationText).visible());
-        EXPECT_EQ(focusName(h), menu::explanationButton.name);
+        EXPECT_EQ(focusName(h), menu::explanationButton.role);
     }
     h.click(h.control(menu::explanationButton)); // the mouse's way is as before
     EXPECT_TRUE(h.control(menu::explanationText).visible());
-    EXPECT_EQ(focusName(h), menu::chartButton.name);
+    EXPECT_EQ(focusName(h), menu::chartButton.role);
 }
 
 TEST(KeyboardPath, OnTheChartTheArrowsGoThroughTheLettersAndEnterShowsTheCompound) {
@@ -237,8 +254,9 @@ TEST(KeyboardPath, OnTheChartTheArrowsGoThroughTheLettersAndEnterShowsTheCompoun
         EXPECT_EQ(focusName(h), "letters");
         EXPECT_EQ(framed(), std::vector<int>{letter});
         EXPECT_EQ(frame.visible(), shown != 0);
-        if (shown)
+        if (shown) {
             EXPECT_EQ(frame.caption(), names.at(shown - 1));
+        }
     }
     press(h, "Tab");
     EXPECT_TRUE(framed().empty());

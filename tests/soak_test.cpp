@@ -22,7 +22,7 @@
 namespace {
 
 using testing_support::Harness;
-using Ring = std::array<int, 7>;
+using Ring = std::array<int, core::content::ringPositions + 1>;
 
 const QString menuTitle = QStringLiteral("メニュー");
 const QString drillTitle = QStringLiteral("ドリル");
@@ -87,7 +87,7 @@ private:
 
     // The drill's controls that the checks read, found once per visit.
     std::array<platform::Control*, 6> markers_{};
-    std::array<platform::Image*, 7> cells_{};
+    std::array<platform::Image*, core::content::ringPositions + 1> cells_{};
     std::array<platform::Timer*, 5> verdictTimers_{};
     platform::Control* judge_ = nullptr;
 
@@ -131,7 +131,7 @@ void Soak::noteScreen() {
         for (int t = 0; t < 5; ++t)
             verdictTimers_[t] = &h_->control<platform::Timer>(verdictTimers[t]);
         judge_ = &h_->control(drill::judgeButton);
-        for (int p = 1; p <= 6; ++p)
+        for (int p = 1; p <= core::content::ringPositions; ++p)
             cells_[p] = &h_->image(drill::ringPositions, p);
     }
 }
@@ -202,7 +202,7 @@ void Soak::checkDrill() {
     // The keyboard's focus on the ring shows the frame on its position, empty or not.
     QWidget* focus = h_->window().focusWidget();
     const bool ringFocused = focus && focus->objectName() == QLatin1String("ring");
-    for (int p = 1; p <= 6; ++p)
+    for (int p = 1; p <= core::content::ringPositions; ++p)
         if (cells_[p]->visible() && cells_[p]->borderStyle() == 1 && !cells_[p]->hasPicture() &&
             !(ringFocused && drill.selectedPosition() == p))
             return fail("a frame around the empty cell " + std::to_string(p));
@@ -375,16 +375,16 @@ void Soak::steerDrill() {
         targetOf_ = drill.answer();
         Ring form = targetOf_;
         if (chance(0.5))
-            for (int p = 1; p <= 6; ++p)
+            for (int p = 1; p <= core::content::ringPositions; ++p)
                 form[p] = targetOf_[p == 1 ? 1 : 8 - p];
         const int turn = pick(6);
-        for (int p = 1; p <= 6; ++p)
+        for (int p = 1; p <= core::content::ringPositions; ++p)
             target_[(p - 1 + turn) % 6 + 1] = form[p];
     }
     const Ring ring = drill.ring();
     if (ring != Ring{} && chance(0.1))
         return clickControl(drill::judgeButton); // judged too early, or just wrong
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         if (ring[p] == target_[p])
             continue;
         if (target_[p] != 0) {

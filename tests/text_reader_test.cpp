@@ -92,9 +92,15 @@ TEST(TextReader, ReadsByTheFieldRulesAndEveryFailureIsAnErrorNamingTheFile) {
                     "b\",c"),
          "TT", "!13", "U+0001"},
         // Half-width katakana that also happens to be valid two-byte UTF-8 is code page 932
-        // when its pairs run together as words do; a pair standing alone between ASCII is a
-        // Latin letter or sign in UTF-8, and the error says how to save it right.
+        // when its pairs run together as words do, or stand alone away from ASCII letters and
+        // digits; a pair beside one is a Latin letter or sign in UTF-8, and the error says how
+        // to save it right.
         {QByteArray("\xC3\xBD,\xC3\xBD\xC3\xBD\r\n"), "TT", "ﾃｽ|ﾃｽﾃｽ"},
+        {QByteArray("\xC3\xBD\r\n"), "L", "ﾃｽ"},
+        {QByteArray("1,\xC3\xBD,\"\xC2\xB7\"\r\n"), "ITT", "1|ﾃｽ|ﾂｷ"},
+        {QByteArray("Kavelo drill: 0 yen (\xC2\xA5"
+                    "0) \xC2\xB7 caf\xC3\xA9 free\r\n"),
+         "L", "!13", "UTF-8"},
         {QByteArray("caf\xC3\xA9\r\n"), "L", "!13", "UTF-8"},
         {QByteArray("(\xC2\xA5"
                     "0) \xC2\xB7\r\n"),

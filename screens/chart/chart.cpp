@@ -32,8 +32,8 @@ void ChartScreen::wire() {
 
 void ChartScreen::Form_Load() {
     core::TextReader reader;
-    reader.Open(content::inProgramFolder(AppDir(), content::nameFile()));
-    for (int k = 1; k <= content::compoundCount; ++k)
+    reader.Open(core::content::inProgramFolder(AppDir(), core::content::nameFile()));
+    for (int k = 1; k <= core::content::compoundCount; ++k)
         compoundNames.at(k) = reader.ReadTextField();
     reader.Close();
 }
@@ -41,10 +41,11 @@ void ChartScreen::Form_Load() {
 // Looks up compound k: its picture, centred below the panel's caption, and its name.
 void ChartScreen::compoundLetters_Click(int Index) {
     compoundPicture.loadPicture(
-        content::inProgramFolder(AppDir(), content::compoundPictureFile(Index)));
+        core::content::inProgramFolder(AppDir(), core::content::compoundPictureFile(Index)));
     const double h = compoundPicture.height();
     const double w = compoundPicture.width();
-    compoundPicture.move(content::compoundPictureLeft(w), content::compoundPictureTop(h));
+    compoundPicture.move(core::content::compoundPictureLeft(w),
+                         core::content::compoundPictureTop(h));
     compoundPanel.setCaption(compoundNames.at(Index));
     compoundPanel.setVisible(true);
     compoundPicture.setVisible(true);

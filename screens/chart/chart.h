@@ -32,7 +32,7 @@ private:
     platform::Image& compoundPicture = form().get(chart::compoundPicture);
 
     // Indexed by compound number, 1 to compoundCount.
-    std::array<QString, content::compoundCount + 1> compoundNames{};
+    std::array<QString, core::content::compoundCount + 1> compoundNames{};
 
     // The keyboard's way through the letters, and the names screen readers read.
     void wireKeyboard();

@@ -45,7 +45,7 @@ FormDefinition makeDefinition() {
                  .backColor = darkBlue});
     c.push_back({.id = chart::benzeneBox, .left = 6990, .top = 2760, .width = 780, .height = 885,
                  .tip = "ベンゼン"});
-    for (int n = 1; n <= content::compoundCount; ++n)
+    for (int n = 1; n <= core::content::compoundCount; ++n)
         c.push_back({.id = chart::compoundLetters, .index = n, .left = letterZones[n - 1].left,
                      .top = letterZones[n - 1].top, .width = 525, .height = 405});
     c.push_back({.id = chart::chartPicture, .left = 135, .top = 195, .width = 13500, .height = 5985,

@@ -14,7 +14,7 @@ void ChartScreen::wireKeyboard() {
     platform::setAccessibleName(screen.get(chart::backButton), QStringLiteral("戻る"));
     platform::setAccessibleName(screen.get(chart::quitButton), QStringLiteral("終了"));
     platform::ControlArray<platform::Image>& letters = screen.get(chart::compoundLetters);
-    for (int n = 1; n <= content::compoundCount; ++n)
+    for (int n = 1; n <= core::content::compoundCount; ++n)
         platform::setAccessibleName(letters(n), QString(QChar(u'A' + n - 1)));
     platform::setAccessibleName(screen.get(chart::chartPicture), QStringLiteral("Kaveloの系統図"));
     platform::setAccessibleName(screen.get(chart::benzeneBox), QStringLiteral("ベンゼン"));
@@ -27,7 +27,7 @@ void ChartScreen::wireKeyboard() {
     letterStop = new platform::KeyboardStop(
         screen, QAccessible::List, QStringLiteral("化合物（Ａ～Ｘ）"), 135, 195, 13500, 5985);
     letterStop->setObjectName(QStringLiteral("letters"));
-    for (int n = 1; n <= content::compoundCount; ++n)
+    for (int n = 1; n <= core::content::compoundCount; ++n)
         platform::setKeyboardItemOf(letterStop, letters(n));
     letterFrame = new platform::FocusFrame(&screen.window());
     letterStop->followInTabOrder(screen.get(chart::quitButton).widget());
@@ -37,11 +37,12 @@ void ChartScreen::wireKeyboard() {
         switch (key) {
         case Qt::Key_Right:
         case Qt::Key_Down:
-            MoveKeyLetter(keyLetter % content::compoundCount + 1);
+            MoveKeyLetter(keyLetter % core::content::compoundCount + 1);
             return true;
         case Qt::Key_Left:
         case Qt::Key_Up:
-            MoveKeyLetter((keyLetter + content::compoundCount - 2) % content::compoundCount + 1);
+            MoveKeyLetter(
+                (keyLetter + core::content::compoundCount - 2) % core::content::compoundCount + 1);
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -52,7 +53,7 @@ void ChartScreen::wireKeyboard() {
             ClosePanel();
             return true;
         default:
-            if (key >= Qt::Key_A && key < Qt::Key_A + content::compoundCount) {
+            if (key >= Qt::Key_A && key < Qt::Key_A + core::content::compoundCount) {
                 MoveKeyLetter(key - Qt::Key_A + 1);
                 return true;
             }

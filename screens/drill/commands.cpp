@@ -10,7 +10,7 @@ namespace screens {
 void DrillScreen::deleteAllButton_Click() {
     if (drillFinished != 0)
         return;
-    for (int p = 1; p <= content::ringPositions; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         ringGroups.at(p) = 0;
         ringPositions(p).clearPicture();
         ringPositions(p).setBorderStyle(0);
@@ -70,7 +70,7 @@ void DrillScreen::tryAgainButton_Click() {
     tryAgainButton.setVisible(false);
     medal.setVisible(false);
     scoreLabel.setText(QString());
-    for (int p = 1; p <= content::ringPositions; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         bonds(p).setVisible(false);
         ringPositions(p).clearPicture();
         // A cell selected after the finish would otherwise keep its frame on an empty ring.

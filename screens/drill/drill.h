@@ -5,6 +5,7 @@
 #include "app/screen.h"
 #include "app/shared_state.h"
 #include "core/content_layout.h"
+#include "core/score_rules.h"
 #include "platform/keyboard_stop.h"
 #include "screens/drill/drill_controls.h"
 
@@ -25,12 +26,8 @@ public:
     void wire() override;
     void Form_Load() override;
 
-    // Numbers that the drill's rules fix.
-    static constexpr std::int16_t questionsInDrill = content::questionCount;
-    static constexpr std::int16_t pointsPerAnswer = 100;
-    static constexpr std::int16_t bonusPoints = 1000;
-    static constexpr std::int16_t streakForBonus = 5;
-    static constexpr std::int16_t passingScore = 10000;
+    // Numbers that the drill fixes; how it scores is core::drillScoring.
+    static constexpr std::int16_t questionsInDrill = core::content::questionCount;
     static constexpr int tickMilliseconds = 100;
     static constexpr int questionSlots = app::SharedState::questionSlots;
 
@@ -41,11 +38,11 @@ public:
         bool finished;
         int selectedPosition, litPaletteItem;
         bool matchFound;
-        std::array<int, content::ringPositions + 1> ring; // positions 1..6; 0 unused
+        std::array<int, core::content::ringPositions + 1> ring; // positions 1..6; 0 unused
     };
     State state() const;
     // Question q's stored answer, positions 1..6, and its text.
-    std::array<int, content::ringPositions + 1> storedAnswer(int question) const;
+    std::array<int, core::content::ringPositions + 1> storedAnswer(int question) const;
     QString question(int question) const;
 
 private:
@@ -57,15 +54,16 @@ private:
 
     // Window events.
     void Form_Click();
-    void Form_DragDrop(platform::Control* Source, double X, double Y);
-    void Form_MouseMove(int Button, int Shift, double X, double Y);
+    void Form_DragDrop();
+    void Form_MouseMove();
 
     // Ring builder.
-    void paletteItems_MouseMove(int Index, int Button, int Shift, double X, double Y);
-    void paletteItems_MouseDown(int Index, int Button, int Shift, double X, double Y);
-    void ringPositions_DragOver(int Index, platform::Control* Source, double X, double Y,
-                                int State);
-    void ringPositions_DragDrop(int Index, platform::Control* Source, double X, double Y);
+    // The drill reads neither the button, the keys held nor the place within a control:
+    // which control, and for a drag whether it enters or leaves, is all it needs.
+    void paletteItems_MouseMove(int Index);
+    void paletteItems_MouseDown(int Index);
+    void ringPositions_DragOver(int Index, int State);
+    void ringPositions_DragDrop(int Index);
     void HoverPaletteItem();
     void CancelDrag();
 
@@ -111,7 +109,7 @@ private:
     void ReadQuestions();
     QString groupPicturePath(int group, int position) const;
     QString highlightPicturePath(int group) const;
-    void PlaySound(content::Sound sound);
+    void PlaySound(core::content::Sound sound);
 
     // The clock as the timed displays read it.
     std::int32_t stampNow();
@@ -145,11 +143,12 @@ private:
     // The drill's state; every visit and every start-over sets it afresh at load.
     std::int16_t questionCount = 0;
     std::array<QString, questionSlots> questionTexts{};
-    std::array<std::array<std::int16_t, content::ringPositions + 1>, questionSlots> answerTable{};
+    std::array<std::array<std::int16_t, core::content::ringPositions + 1>, questionSlots>
+        answerTable{};
     std::int16_t currentQuestion = 0;
     std::int16_t askedCount = 0;
-    std::array<std::array<std::int16_t, 3>, content::ringPositions + 1> currentAnswer{};
-    std::array<std::int16_t, content::ringPositions + 1> ringGroups{};
+    std::array<std::array<std::int16_t, 3>, core::content::ringPositions + 1> currentAnswer{};
+    std::array<std::int16_t, core::content::ringPositions + 1> ringGroups{};
     std::int16_t matchFound = 0;
     std::int16_t matchForm = 0;
     std::int16_t score = 0;

@@ -22,22 +22,23 @@ void DrillScreen::nameForScreenReaders() {
                  {drill::judgeButton, "判定"},       {drill::tryAgainButton, "再挑戦"}};
     for (const auto& b : faces)
         platform::setAccessibleName(screen.get(b.button), QString::fromUtf8(b.face));
-    for (int n = 1; n <= 20; ++n) {
-        platform::setAccessibleName(paletteItems(n), content::groupFormula(n));
+    for (int n = 1; n <= core::content::groupCount; ++n) {
+        platform::setAccessibleName(paletteItems(n), core::content::groupFormula(n));
         platform::setKeyboardItemOf(paletteStop, paletteItems(n));
     }
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= core::content::ringPositions; ++k) {
         platform::setAccessibleName(ringPositions(k), [this, k] { return RingPositionName(k); });
         platform::setKeyboardItemOf(ringStop, ringPositions(k));
     }
     platform::setAccessibleName(screen.get(drill::streakColumn), [this] {
-        for (int digit = 0; digit <= streakForBonus; ++digit)
+        for (int digit = 0; digit <= core::drillScoring.streakForBonus; ++digit)
             if (streakDigits(digit).visible())
                 return QStringLiteral("連続正解数 %1").arg(digit);
         return QStringLiteral("連続正解数");
     });
     platform::setAccessibleName(screen.get(drill::scorePanel), QStringLiteral("得点"));
-    platform::setAccessibleName(bonusBanner, QStringLiteral("ボーナス 1000点"));
+    platform::setAccessibleName(
+        bonusBanner, QStringLiteral("ボーナス %1点").arg(core::drillScoring.bonusPoints));
     platform::setAccessibleName(medal, QStringLiteral("金メダル"));
     platform::setAccessibleName(messageText, [this] { return MessageWords(messageText.text()); });
 
@@ -66,10 +67,12 @@ QString DrillScreen::RingPositionName(int position) const {
     const int group = ringGroups.at(position);
     // Carrying a group, the focused position offers it: 「位置1 に CHO」.
     if (keyCarrying && position == keyRingPosition)
-        return QStringLiteral("位置%1 に %2").arg(position).arg(content::groupFormula(dragGroup));
+        return QStringLiteral("位置%1 に %2")
+            .arg(position)
+            .arg(core::content::groupFormula(dragGroup));
     return QStringLiteral("位置%1 %2")
         .arg(position)
-        .arg(group == 0 ? QStringLiteral("空き") : content::groupFormula(group));
+        .arg(group == 0 ? QStringLiteral("空き") : core::content::groupFormula(group));
 }
 
 } // namespace screens

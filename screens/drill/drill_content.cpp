@@ -18,7 +18,7 @@ void DrillScreen::Form_Load() {
     drillFinished = 0;
     score = 0;
     streak = 0;
-    targetScore = passingScore;
+    targetScore = core::drillScoring.target;
     selectedPosition = 0;
     dragGroup = 0;
     dragGroupText = QString();
@@ -29,13 +29,13 @@ void DrillScreen::Form_Load() {
 
 void DrillScreen::ReadAnswers() {
     core::TextReader reader;
-    reader.Open(content::inProgramFolder(AppDir(), content::answerFile()));
+    reader.Open(core::content::inProgramFolder(AppDir(), core::content::answerFile()));
     for (int q = 1; q <= questionCount; ++q)
-        for (int p = 1; p <= content::ringPositions; ++p)
+        for (int p = 1; p <= core::content::ringPositions; ++p)
             answerTable.at(q).at(p) = reader.ReadIntegerField();
     reader.Close();
     for (int q = 1; q <= questionCount; ++q) {
-        const auto faults = drill_rules::answerFaults(q, answerTable.at(q));
+        const auto faults = core::drill_rules::answerFaults(q, answerTable.at(q));
         if (!faults.empty())
             throw core::RuntimeError::invalidContent(reader.path(), faults.front().description);
     }
@@ -43,23 +43,25 @@ void DrillScreen::ReadAnswers() {
 
 void DrillScreen::ReadQuestions() {
     core::TextReader reader;
-    reader.Open(content::inProgramFolder(AppDir(), content::questionFile()));
+    reader.Open(core::content::inProgramFolder(AppDir(), core::content::questionFile()));
     for (int q = 1; q <= questionCount; ++q)
         questionTexts.at(q) = reader.ReadTextField();
     reader.Close();
 }
 
 QString DrillScreen::groupPicturePath(int group, int position) const {
-    return content::inProgramFolder(
-        AppDir(), content::groupPictureFile(group, content::groupPictureVariant(position)));
+    return core::content::inProgramFolder(
+        AppDir(),
+        core::content::groupPictureFile(group, core::content::groupPictureVariant(position)));
 }
 
 QString DrillScreen::highlightPicturePath(int group) const {
-    return content::inProgramFolder(AppDir(), content::highlightPictureFile(group));
+    return core::content::inProgramFolder(AppDir(), core::content::highlightPictureFile(group));
 }
 
-void DrillScreen::PlaySound(content::Sound sound) {
-    soundPlayer.setFileName(content::inProgramFolder(AppDir(), content::soundFile(sound)));
+void DrillScreen::PlaySound(core::content::Sound sound) {
+    soundPlayer.setFileName(
+        core::content::inProgramFolder(AppDir(), core::content::soundFile(sound)));
 }
 
 } // namespace screens

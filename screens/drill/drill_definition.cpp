@@ -3,8 +3,11 @@
 #include "screens/drill/drill_definition.h"
 
 #include "core/content_layout.h"
+#include "core/score_rules.h"
 #include "platform/twips.h"
 #include "screens/drill/drill_controls.h"
+
+#include <iterator>
 
 using platform::Align;
 using platform::ControlDef;
@@ -25,12 +28,14 @@ constexpr FontDef mincho(double points) { return {"ＭＳ 明朝", points, true}
 constexpr FontDef pMincho(double points) { return {"ＭＳ Ｐ明朝", points, true}; }
 
 // A ring position and a palette cell are the size of one group picture.
-constexpr double groupCellWidth = content::groupPictureWidth * platform::twipsPerPixel;
-constexpr double groupCellHeight = content::groupPictureHeight * platform::twipsPerPixel;
+constexpr double groupCellWidth = core::content::groupPictureWidth * platform::twipsPerPixel;
+constexpr double groupCellHeight = core::content::groupPictureHeight * platform::twipsPerPixel;
 
-// Palette item n lies over cell n of the palette table, five to a row.
-constexpr double paletteColumns[] = {885, 3000, 5115, 7230, 9345};
-constexpr double paletteRows[] = {1035, 1470, 1905, 2340};
+// Palette item n lies over cell n of the palette table, a row of cells at a time.
+constexpr double paletteColumnLefts[] = {885, 3000, 5115, 7230, 9345};
+constexpr double paletteRowTops[] = {1035, 1470, 1905, 2340};
+static_assert(std::size(paletteColumnLefts) == paletteColumns &&
+              std::size(paletteRowTops) == paletteRows);
 
 // Ring position k: its drop zone and the bond stroke that joins it to the ring.
 struct RingPlace {
@@ -44,10 +49,13 @@ constexpr RingPlace ringPlaces[] = {
     {2055, 6065, 4125, 6300, 285, 30}, // 5 lower left
     {2055, 4385, 4125, 4620, 285, 30}, // 6 upper left
 };
+static_assert(std::size(ringPlaces) == core::content::ringPositions);
 
 const char* const streakDigitPictures[] = {":/drill/Image9_0.gif", ":/drill/Image9_1.gif",
                                            ":/drill/Image9_2.gif", ":/drill/Image9_3.gif",
                                            ":/drill/Image9_4.gif", ":/drill/Image9_5.gif"};
+// The column shows every streak from none to the one that earns the bonus, each its own picture.
+static_assert(std::size(streakDigitPictures) == core::drillScoring.streakForBonus + 1);
 
 FormDefinition makeDefinition() {
     FormDefinition d{
@@ -59,7 +67,7 @@ FormDefinition makeDefinition() {
     // Labels and images, front to back.
     c.push_back({.id = drill::medal, .left = 4515, .top = 3900, .width = 2760, .height = 3165,
                  .visible = false, .picture = ":/drill/Image11.gif", .stretch = true});
-    for (int digit = 0; digit <= 5; ++digit)
+    for (int digit = 0; digit <= core::drillScoring.streakForBonus; ++digit)
         c.push_back({.id = drill::streakDigits, .index = digit, .left = 795,
                      .top = 7395.0 - 735 * digit, .width = 720, .height = 690, .visible = digit == 0,
                      .picture = streakDigitPictures[digit]});
@@ -88,19 +96,19 @@ FormDefinition makeDefinition() {
                  .backColor = darkBlue});
     c.push_back({.id = drill::messageText, .left = 2865, .top = 5265, .width = 6225, .height = 345,
                  .visible = false, .backColor = blue, .font = mincho(14.25), .align = Align::Center});
-    for (int k = 1; k <= content::ringPositions; ++k)
+    for (int k = 1; k <= core::content::ringPositions; ++k)
         c.push_back({.id = drill::ringPositions, .index = k, .left = ringPlaces[k - 1].zoneLeft,
                      .top = ringPlaces[k - 1].zoneTop, .width = groupCellWidth, .height = groupCellHeight});
-    for (int k = 1; k <= content::ringPositions; ++k) {
+    for (int k = 1; k <= core::content::ringPositions; ++k) {
         const RingPlace& r = ringPlaces[k - 1];
         const bool vertical = r.bondHeight > r.bondWidth;
         c.push_back({.id = drill::bonds, .index = k, .left = r.bondLeft, .top = r.bondTop,
                      .width = r.bondWidth, .height = r.bondHeight, .visible = false,
                      .picture = vertical ? ":/drill/Image4_vertical.bmp" : ":/drill/Image4_horizontal.bmp"});
     }
-    for (int n = 1; n <= content::groupCount; ++n)
-        c.push_back({.id = drill::paletteItems, .index = n, .left = paletteColumns[(n - 1) % 5],
-                     .top = paletteRows[(n - 1) / 5], .width = groupCellWidth, .height = groupCellHeight,
+    for (int n = 1; n <= core::content::groupCount; ++n)
+        c.push_back({.id = drill::paletteItems, .index = n, .left = paletteColumnLefts[(n - 1) % paletteColumns],
+                     .top = paletteRowTops[(n - 1) / paletteColumns], .width = groupCellWidth, .height = groupCellHeight,
                      .dragIcon = ":/drill/Image3.ico"});
     c.push_back({.id = drill::paletteTable, .left = 870, .top = 1020, .width = 10590, .height = 1755,
                  .picture = ":/drill/Image2.gif"});

@@ -14,14 +14,14 @@ DrillScreen::State DrillScreen::state() const {
             .litPaletteItem = litPaletteItem,
             .matchFound = matchFound != 0,
             .ring = {}};
-    for (int p = 1; p <= content::ringPositions; ++p)
+    for (int p = 1; p <= core::content::ringPositions; ++p)
         s.ring.at(p) = ringGroups.at(p);
     return s;
 }
 
-std::array<int, content::ringPositions + 1> DrillScreen::storedAnswer(int question) const {
-    std::array<int, content::ringPositions + 1> answer{};
-    for (int p = 1; p <= content::ringPositions; ++p)
+std::array<int, core::content::ringPositions + 1> DrillScreen::storedAnswer(int question) const {
+    std::array<int, core::content::ringPositions + 1> answer{};
+    for (int p = 1; p <= core::content::ringPositions; ++p)
         answer.at(p) = answerTable.at(question).at(p);
     return answer;
 }

@@ -15,10 +15,9 @@ const platform::FormDefinition& DrillScreen::definition() { return drillDefiniti
 // Every event of the drill that has a handler, control by control.
 void DrillScreen::wire() {
     form().onClick(platform::formWindow, [this] { Form_Click(); });
-    form().on(platform::formWindow, Event::DragDrop,
-              [this](const EventArgs& e) { Form_DragDrop(e.source, e.x, e.y); });
+    form().on(platform::formWindow, Event::DragDrop, [this](const EventArgs&) { Form_DragDrop(); });
     form().on(platform::formWindow, Event::MouseMove,
-              [this](const EventArgs& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); });
+              [this](const EventArgs&) { Form_MouseMove(); });
 
     form().onClick(drill::deleteAllButton, [this] { deleteAllButton_Click(); });
     form().onClick(drill::deleteGroupButton, [this] { deleteGroupButton_Click(); });
@@ -28,19 +27,16 @@ void DrillScreen::wire() {
     form().onClick(drill::tryAgainButton, [this] { tryAgainButton_Click(); });
     form().onClick(drill::yellowRing, [this] { yellowRing_Click(); });
 
-    form().on(drill::paletteItems, Event::MouseDown, [this](const EventArgs& e) {
-        paletteItems_MouseDown(e.index, e.button, e.shift, e.x, e.y);
-    });
-    form().on(drill::paletteItems, Event::MouseMove, [this](const EventArgs& e) {
-        paletteItems_MouseMove(e.index, e.button, e.shift, e.x, e.y);
-    });
+    form().on(drill::paletteItems, Event::MouseDown,
+              [this](const EventArgs& e) { paletteItems_MouseDown(e.index); });
+    form().on(drill::paletteItems, Event::MouseMove,
+              [this](const EventArgs& e) { paletteItems_MouseMove(e.index); });
     form().on(drill::ringPositions, Event::Click,
               [this](const EventArgs& e) { ringPositions_Click(e.index); });
-    form().on(drill::ringPositions, Event::DragOver, [this](const EventArgs& e) {
-        ringPositions_DragOver(e.index, e.source, e.x, e.y, e.state);
-    });
+    form().on(drill::ringPositions, Event::DragOver,
+              [this](const EventArgs& e) { ringPositions_DragOver(e.index, e.state); });
     form().on(drill::ringPositions, Event::DragDrop,
-              [this](const EventArgs& e) { ringPositions_DragDrop(e.index, e.source, e.x, e.y); });
+              [this](const EventArgs& e) { ringPositions_DragDrop(e.index); });
 
     // A drop on any of these puts the dragged group back: the ring does not change.
     for (platform::ControlRef control : std::initializer_list<platform::ControlRef>{

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "screens/drill/drill.h"
 
+#include "core/content_layout.h"
 #include "platform/accessibility.h"
+#include "screens/drill/drill_definition.h"
 
 namespace screens {
 
@@ -13,9 +15,8 @@ namespace screens {
 
 namespace {
 
-constexpr int paletteSize = 20;
-constexpr int paletteColumns = 5;
-constexpr int ringSize = 6;
+constexpr int paletteSize = core::content::groupCount;
+constexpr int ringSize = core::content::ringPositions;
 
 bool pressesKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
@@ -25,11 +26,15 @@ bool pressesKey(int key) {
 
 void DrillScreen::wireKeyboardPath() {
     platform::Form& screen = form();
-    // Each stop lies over what it stands for, so a magnifier follows the focus there.
-    paletteStop = new platform::KeyboardStop(screen, QAccessible::List,
-                                             QStringLiteral("官能基の表"), 870, 1020, 10590, 1755);
+    // Each stop lies over what it stands for, so a magnifier follows the focus there: the
+    // palette's table, and the ring's six drop zones together.
+    const platform::TwipsRect table = platform::boundsOf(definition(), drill::paletteTable);
+    const platform::TwipsRect ring = platform::boundsOf(definition(), drill::ringPositions);
+    paletteStop =
+        new platform::KeyboardStop(screen, QAccessible::List, QStringLiteral("官能基の表"),
+                                   table.left, table.top, table.width, table.height);
     ringStop = new platform::KeyboardStop(screen, QAccessible::List, QStringLiteral("ベンゼン環"),
-                                          2055, 3060, 7725, 4830);
+                                          ring.left, ring.top, ring.width, ring.height);
     paletteStop->setObjectName(QStringLiteral("palette"));
     ringStop->setObjectName(QStringLiteral("ring"));
     paletteStop->followInTabOrder(tryAgainButton.widget());
@@ -150,7 +155,7 @@ void DrillScreen::ShowKeyRingPosition() {
     const int k = keyRingPosition;
     if (keyCarrying) {
         if (ringPositions(k).visible() && keyPreviewPosition != k) {
-            ringPositions_DragOver(k, &paletteItems(dragGroup), 0, 0, platform::dragEnter);
+            ringPositions_DragOver(k, platform::dragEnter);
             keyPreviewPosition = static_cast<std::int16_t>(k);
         }
     } else {
@@ -163,7 +168,7 @@ void DrillScreen::ShowKeyRingPosition() {
 void DrillScreen::LeaveKeyPreview() {
     if (keyPreviewPosition == 0)
         return;
-    ringPositions_DragOver(keyPreviewPosition, &paletteItems(dragGroup), 0, 0, platform::dragLeave);
+    ringPositions_DragOver(keyPreviewPosition, platform::dragLeave);
     keyPreviewPosition = 0;
 }
 
@@ -173,7 +178,7 @@ void DrillScreen::PlaceKeyGroup() {
     keyPreviewPosition = 0;
     const bool placed = ringPositions(k).visible();
     if (placed)
-        ringPositions_DragDrop(k, &paletteItems(dragGroup), 0, 0);
+        ringPositions_DragDrop(k);
     else
         paletteItems(dragGroup).clearPicture();
     keyCarrying = false;
@@ -190,7 +195,7 @@ void DrillScreen::PutBackKeyGroup() {
 }
 
 QString DrillScreen::PutBackWords() const {
-    return QStringLiteral("%1 を表に戻しました").arg(content::groupFormula(dragGroup));
+    return QStringLiteral("%1 を表に戻しました").arg(core::content::groupFormula(dragGroup));
 }
 
 void DrillScreen::RingFocusIn() { ShowKeyRingPosition(); }

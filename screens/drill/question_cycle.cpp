@@ -37,12 +37,12 @@ void DrillScreen::RememberQuestion() {
 
 void DrillScreen::ShowQuestion() {
     const auto& answer = answerTable.at(currentQuestion);
-    for (int p = 1; p <= content::ringPositions; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         currentAnswer.at(p).at(1) = answer.at(p);
         ringGroups.at(p) = 0;
     }
-    for (int p = 1; p <= content::ringPositions; ++p)
-        currentAnswer.at(p).at(2) = answer.at(drill_rules::mirroredPosition(p));
+    for (int p = 1; p <= core::content::ringPositions; ++p)
+        currentAnswer.at(p).at(2) = answer.at(core::drill_rules::mirroredPosition(p));
     askedCount = askedCount + 1;
     questionNumber.setText(QString::number(askedCount));
     questionText.setText(questionTexts.at(currentQuestion));
@@ -53,7 +53,7 @@ void DrillScreen::ShowQuestion() {
 
 void DrillScreen::judgeButton_Click() {
     bool empty = true;
-    for (int p = 1; p <= content::ringPositions; ++p)
+    for (int p = 1; p <= core::content::ringPositions; ++p)
         empty = empty && ringGroups.at(p) == 0;
     if (empty)
         return;
@@ -74,17 +74,17 @@ void DrillScreen::judgeButton_Click() {
 
 // Tries the six rotations of the learner's ring against one form of the answer.
 void DrillScreen::MatchAnswer() {
-    drill_rules::Ring form{};
-    for (int p = 1; p <= content::ringPositions; ++p)
+    core::drill_rules::Ring form{};
+    for (int p = 1; p <= core::content::ringPositions; ++p)
         form.at(p) = currentAnswer.at(p).at(matchForm);
-    matchFound = drill_rules::matchesUnderRotation(ringGroups, form) ? 1 : 0;
+    matchFound = core::drill_rules::matchesUnderRotation(ringGroups, form) ? 1 : 0;
 }
 
 void DrillScreen::AnswerCorrect() {
-    score = score + pointsPerAnswer;
-    PlaySound(content::Sound::Correct);
+    score = core::drillScoring.afterRight(score);
+    PlaySound(core::content::Sound::Correct);
     judgeButton.setVisible(false);
-    for (int p = 1; p <= content::ringPositions; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         bonds(p).setVisible(false);
         ringPositions(p).setVisible(false);
     }
@@ -92,12 +92,10 @@ void DrillScreen::AnswerCorrect() {
 }
 
 void DrillScreen::AnswerWrong() {
-    PlaySound(content::Sound::Wrong);
+    PlaySound(core::content::Sound::Wrong);
     judgeButton.setVisible(false);
     ShowMessage(QStringLiteral("化学式に誤りがあります"));
-    score = score - pointsPerAnswer;
-    if (score < 0)
-        score = 0;
+    score = core::drillScoring.afterWrong(score);
     wrongShownAt = stampNow();
     wrongTimer.setInterval(tickMilliseconds);
 }

@@ -4,7 +4,7 @@
 
 namespace screens {
 
-void DrillScreen::paletteItems_MouseMove(int Index, int Button, int Shift, double X, double Y) {
+void DrillScreen::paletteItems_MouseMove(int Index) {
     if (drillFinished != 0)
         return;
     hoverPaletteItem = static_cast<std::int16_t>(Index);
@@ -23,14 +23,14 @@ void DrillScreen::HoverPaletteItem() {
     litPaletteItem = hoverPaletteItem;
 }
 
-void DrillScreen::Form_MouseMove(int Button, int Shift, double X, double Y) {
+void DrillScreen::Form_MouseMove() {
     if (hoverPaletteItem != 0)
         paletteItems(hoverPaletteItem).clearPicture();
     litPaletteItem = -1;
 }
 
 // Any button starts a drag; the item stays where it is while its icon follows the pointer.
-void DrillScreen::paletteItems_MouseDown(int Index, int Button, int Shift, double X, double Y) {
+void DrillScreen::paletteItems_MouseDown(int Index) {
     if (drillFinished != 0)
         return;
     TakeGroup(Index);
@@ -50,8 +50,7 @@ void DrillScreen::TakeGroup(int group) {
 }
 
 // Previews the dragged group on the position; leaving restores the position's own group.
-void DrillScreen::ringPositions_DragOver(int Index, platform::Control* Source, double X, double Y,
-                                         int State) {
+void DrillScreen::ringPositions_DragOver(int Index, int State) {
     if (State == platform::dragEnter) {
         bonds(Index).setVisible(true);
         ringPositions(Index).loadPicture(groupPicturePath(dragGroupText.toInt(), Index));
@@ -70,7 +69,7 @@ void DrillScreen::ringPositions_DragOver(int Index, platform::Control* Source, d
 // The position shows the dropped group; the answer waits for 判定. The preview loaded the
 // same picture on entering, but a drag held through the end of the correct display sees
 // the next question empty the ring under it, so the drop does not rely on the preview.
-void DrillScreen::ringPositions_DragDrop(int Index, platform::Control* Source, double X, double Y) {
+void DrillScreen::ringPositions_DragDrop(int Index) {
     paletteItems(dragGroup).clearPicture();
     ringGroups.at(Index) = dragGroup;
     ringPositions(Index).loadPicture(groupPicturePath(dragGroup, Index));
@@ -82,7 +81,7 @@ void DrillScreen::ringPositions_DragDrop(int Index, platform::Control* Source, d
 // but on the ring just puts its light out.
 void DrillScreen::CancelDrag() { paletteItems(dragGroup).clearPicture(); }
 
-void DrillScreen::Form_DragDrop(platform::Control* Source, double X, double Y) { CancelDrag(); }
+void DrillScreen::Form_DragDrop() { CancelDrag(); }
 
 void DrillScreen::Form_Click() { DropSelection(); }
 

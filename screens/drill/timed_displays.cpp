@@ -106,7 +106,7 @@ void DrillScreen::blinkTimer_Timer() {
     blinkTimer.setInterval(0);
     yellowRing.setVisible(true);
     redRing.setVisible(false);
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         const int g = currentAnswer.at(p).at(1);
         if (g == 0)
             continue;
@@ -129,7 +129,7 @@ void DrillScreen::correctTimer_Timer() {
     streak = streak + 1;
     streakDigits(streak).setVisible(true);
     ShowScore();
-    if (streak == streakForBonus) {
+    if (core::drillScoring.earnsBonus(streak)) {
         judgeButton.setVisible(false);
         bonusBanner.setVisible(true);
         platform::announce(bonusBanner.widget(), bonusBanner.widget()->accessibleName());
@@ -143,16 +143,16 @@ void DrillScreen::correctTimer_Timer() {
         StartFinish();
 }
 
-// The bonus banner is over: the run starts again from zero, 1000 points richer.
+// The bonus banner is over: the run starts again from zero, the bonus richer.
 void DrillScreen::bonusTimer_Timer() {
     if (!(elapsedSince(bonusShownAt) > bonusSeconds))
         return;
     bonusTimer.setInterval(0);
     bonusBanner.setVisible(false);
+    streakDigits(streak).setVisible(false);
     streak = 0;
-    streakDigits(5).setVisible(false);
     streakDigits(0).setVisible(true);
-    score = score + bonusPoints;
+    score = core::drillScoring.afterBonus(score);
     ShowScore();
     if (score < targetScore)
         NextQuestion();
@@ -164,7 +164,7 @@ void DrillScreen::bonusTimer_Timer() {
 void DrillScreen::NextQuestion() {
     PickQuestion();
     DropSelection();
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= core::content::ringPositions; ++p) {
         bonds(p).setVisible(false);
         ringPositions(p).clearPicture();
         ringPositions(p).setVisible(true);
@@ -182,7 +182,7 @@ void DrillScreen::finishTimer_Timer() {
         return;
     finishTimer.setInterval(0);
     medal.setVisible(true);
-    PlaySound(content::Sound::Passed);
+    PlaySound(core::content::Sound::Passed);
     tryAgainButton.setVisible(true);
     drillFinished = 1;
     platform::announce(medal.widget(), medal.widget()->accessibleName());

@@ -35,7 +35,7 @@ void MenuScreen::wire() {
 // Only the first line of the explanation file is the program's; the rest is for authors.
 void MenuScreen::Form_Load() {
     core::TextReader reader;
-    reader.Open(content::inProgramFolder(AppDir(), content::explanationFile()));
+    reader.Open(core::content::inProgramFolder(AppDir(), core::content::explanationFile()));
     const QString explanation = reader.ReadLine();
     reader.Close();
     explanationText.setText(explanation);

@@ -13,6 +13,7 @@
 
 #include <QPoint>
 #include <memory>
+#include <string>
 
 // The screens' controls, as the tests name them: drill::judgeButton.
 namespace drill = screens::drill;
@@ -20,6 +21,13 @@ namespace menu = screens::menu;
 namespace chart = screens::chart;
 
 namespace testing_support {
+
+// A control as tests name it: the role its screen gives it, with its index in an array
+// ("ringPositions(3)"). Designer names are the table's business.
+inline std::string roleName(const platform::Control& control) {
+    const std::string role = control.id().role ? control.id().role : "?";
+    return control.index() < 0 ? role : role + '(' + std::to_string(control.index()) + ')';
+}
 
 // A whole program on a temporary content folder, with a manual clock and timers, a
 // scripted random source and recorders for sound, errors and the process exit. Input

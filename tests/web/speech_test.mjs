@@ -10,6 +10,7 @@ import {createServer} from 'node:http';
 import fs from 'node:fs';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
+import {rules} from './rules.mjs';
 
 const [site, work] = process.argv.slice(2);
 let failures = 0;
@@ -179,11 +180,13 @@ try {
   await sleep(1500);
   await step('clear the ring', ['Tab', '1', 'Delete'], null, ['位置1 空き']);
   await step('back to CH3', ['⇧Tab', 'ArrowLeft'], 'option CH3 in listbox 官能基の表');
-  for (let right = 1; right <= 35; right++) {
-    // The score as the verdict shows it, then the bonus and the score with it.
-    const score = right * 100 + Math.floor((right - 1) / 5) * 1000;
-    const bonus = right % 5 === 0 ? ['ボーナス 1000点', `得点 ${score + 1000}`] : [];
-    const after = right === 35 ? ['金メダル', '再挑戦ボタン'] : [`第${right + 1}問`];
+  // The score as the verdict shows it, then the bonus and the score with it: each right
+  // answer adds its points, and each completed run of right answers its bonus.
+  const medal = rules['medal-answers'], streak = rules['streak-for-bonus'], bonusPoints = rules.bonus;
+  for (let right = 1; right <= medal; right++) {
+    const score = right * rules['points-per-answer'] + Math.floor((right - 1) / streak) * bonusPoints;
+    const bonus = right % streak === 0 ? [`ボーナス ${bonusPoints}点`, `得点 ${score + bonusPoints}`] : [];
+    const after = right === medal ? ['金メダル', '再挑戦ボタン'] : [`第${right + 1}問`];
     await listen();
     const mark = heard.length;
     await press('Enter', '1', 'Enter', '⇧Tab', 'Enter');
@@ -193,15 +196,15 @@ try {
       break;
     }
     if (right === 1)
-      await step('F2 reads the score', ['F2'], null, ['得点 100、連続正解 1']);
-    if (right === 5 || right === 35)
+      await step('F2 reads the score', ['F2'], null, [`得点 ${rules['points-per-answer']}、連続正解 1`]);
+    if (right === streak || right === medal)
       ok(`right answer ${right}: said ${JSON.stringify(fresh)}`);
     await sleep(300);
   }
   holdsAll('the finished drill', (await tree()).names, ['再挑戦', '金メダル']);
   const questions = heard.filter(line => /^正解です$/.test(line)).length;
-  questions === 35 ? ok('「正解です」 said once for each of the 35 right answers')
-                   : fail(`「正解です」 said ${questions} times for 35 right answers`);
+  questions === medal ? ok(`「正解です」 said once for each of the ${medal} right answers`)
+                      : fail(`「正解です」 said ${questions} times for ${medal} right answers`);
   const doubled = heard.filter((line, i) => i > 0 && line === heard[i - 1] && !line.startsWith('得点'));
   doubled.length === 0 ? ok('no message said twice in a row')
                        : fail(`said twice in a row: ${doubled.join(' | ')}`);

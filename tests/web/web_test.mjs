@@ -14,6 +14,7 @@ import {gzipSync} from 'node:zlib';
 import fs from 'node:fs';
 import path from 'node:path';
 import {launch} from './engines.mjs';
+import {rules} from './rules.mjs';
 
 const [engine, phase, site, work, out] = process.argv.slice(2);
 let failures = 0;
@@ -242,7 +243,7 @@ async function game() {
   check(await waitJudge(page, false, 5) && await waitJudge(page, true), 'a wrong answer is judged, and 判定 comes back',
         '判定 did not come back after a wrong answer');
   const handled = [];
-  for (let answer = 1; answer <= 35; answer++) {
+  for (let answer = 1; answer <= rules['medal-answers']; answer++) {
     if (!await waitJudge(page, true))
       return fail(`判定 did not come back for answer ${answer}`);
     await drag(page, paletteCh3, ringTop);
@@ -256,7 +257,7 @@ async function game() {
   }
   await sleep(12000);  // the last answer on view, the bonus and the finish
   await shot(page, 'drill-medal');
-  ok('35 right answers played to the medal');
+  ok(`${rules['medal-answers']} right answers played to the medal`);
   console.log(`measured: the judge handler in the page, median of ${handled.length}: ${median(handled).toFixed(2)} ms (max ${Math.max(...handled).toFixed(2)} ms)`);
   check(median(handled) <= 16, `the judge handler's median ${median(handled).toFixed(2)} ms is within 16 ms`);
   await press(page, ...drillBack);

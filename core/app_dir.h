@@ -4,10 +4,10 @@
 
 #include <QString>
 
-namespace app {
+namespace core {
 
 // The program folder as content paths are built on it: the executable's folder with
 // one trailing separator removed ("/" becomes "", "C:\" becomes "C:").
 QString appDirFrom(const QString& executableFolder);
 
-} // namespace app
+} // namespace core

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Kavelo developers
 // SPDX-License-Identifier: MIT
-#include "app/app_dir.h"
+#include "core/app_dir.h"
 
-namespace app {
+namespace core {
 
 QString appDirFrom(const QString& executableFolder) {
     QString folder = executableFolder;
@@ -11,4 +11,4 @@ QString appDirFrom(const QString& executableFolder) {
     return folder;
 }
 
-} // namespace app
+} // namespace core
