@@ -44,22 +44,27 @@ bool readsAsUtf8WithKana(const QByteArray& bytes) {
     return false;
 }
 
-// Latin letters and signs in UTF-8 take two bytes each and stand alone between ASCII.
+// Latin letters and signs in UTF-8 take two bytes each and stand alone between ASCII, and
+// at least one of them beside an ASCII letter or digit ("café", "¥0"): half-width katakana
+// in code page 932 can take the same bytes, but stand with each other or between signs.
 bool readsAsUtf8WithLoneLatin(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8(bytes);
     if (utf8.hasError())
         return false;
-    bool any = false;
+    const auto letterOrDigit = [&text](qsizetype i) {
+        return i >= 0 && i < text.size() && text[i].unicode() < 0x80 && text[i].isLetterOrNumber();
+    };
+    bool besideWord = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i].unicode() < 0x80)
             continue;
-        any = true;
         if ((i > 0 && text[i - 1].unicode() >= 0x80) ||
             (i + 1 < text.size() && text[i + 1].unicode() >= 0x80))
             return false;
+        besideWord = besideWord || letterOrDigit(i - 1) || letterOrDigit(i + 1);
     }
-    return any;
+    return besideWord;
 }
 
 bool otherEncoding(const QByteArray& bytes) {
