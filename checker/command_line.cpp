@@ -5,6 +5,7 @@
 #include "checker/answer_key.h"
 #include "checker/check_folder.h"
 #include "checker/convert.h"
+#include "checker/folder_choice.h"
 #include "checker/text_files.h"
 #include "core/content_layout.h"
 #include "core/score_rules.h"
@@ -34,51 +35,6 @@ void nameFolder(const QString& folder, const QString& note, QTextStream& out) {
     out << QStringLiteral("調べるフォルダー: %1")
                .arg(QDir::toNativeSeparators(QDir(folder).absolutePath()))
         << note << "\n";
-}
-
-bool holdsContentFolders(const QDir& folder) {
-    const QStringList names = core::content::folders();
-    return std::any_of(names.begin(), names.end(), [&](const QString& name) {
-        return QFileInfo(folder.filePath(name)).isDir();
-    });
-}
-
-// The folder to check when none is given, and a note when it is not the current one for a
-// reason the teacher should hear.
-struct Chosen {
-    QString folder;
-    QString note;
-};
-
-// Run inside a content folder (a copy being edited), the check is of that folder; run inside
-// one of its sub-folders (説明/ while editing the questions), of the content folder above;
-// anywhere else, of the folder the program beside the checker reads.
-Chosen folderWhenNoneGiven(const QString& programFolder) {
-    const QDir current = QDir::current();
-    if (holdsContentFolders(current))
-        return {current.path(), {}};
-    QDir above = current;
-    if (core::content::folders().contains(current.dirName()) && above.cdUp() &&
-        QFileInfo(above.filePath(core::content::folders().front())).isDir())
-        return {above.path(),
-                QStringLiteral("（今いる %1 は教材フォルダーの中のフォルダーなので、その上の"
-                               "教材フォルダーを調べます）")
-                    .arg(current.dirName() + QLatin1Char('/'))};
-    return {programFolder, {}};
-}
-
-// Why a folder that is there cannot be checked, in one line, or nothing.
-QString unfitFolder(const QString& folder) {
-    const QFileInfo info(folder);
-    if (info.exists() && !info.isDir())
-        return QStringLiteral("%1 はファイルです。調べるのは教材のフォルダー（説明/ 化合物/ "
-                              "官能基/ 音/ の入ったフォルダー）です。")
-            .arg(folder);
-    if (info.isDir() && !holdsContentFolders(QDir(folder)))
-        return QStringLiteral("%1 は Kavelo の教材フォルダーではありません（説明/ 化合物/ 官能基/ "
-                              "音/ のどれもありません）。")
-            .arg(QDir::toNativeSeparators(QDir(folder).absolutePath()));
-    return {};
 }
 
 int check(const QString& folder, const QString& note, QTextStream& out) {
@@ -152,8 +108,8 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
     }
     if (operands.size() > 1)
         return usage(err, QStringLiteral("調べるフォルダーは一つだけ書いて下さい。"));
-    const Chosen chosen =
-        operands.isEmpty() ? folderWhenNoneGiven(programFolder) : Chosen{operands.front(), {}};
+    const ChosenFolder chosen =
+        chooseFolder(operands.isEmpty() ? QString() : operands.front(), programFolder);
     if (!QFileInfo::exists(chosen.folder))
         return usage(err, QStringLiteral("フォルダーがありません: %1").arg(chosen.folder));
     if (const QString unfit = unfitFolder(chosen.folder); !unfit.isEmpty()) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "checker/content_folder.h"
 
+#include "core/text_reader.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,7 +37,23 @@ QString ContentFolder::commandPath(const QString& relative) const {
     return shown;
 }
 
+void ContentFolder::open(core::TextReader& reader, const QString& relative) const {
+    if (const auto it = held_.constFind(relative); it != held_.cend())
+        reader.OpenBytes(*it, path(relative));
+    else
+        reader.Open(path(relative));
+}
+
+QByteArray ContentFolder::bytes(const QString& relative, qint64 limit) const {
+    if (const auto it = held_.constFind(relative); it != held_.cend())
+        return it->left(limit);
+    QFile in(path(relative));
+    return in.open(QIODevice::ReadOnly) ? in.read(limit) : QByteArray();
+}
+
 QString ContentFolder::unreadable(const QString& relative) const {
+    if (held_.contains(relative))
+        return {};
     const QString wanted = path(relative);
     QFileInfo info(wanted);
     if (!info.exists() && !info.isSymLink())
@@ -73,6 +91,8 @@ QString ContentFolder::caseOnlyName(const QString& relative) const {
 
 ContentFolder::Remark ContentFolder::absence(const QString& relative, const QString& problem,
                                              const QString& remedy) const {
+    if (held_.contains(relative))
+        return {problem, remedy};
     const QString other = caseOnlyName(relative);
     if (other.isEmpty())
         return {problem, remedy};

@@ -2,12 +2,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
+
+namespace core {
+class TextReader;
+}
 
 namespace checker {
 
 // The content folder under check. Files are named relative to it with forward slashes,
-// as the report names them ("説明/正解.txt").
+// as the report names them ("説明/正解.txt"). A text file may be held in memory instead
+// (the editor's working copy): then its held bytes are what is checked, not the disk's.
 class ContentFolder {
 public:
     explicit ContentFolder(QString root) : root_(std::move(root)) {}
@@ -33,8 +40,18 @@ public:
     };
     Remark absence(const QString& relative, const QString& problem, const QString& remedy) const;
 
+    // Checks `bytes` in place of the file `relative`.
+    void hold(const QString& relative, QByteArray bytes) {
+        held_.insert(relative, std::move(bytes));
+    }
+    // Opens the held bytes, or else the file, in `reader`.
+    void open(core::TextReader& reader, const QString& relative) const;
+    // The held bytes, or else up to `limit` bytes of the file (nothing when it cannot be read).
+    QByteArray bytes(const QString& relative, qint64 limit) const;
+
 private:
     QString root_;
+    QHash<QString, QByteArray> held_;
 };
 
 } // namespace checker

@@ -7,7 +7,6 @@
 #include "core/runtime_error.h"
 #include "core/text_encoding.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 using core::RuntimeError;
@@ -19,8 +18,7 @@ namespace {
 const char* const onlyCp932 = "プログラムが読めるのはシフトJIS（コードページ 932）だけです。";
 
 QByteArray bytesOf(const ContentFolder& folder, const QString& file) {
-    QFile in(folder.path(file));
-    return in.open(QIODevice::ReadOnly) ? in.read(core::TextReader::maxFileBytes) : QByteArray();
+    return folder.bytes(file, core::TextReader::maxFileBytes);
 }
 
 // A file the reader could not open is either not there or there in a form it cannot read;
@@ -117,7 +115,7 @@ void reportOpenFailure(const ContentFolder& folder, const QString& file, const R
 bool openContentFile(core::TextReader& reader, const ContentFolder& folder, const QString& file,
                      Findings& findings) {
     try {
-        reader.Open(folder.path(file));
+        folder.open(reader, file);
         return true;
     } catch (const RuntimeError& e) {
         reportOpenFailure(folder, file, e, reader.encoding(), findings);

@@ -29,7 +29,7 @@ Stop streamStop(const ContentFolder& folder, const QString& file, int fields,
                 const std::function<void(core::TextReader&)>& readField) {
     core::TextReader reader;
     try {
-        reader.Open(folder.path(file));
+        folder.open(reader, file);
         for (int i = 0; i < fields; ++i)
             readField(reader);
     } catch (const RuntimeError& e) {
