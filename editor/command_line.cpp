@@ -65,11 +65,13 @@ int writeSheet(Sheet sheet, const QString& pdf, const QString& folder, QTextStre
             << "\n";
         return checker::exitFaults;
     }
-    if (const QString failed = writeSheetPdf(pdf, sheet, sheetQuestions(*copy)); !failed.isEmpty()) {
+    if (const QString failed = writeSheetPdf(pdf, sheet, sheetQuestions(*copy));
+        !failed.isEmpty()) {
         err << "kavelo-edit: " << failed << "\n";
         return checker::exitFaults;
     }
-    out << QStringLiteral("%1を書きました: %2").arg(sheetTitle(sheet), QDir::toNativeSeparators(pdf))
+    out << QStringLiteral("%1を書きました: %2")
+               .arg(sheetTitle(sheet), QDir::toNativeSeparators(pdf))
         << "\n";
     return checker::exitClean;
 }
@@ -95,7 +97,8 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
     if (option != worksheetOption && option != answerKeyOption)
         return usage(err, QStringLiteral("知らないオプションです: %1").arg(option));
     if (arguments.size() < 2 || arguments[1].startsWith(QLatin1String("--")))
-        return usage(err, QStringLiteral("%1 の後に書き出す PDF の名前を書いて下さい。").arg(option));
+        return usage(err,
+                     QStringLiteral("%1 の後に書き出す PDF の名前を書いて下さい。").arg(option));
     if (arguments.size() > 3)
         return usage(err, QStringLiteral("教材フォルダーは一つだけ書いて下さい。"));
     const checker::ChosenFolder chosen = checker::chooseFolder(arguments.value(2), programFolder);
@@ -105,8 +108,8 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
         err << "kavelo-edit: " << unfit << "\n";
         return checker::exitUsage;
     }
-    return writeSheet(option == worksheetOption ? Sheet::Worksheet : Sheet::AnswerKey,
-                      arguments[1], chosen.folder, out, err);
+    return writeSheet(option == worksheetOption ? Sheet::Worksheet : Sheet::AnswerKey, arguments[1],
+                      chosen.folder, out, err);
 }
 
 QString folderToOpen(const QStringList& arguments, const QString& programFolder) {

@@ -70,10 +70,10 @@ std::vector<FormulaPiece> formulaPieces(const QString& formula) {
     for (qsizetype i = 0; i < formula.size(); ++i) {
         const QChar c = formula[i];
         const bool afterSomething = i > 0 && formula[i - 1] != QLatin1Char('=');
-        const FormulaPiece::Level level =
-            c.isDigit() && afterSomething ? FormulaPiece::Level::Lowered
-            : isCharge(c)                 ? FormulaPiece::Level::Raised
-                                          : FormulaPiece::Level::Base;
+        const FormulaPiece::Level level = c.isDigit() && afterSomething
+                                              ? FormulaPiece::Level::Lowered
+                                          : isCharge(c) ? FormulaPiece::Level::Raised
+                                                        : FormulaPiece::Level::Base;
         if (!pieces.empty() && pieces.back().level == level)
             pieces.back().text += c;
         else

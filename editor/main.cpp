@@ -31,9 +31,9 @@ int runWithoutWindow(int argc, char* argv[]) {
     platform::installFontSubstitutions();
     checker::ConsoleStream standardOutput(stdout), standardError(stderr);
     QTextStream out(&standardOutput), err(&standardError);
-    const int status = editor::runCommandLine(
-        application.arguments().mid(1), core::appDirFrom(QCoreApplication::applicationDirPath()),
-        out, err);
+    const int status =
+        editor::runCommandLine(application.arguments().mid(1),
+                               core::appDirFrom(QCoreApplication::applicationDirPath()), out, err);
     out.flush();
     err.flush();
     return status;
@@ -55,10 +55,11 @@ int main(int argc, char* argv[]) {
         application.arguments().mid(1), core::appDirFrom(QCoreApplication::applicationDirPath()));
     QString why;
     if (!window.openFolder(folder, why))
-        QMessageBox::warning(&window, QStringLiteral("Kavelo 教材エディター"),
-                             QStringLiteral("教材フォルダーを開けませんでした。\n\n%1\n\n"
-                                            "「ファイル」の「教材フォルダーを開く」で選んで下さい。")
-                                 .arg(why));
+        QMessageBox::warning(
+            &window, QStringLiteral("Kavelo 教材エディター"),
+            QStringLiteral("教材フォルダーを開けませんでした。\n\n%1\n\n"
+                           "「ファイル」の「教材フォルダーを開く」で選んで下さい。")
+                .arg(why));
     window.show();
     return application.exec();
 }

@@ -35,9 +35,10 @@ SaveResult save(WorkingCopy& copy) {
         // straight to the file and the file is whole only when it took all of them.
         if (!out->open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
             out->write(bytes) != bytes.size() || !out->flush()) {
-            result.failure = QStringLiteral("%1 を書けませんでした（%2）。ファイルは保存する前のまま"
-                                            "で、何も変わっていません。")
-                                 .arg(relativePath(f), out->errorString());
+            result.failure =
+                QStringLiteral("%1 を書けませんでした（%2）。ファイルは保存する前のまま"
+                               "で、何も変わっていません。")
+                    .arg(relativePath(f), out->errorString());
             for (auto& [file, written] : pending)
                 written->cancelWriting();
             return result;

@@ -60,7 +60,8 @@ QString sheetTitle(Sheet sheet) {
     return sheet == Sheet::Worksheet ? QStringLiteral("問題用紙") : QStringLiteral("解答");
 }
 
-void paintSheet(QPagedPaintDevice& device, Sheet sheet, const std::vector<SheetQuestion>& questions) {
+void paintSheet(QPagedPaintDevice& device, Sheet sheet,
+                const std::vector<SheetQuestion>& questions) {
     device.setPageSize(QPageSize(QPageSize::A4));
     device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QPainter painter(&device);
@@ -89,7 +90,8 @@ void paintSheet(QPagedPaintDevice& device, Sheet sheet, const std::vector<SheetQ
     }
 }
 
-QString writeSheetPdf(const QString& path, Sheet sheet, const std::vector<SheetQuestion>& questions) {
+QString writeSheetPdf(const QString& path, Sheet sheet,
+                      const std::vector<SheetQuestion>& questions) {
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return QStringLiteral("%1 を書けません（%2）。").arg(path, out.errorString());

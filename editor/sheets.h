@@ -24,9 +24,11 @@ struct SheetQuestion {
 QString sheetTitle(Sheet sheet); // 「問題用紙」, 「解答」
 
 // Paints every page on `device`, a PDF writer or a printer, set up for A4.
-void paintSheet(QPagedPaintDevice& device, Sheet sheet, const std::vector<SheetQuestion>& questions);
+void paintSheet(QPagedPaintDevice& device, Sheet sheet,
+                const std::vector<SheetQuestion>& questions);
 
 // Writes the sheet as a PDF with its fonts embedded; says what failed, or nothing.
-QString writeSheetPdf(const QString& path, Sheet sheet, const std::vector<SheetQuestion>& questions);
+QString writeSheetPdf(const QString& path, Sheet sheet,
+                      const std::vector<SheetQuestion>& questions);
 
 } // namespace editor

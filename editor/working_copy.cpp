@@ -33,7 +33,9 @@ QString relativePath(TextFile file) {
 
 namespace {
 
-QString decoded(const QByteArray& line) { return core::cp932table::decode(line).value_or(QString()); }
+QString decoded(const QByteArray& line) {
+    return core::cp932table::decode(line).value_or(QString());
+}
 
 QString firstField(const QByteArray& line) {
     const auto fields = core::splitFields(decoded(line));
@@ -83,13 +85,15 @@ std::unique_ptr<WorkingCopy> WorkingCopy::open(const QString& folder, QStringLis
         } catch (const core::RuntimeError& e) {
             // The checker says why in a teacher's words.
             const QStringList told = checker::checkFolder(content).lines().filter(relative);
-            why << (told.isEmpty() ? QStringList{relative + QStringLiteral(": ") + e.detail()} : told);
+            why << (told.isEmpty() ? QStringList{relative + QStringLiteral(": ") + e.detail()}
+                                   : told);
             continue;
         }
         const TextLines lines(bytes);
         for (int n = 1; n <= lines.count(); ++n)
             if (!core::cp932table::decode(lines.line(n)))
-                why << QStringLiteral("%1: %2 行目がシフトJIS（コードページ 932）として読めません。")
+                why << QStringLiteral(
+                           "%1: %2 行目がシフトJIS（コードページ 932）として読めません。")
                            .arg(relative)
                            .arg(n);
         copy->file(f) = {bytes, lines};
@@ -178,9 +182,11 @@ std::vector<checker::Finding> questionFindings(const checker::Findings& findings
     std::vector<checker::Finding> mine;
     const QString line = checker::lineText(q), place = checker::questionPlace(q);
     for (const checker::Finding& f : findings.all()) {
-        if (f.file != relativePath(TextFile::Questions) && f.file != relativePath(TextFile::Answers))
+        if (f.file != relativePath(TextFile::Questions) &&
+            f.file != relativePath(TextFile::Answers))
             continue;
-        if (f.where == line || f.where.startsWith(line + QLatin1Char(' ')) || f.where.contains(place))
+        if (f.where == line || f.where.startsWith(line + QLatin1Char(' ')) ||
+            f.where.contains(place))
             mine.push_back(f);
     }
     return mine;

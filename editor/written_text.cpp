@@ -39,9 +39,9 @@ Written fieldLine(const QString& text) {
     if (QString why = refusal(text, true); !why.isEmpty())
         return {{}, why};
     using core::field_rule::isBlank;
-    const bool quoted = text.contains(QLatin1Char(',')) ||
-                        (!text.isEmpty() && (isBlank(text.front().unicode()) ||
-                                             isBlank(text.back().unicode())));
+    const bool quoted =
+        text.contains(QLatin1Char(',')) ||
+        (!text.isEmpty() && (isBlank(text.front().unicode()) || isBlank(text.back().unicode())));
     const QString line = quoted ? QLatin1Char('"') + text + QLatin1Char('"') : text;
     return {*core::cp932table::encode(line), {}};
 }

@@ -46,6 +46,7 @@ fi
   done
   (cd "$source/content" && find . -type f | sed 's|^\./|lib/kavelo/|')
   echo "share/applications/$id.desktop"
+  echo "share/applications/$id.editor.desktop"
   echo "share/metainfo/$id.metainfo.xml"
   for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/$id.png"; done
   echo "share/icons/hicolor/scalable/apps/$id.svg"
@@ -91,6 +92,10 @@ check "desktop-file-validate prints nothing${output:+: $output}" test -z "$outpu
 check "the desktop entry starts kavelo" grep -qx "Exec=kavelo" "$desktop"
 check "the desktop entry shows the icon $id" grep -qx "Icon=$id" "$desktop"
 check "the desktop entry files Kavelo under Education" grep -qx "Categories=Education;.*" "$desktop"
+editor_entry=$prefix/share/applications/$id.editor.desktop
+output=$(desktop-file-validate "$editor_entry" 2>&1)
+check "desktop-file-validate prints nothing on the editor's entry${output:+: $output}" test -z "$output"
+check "the editor's entry starts kavelo-edit" grep -qx "Exec=kavelo-edit" "$editor_entry"
 
 for size in 16 24 32 48 64 128 256; do
   png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
@@ -133,6 +138,18 @@ if menu=$(find_window メニュー 60); then
 else
   fail "kavelo from PATH shows no menu"
   report_program_failure "$work" "$prefix/lib/kavelo/kavelo"
+fi
+
+# The editor from PATH opens the installed content in its window, and closes unchanged.
+PATH="$prefix/bin:$PATH" start_program "$work" kavelo-edit
+if editor=$(find_window "Kavelo 教材エディター" 60); then
+  pass "kavelo-edit from PATH opens its window"
+  close_window "$editor"
+  wait_exit
+  check "closing the unchanged editor ends it with exit code 0 (is $code)" test "$code" = 0
+else
+  fail "kavelo-edit from PATH shows no window"
+  report_program_failure "$work" "$prefix/lib/kavelo/kavelo-edit"
 fi
 
 if [ "$failures" -gt 0 ]; then

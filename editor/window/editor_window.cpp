@@ -60,8 +60,14 @@ QString compoundLetter(int k) { return QChar(u'A' + (k - 1)); }
 } // namespace
 
 EditorWindow::EditorWindow() {
-    setWindowTitle(programTitle);
+    setWindowTitle(programTitle + QStringLiteral("[*]"));
     list_ = new QuestionList;
+    folderName_ = note(nullptr);
+    auto* left = new QWidget;
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->addWidget(folderName_);
+    leftLayout->addWidget(list_);
     auto* tabs = new QTabWidget;
     tabs->setAccessibleName(QStringLiteral("編集するもの"));
     tabs->addTab(makeQuestionPage(), QStringLiteral("問題と正解"));
@@ -83,7 +89,7 @@ EditorWindow::EditorWindow() {
     right->setStretchFactor(0, 4);
     right->setStretchFactor(1, 1);
     auto* whole = new QSplitter(Qt::Horizontal);
-    whole->addWidget(list_);
+    whole->addWidget(left);
     whole->addWidget(right);
     whole->setStretchFactor(1, 1);
     setCentralWidget(whole);
@@ -115,9 +121,9 @@ QWidget* EditorWindow::makeQuestionPage() {
     refusal_->setStyleSheet(QStringLiteral("color: #b00000"));
     board_ = new RingBoard;
     rowFindings_ = note(page);
-    auto* boardNote = new QLabel(
-        QStringLiteral("官能基を表から環のまわりの枠へドラッグします。キーボードでは Tab で表へ移り、"
-                       "矢印で選んで Enter、位置を選んで Enter。Delete で位置を空けます。"));
+    auto* boardNote = new QLabel(QStringLiteral(
+        "官能基を表から環のまわりの枠へドラッグします。キーボードでは Tab で表へ移り、"
+        "矢印で選んで Enter、位置を選んで Enter。Delete で位置を空けます。"));
     boardNote->setWordWrap(true);
     layout->addWidget(fieldLabel);
     layout->addWidget(nameField_);
@@ -142,7 +148,8 @@ QWidget* EditorWindow::makeNamesPage() {
         compoundPictures_[k]->setAlignment(Qt::AlignCenter);
         auto* letter = new QLabel(compoundLetter(k));
         compoundFields_[k] = new QLineEdit;
-        compoundFields_[k]->setAccessibleName(QStringLiteral("化合物 %1 の名前").arg(compoundLetter(k)));
+        compoundFields_[k]->setAccessibleName(
+            QStringLiteral("化合物 %1 の名前").arg(compoundLetter(k)));
         letter->setBuddy(compoundFields_[k]);
         compoundNotes_[k] = note(inner);
         grid->addWidget(compoundPictures_[k], row, 0, 2, 1);
@@ -169,7 +176,8 @@ QWidget* EditorWindow::makeExplanationPage() {
     label->setBuddy(explanationField_);
     layout->addWidget(label);
     layout->addWidget(explanationField_);
-    layout->addWidget(new QLabel(QStringLiteral("2 行目から後はプログラムが読まないメモで、そのまま残ります。")));
+    layout->addWidget(
+        new QLabel(QStringLiteral("2 行目から後はプログラムが読まないメモで、そのまま残ります。")));
     layout->addStretch();
     connect(explanationField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (copy_ && !showing_)
@@ -191,15 +199,25 @@ void EditorWindow::makeMenus() {
             tools->addAction(action);
         return action;
     };
-    add(file, QStringLiteral("教材フォルダーを開く(&O)…"), QKeySequence::Open, [this] { chooseFolder(); });
-    add(file, QStringLiteral("保存(&S)"), QKeySequence::Save, [this] { saveToFolder(); }, true);
-    add(file, QStringLiteral("別のフォルダーに保存(&A)…"), QKeySequence::SaveAs, [this] { saveElsewhere(); });
+    add(file, QStringLiteral("教材フォルダーを開く(&O)…"), QKeySequence::Open,
+        [this] { chooseFolder(); });
+    add(
+        file, QStringLiteral("保存(&S)"), QKeySequence::Save, [this] { saveToFolder(); }, true);
+    add(file, QStringLiteral("別のフォルダーに保存(&A)…"), QKeySequence::SaveAs,
+        [this] { saveElsewhere(); });
     file->addSeparator();
-    add(file, QStringLiteral("問題用紙を印刷(&P)…"), QKeySequence::Print,
+    add(
+        file, QStringLiteral("問題用紙を印刷(&P)…"), QKeySequence::Print,
         [this] { printSheet(Sheet::Worksheet); }, true);
-    add(file, QStringLiteral("解答を印刷(&K)…"), {}, [this] { printSheet(Sheet::AnswerKey); }, true);
-    add(file, QStringLiteral("問題用紙を PDF に書き出す…"), {}, [this] { exportSheet(Sheet::Worksheet); }, true);
-    add(file, QStringLiteral("解答を PDF に書き出す…"), {}, [this] { exportSheet(Sheet::AnswerKey); }, true);
+    add(
+        file, QStringLiteral("解答を印刷(&K)…"), {}, [this] { printSheet(Sheet::AnswerKey); },
+        true);
+    add(
+        file, QStringLiteral("問題用紙を PDF に書き出す…"), {},
+        [this] { exportSheet(Sheet::Worksheet); }, true);
+    add(
+        file, QStringLiteral("解答を PDF に書き出す…"), {},
+        [this] { exportSheet(Sheet::AnswerKey); }, true);
     file->addSeparator();
     add(file, QStringLiteral("終了(&X)"), QKeySequence::Quit, [this] { close(); });
 
@@ -208,10 +226,11 @@ void EditorWindow::makeMenus() {
         if (copy_)
             copy_->undoStack().undo();
     });
-    QAction* redo = add(edit, QStringLiteral("やり直し(&R)"), QKeySequence(Qt::CTRL | Qt::Key_Y), [this] {
-        if (copy_)
-            copy_->undoStack().redo();
-    });
+    QAction* redo =
+        add(edit, QStringLiteral("やり直し(&R)"), QKeySequence(Qt::CTRL | Qt::Key_Y), [this] {
+            if (copy_)
+                copy_->undoStack().redo();
+        });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
 }
 
@@ -231,10 +250,10 @@ bool EditorWindow::openFolder(const QString& folder, QString& why) {
     board_->showFolder(folder);
     for (int k = 1; k <= compoundCount; ++k) {
         const QPixmap picture = compoundPicture(folder, k);
-        compoundPictures_[k]->setPixmap(picture.isNull() ? QPixmap()
-                                                          : picture.scaled(compoundPictures_[k]->size(),
-                                                                           Qt::KeepAspectRatio,
-                                                                           Qt::SmoothTransformation));
+        compoundPictures_[k]->setPixmap(
+            picture.isNull() ? QPixmap()
+                             : picture.scaled(compoundPictures_[k]->size(), Qt::KeepAspectRatio,
+                                              Qt::SmoothTransformation));
     }
     showEverything();
     list_->setCurrentRow(0);
@@ -254,7 +273,9 @@ void EditorWindow::showEverything() {
     if (!copy_)
         return;
     showing_ = true;
-    const checker::Findings findings = copy_->findings();
+    // Once per change: the checker reads every picture and sound too.
+    findings_ = copy_->findings();
+    const checker::Findings& findings = findings_;
     list_->show(*copy_, findings);
     for (int k = 1; k <= compoundCount; ++k) {
         const QString name = copy_->compoundName(k);
@@ -284,7 +305,7 @@ void EditorWindow::showQuestion() {
                           : QStringLiteral("長すぎて、ドリルの問題の欄からはみ出します。"));
     board_->setRing(copy_->answer(current_));
     QStringList told;
-    for (const checker::Finding& f : questionFindings(copy_->findings(), current_))
+    for (const checker::Finding& f : questionFindings(findings_, current_))
         told << f.problem + QLatin1Char(' ') + f.remedy;
     rowFindings_->setText(told.join(QLatin1Char('\n')));
     showing_ = false;
@@ -321,7 +342,8 @@ bool EditorWindow::saveToFolder() {
         return false;
     if (const QString why = unwritable(copy_->folder()); !why.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, programTitle, why, QMessageBox::Cancel, this);
-        QPushButton* elsewhere = box.addButton(QStringLiteral("別のフォルダーに保存"), QMessageBox::AcceptRole);
+        QPushButton* elsewhere =
+            box.addButton(QStringLiteral("別のフォルダーに保存"), QMessageBox::AcceptRole);
         box.exec();
         if (box.clickedButton() == static_cast<QAbstractButton*>(elsewhere))
             saveElsewhere();
@@ -332,10 +354,11 @@ bool EditorWindow::saveToFolder() {
         QMessageBox::critical(this, programTitle, result.failure);
         return false;
     }
-    statusBar()->showMessage(result.written.isEmpty()
-                                 ? QStringLiteral("変わったファイルはありません。")
-                                 : QStringLiteral("保存しました: %1").arg(result.written.join(QStringLiteral("、"))),
-                             8000);
+    statusBar()->showMessage(
+        result.written.isEmpty()
+            ? QStringLiteral("変わったファイルはありません。")
+            : QStringLiteral("保存しました: %1").arg(result.written.join(QStringLiteral("、"))),
+        8000);
     setTitle();
     return true;
 }
@@ -355,10 +378,11 @@ void EditorWindow::saveElsewhere() {
     }
     board_->showFolder(to);
     setTitle();
-    QMessageBox::information(this, programTitle,
-                             QStringLiteral("%1 を %2 に写して保存しました。これからは写した方を"
-                                            "編集します。")
-                                 .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)));
+    QMessageBox::information(
+        this, programTitle,
+        QStringLiteral("%1 を %2 に写して保存しました。これからは写した方を"
+                       "編集します。")
+            .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)));
 }
 
 bool EditorWindow::askToKeepChanges() {
@@ -375,8 +399,9 @@ bool EditorWindow::askToKeepChanges() {
 void EditorWindow::chooseFolder() {
     if (!askToKeepChanges())
         return;
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("教材フォルダーを選んで下さい"), copy_ ? copy_->folder() : QDir::homePath());
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("教材フォルダーを選んで下さい"),
+                                          copy_ ? copy_->folder() : QDir::homePath());
     if (folder.isEmpty())
         return;
     QString why;
@@ -394,13 +419,12 @@ std::vector<SheetQuestion> EditorWindow::sheetQuestions() const {
 bool EditorWindow::errorsStopSheets() {
     if (!copy_)
         return true;
-    const checker::Findings findings = copy_->findings();
-    if (findings.count(checker::Severity::Error) == 0)
+    if (findings_.count(checker::Severity::Error) == 0)
         return false;
     QMessageBox::warning(this, programTitle,
                          QStringLiteral("教材に誤りがあるので印刷できません。下の点検結果を見て"
                                         "直して下さい。\n\n") +
-                             findings.lines().first());
+                             findings_.lines().first());
     return true;
 }
 
@@ -420,21 +444,25 @@ void EditorWindow::exportSheet(Sheet sheet) {
         return;
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("%1を PDF に書き出す").arg(sheetTitle(sheet)),
-        QDir::home().filePath(sheetTitle(sheet) + QStringLiteral(".pdf")), QStringLiteral("PDF (*.pdf)"));
+        QDir::home().filePath(sheetTitle(sheet) + QStringLiteral(".pdf")),
+        QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (const QString failed = writeSheetPdf(path, sheet, sheetQuestions()); !failed.isEmpty())
         QMessageBox::critical(this, programTitle, failed);
     else
-        statusBar()->showMessage(QStringLiteral("書き出しました: %1").arg(QDir::toNativeSeparators(path)), 8000);
+        statusBar()->showMessage(
+            QStringLiteral("書き出しました: %1").arg(QDir::toNativeSeparators(path)), 8000);
 }
 
+// The title is the program's own, marked while changes are unsaved; the folder is named
+// above the list.
 void EditorWindow::setTitle() {
     if (!copy_)
         return;
-    setWindowTitle(QStringLiteral("%1%2 — %3")
-                       .arg(copy_->anyChanged() ? QStringLiteral("*") : QString(), programTitle,
-                            QDir::toNativeSeparators(copy_->folder())));
+    setWindowModified(copy_->anyChanged());
+    folderName_->setText(
+        QStringLiteral("教材フォルダー: %1").arg(QDir::toNativeSeparators(copy_->folder())));
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {

@@ -59,8 +59,10 @@ private:
     void setTitle();
 
     std::unique_ptr<WorkingCopy> copy_;
+    checker::Findings findings_; // of the copy as it stands
     int current_ = 1;
     QuestionList* list_ = nullptr;
+    QLabel* folderName_ = nullptr;
     QLineEdit* nameField_ = nullptr;
     QLabel* fitNote_ = nullptr;
     QLabel* refusal_ = nullptr;

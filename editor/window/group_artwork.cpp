@@ -26,7 +26,8 @@ QPixmap loaded(const QString& path) {
 QPixmap artwork(const QString& resource) { return loaded(resource); }
 
 QPixmap groupPicture(const QString& folder, int group, int variant) {
-    QPixmap picture = loaded(QDir(folder).filePath(core::content::groupPictureFile(group, variant)));
+    QPixmap picture =
+        loaded(QDir(folder).filePath(core::content::groupPictureFile(group, variant)));
     if (!picture.isNull())
         return picture;
     picture = QPixmap(core::content::groupPictureWidth, core::content::groupPictureHeight);

@@ -47,7 +47,9 @@ QMimeData* groupData(int group, int fromPosition) {
     return data;
 }
 
-bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space; }
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
 
 // A focused cell or position is framed, as the drill frames them.
 void frameIfFocused(QPainter& painter, const QWidget& widget) {
@@ -63,7 +65,8 @@ public:
     void press(QMouseEvent* e) { from_ = e->position().toPoint(); }
     bool far(QMouseEvent* e) const {
         return (e->buttons() & Qt::LeftButton) &&
-               (e->position().toPoint() - from_).manhattanLength() >= QApplication::startDragDistance();
+               (e->position().toPoint() - from_).manhattanLength() >=
+                   QApplication::startDragDistance();
     }
 
 private:
@@ -111,10 +114,14 @@ protected:
             board_.moveCell(r * screens::paletteColumns + c + 1);
         };
         switch (e->key()) {
-        case Qt::Key_Left: return to(column - 1, row);
-        case Qt::Key_Right: return to(column + 1, row);
-        case Qt::Key_Up: return to(column, row - 1);
-        case Qt::Key_Down: return to(column, row + 1);
+        case Qt::Key_Left:
+            return to(column - 1, row);
+        case Qt::Key_Right:
+            return to(column + 1, row);
+        case Qt::Key_Up:
+            return to(column, row - 1);
+        case Qt::Key_Down:
+            return to(column, row + 1);
         default:
             if (isEnter(e->key()))
                 return board_.pick(group_);
@@ -150,8 +157,10 @@ public:
                                   .arg(position_)
                                   .arg(core::content::groupFormula(board_.held())));
         else
-            setAccessibleName(QStringLiteral("位置%1 %2").arg(position_).arg(
-                group == 0 ? QStringLiteral("空き") : core::content::groupFormula(group)));
+            setAccessibleName(
+                QStringLiteral("位置%1 %2")
+                    .arg(position_)
+                    .arg(group == 0 ? QStringLiteral("空き") : core::content::groupFormula(group)));
         update();
     }
 
@@ -199,11 +208,14 @@ protected:
             return board_.moveSlot(key - Qt::Key_1 + 1);
         switch (key) {
         case Qt::Key_Right:
-        case Qt::Key_Down: return board_.moveSlot(position_ % ringPositions + 1);
+        case Qt::Key_Down:
+            return board_.moveSlot(position_ % ringPositions + 1);
         case Qt::Key_Left:
-        case Qt::Key_Up: return board_.moveSlot((position_ + ringPositions - 2) % ringPositions + 1);
+        case Qt::Key_Up:
+            return board_.moveSlot((position_ + ringPositions - 2) % ringPositions + 1);
         case Qt::Key_Delete:
-        case Qt::Key_Backspace: return board_.empty(position_);
+        case Qt::Key_Backspace:
+            return board_.empty(position_);
         case Qt::Key_Escape:
             if (board_.held() != 0)
                 return board_.cancelPick();

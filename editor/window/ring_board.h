@@ -38,7 +38,10 @@ public:
     void pick(int group);
     void place(int position, int group, int fromPosition);
     void empty(int position);
-    void cancelPick() { held_ = 0; renameSlots(); }
+    void cancelPick() {
+        held_ = 0;
+        renameSlots();
+    }
     int held() const { return held_; }
     void moveCell(int group);
     void moveSlot(int position);

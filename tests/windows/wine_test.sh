@@ -190,8 +190,52 @@ wait_exit 20
 grep -q "o.wav\|x.wav\|gokaku.wav" "$work/stderr" &&
   fail "a sound was reported missing or unplayable: $(grep wav "$work/stderr")"
 
-# No DLL in the folder that nothing loads: every one shipped was loaded in that run.
-loaded=$(grep -o 'Loaded L"[^"]*' "$work/stderr" | sed 's/.*\\//' | tr 'A-Z' 'a-z' | sort -u)
+# --- kavelo-edit.exe, in a copy under a Japanese name ---------------------------------
+# Both sheets from the command line, then the window: question 1's name changed by keys
+# (Alt+N to the name field, End, "2") and saved with Ctrl+S.
+edit_folder=$work/教材の写し
+cp -r "$app" "$edit_folder"
+(cd "$edit_folder" && WINEDEBUG=+loaddll wine ./kavelo-edit.exe --worksheet 問題用紙.pdf &&
+  WINEDEBUG=+loaddll wine ./kavelo-edit.exe --answer-key 解答.pdf) >"$work/edit.out" 2>"$work/edit.err"
+status=$?
+if [ "$status" = 0 ] && pdfinfo "$edit_folder/問題用紙.pdf" 2>/dev/null | grep -q '(A4)' &&
+   ! pdffonts "$edit_folder/解答.pdf" 2>/dev/null | tail -n +3 | grep -qv ' yes '; then
+  pass "kavelo-edit writes both sheets as A4 PDFs with their fonts embedded"
+else
+  fail "kavelo-edit --worksheet/--answer-key: exit $status: $(grep -v Loaded "$work/edit.err" | head -n 3)"
+fi
+pdftotext -raw "$edit_folder/解答.pdf" - 2>/dev/null | tr -d '\n' | grep -q '第 8 問 安息香酸.*COOH' &&
+  pass "the answer key gives question 8 its COOH" || fail "the answer key lacks question 8's COOH"
+cp "$edit_folder/問題用紙.pdf" "$edit_folder/解答.pdf" "$out/" 2>/dev/null
+before=$work/questions-before.txt
+cp "$edit_folder/説明/問題.txt" "$before"
+(cd "$edit_folder" && WINEDEBUG=+loaddll exec wine ./kavelo-edit.exe) 2>"$work/edit-window.err" &
+pid=$!
+if probe wait "Kavelo 教材エディター" 30 >/dev/null; then
+  pass "kavelo-edit opens its window on the folder it lies in"
+  sleep 2
+  xdotool key alt+n sleep 0.3 key End sleep 0.3 type 2
+  sleep 1
+  xdotool key ctrl+s
+  sleep 2
+  shot editor
+  probe close "Kavelo 教材エディター" >/dev/null
+else
+  fail "no window titled Kavelo 教材エディター"
+fi
+wait_exit 20
+[ "$code" = 0 ] && pass "the editor closes after saving: exit code 0" || fail "closing the editor: exit code $code"
+first=$(iconv -f cp932 -t utf-8 <"$edit_folder/説明/問題.txt" | head -n 1 | tr -d '\r')
+if [ "$first" = "トルエン2" ] && cmp -s <(tail -n +2 "$before") <(tail -n +2 "$edit_folder/説明/問題.txt"); then
+  pass "the editor saved question 1 as トルエン2 in code page 932, every other line as it was"
+else
+  fail "after the save, question 1 reads 「$first」 (or other lines changed)"
+fi
+
+# No DLL in the folder that nothing loads: every one shipped was loaded by the game or the
+# editor.
+loaded=$(cat "$work/stderr" "$work/edit.err" "$work/edit-window.err" | grep -o 'Loaded L"[^"]*' |
+  sed 's/.*\\//' | tr 'A-Z' 'a-z' | sort -u)
 for dll in $(cd "$play" && find . -name '*.dll' | sed 's|.*/||' | tr 'A-Z' 'a-z' | sort -u); do
   grep -qx "$dll" <<<"$loaded" && pass "$dll is loaded" || fail "$dll is shipped but nothing loads it"
 done
@@ -259,6 +303,9 @@ installed=$(winepath -u 'C:\Program Files\Kavelo' 2>/dev/null)
   fail "no kavelo.exe in $installed"
 start_menu=$(winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' 2>/dev/null)
 [ -f "$start_menu/Kavelo.lnk" ] && pass "the Start menu has Kavelo" || fail "no Start-menu entry Kavelo"
+[ -f "$start_menu/Kavelo 教材エディター.lnk" ] && pass "the Start menu has Kavelo 教材エディター" ||
+  fail "no Start-menu entry Kavelo 教材エディター"
+[ -f "$installed/kavelo-edit.exe" ] && pass "the installer carries kavelo-edit.exe" || fail "no kavelo-edit.exe installed"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kavelo'
 entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
 for value in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize UninstallString; do
@@ -275,7 +322,8 @@ wineserver -w
 for ((i = 0; i < 100; i++)); do [ -e "$installed" ] || break; sleep 0.2; done
 [ ! -e "$installed" ] && pass "the silent uninstall leaves no Program Files\\Kavelo" ||
   fail "left behind: $(find "$installed" | head -n 5)"
-[ ! -e "$start_menu/Kavelo.lnk" ] && pass "the Start-menu entry is gone" || fail "the Start-menu entry stays"
+[ ! -e "$start_menu/Kavelo.lnk" ] && [ ! -e "$start_menu/Kavelo 教材エディター.lnk" ] &&
+  pass "the Start-menu entries are gone" || fail "a Start-menu entry stays"
 wine reg query "$key" >/dev/null 2>&1 && fail "the uninstall entry stays" || pass "the uninstall entry is gone"
 
 kill "$sound_server" 2>/dev/null
