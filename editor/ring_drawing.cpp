@@ -20,16 +20,17 @@ QFont smaller(const QFont& font) {
     return small;
 }
 
-// Each piece's width and the font it is drawn in, drawing it when `painter` is given.
-qreal layOut(QPainter* painter, QPointF origin, const QString& formula, const QFont& font) {
+// The formula's width on `device`, drawn when `painter` is given.
+qreal layOut(QPainter* painter, QPaintDevice* device, QPointF origin, const QString& formula,
+             const QFont& font) {
     const QFont small = smaller(font);
-    const QFontMetricsF base(font, painter ? painter->device() : nullptr);
+    const QFontMetricsF base(font, device);
     qreal x = origin.x();
     for (const FormulaPiece& piece : formulaPieces(formula)) {
         const bool lowered = piece.level == FormulaPiece::Level::Lowered;
         const bool raised = piece.level == FormulaPiece::Level::Raised;
         const QFont& used = lowered || raised ? small : font;
-        const QFontMetricsF metrics(used, painter ? painter->device() : nullptr);
+        const QFontMetricsF metrics(used, device);
         const qreal shift = lowered ? base.ascent() * 0.3 : raised ? -base.ascent() * 0.45 : 0;
         if (painter) {
             painter->setFont(used);
@@ -50,13 +51,13 @@ QPointF corner(QPointF centre, qreal radius, int p) {
 
 qreal drawFormula(QPainter& painter, QPointF origin, const QString& formula, const QFont& font) {
     painter.save();
-    const qreal width = layOut(&painter, origin, formula, font);
+    const qreal width = layOut(&painter, painter.device(), origin, formula, font);
     painter.restore();
     return width;
 }
 
-qreal formulaWidth(const QString& formula, const QFont& font) {
-    return layOut(nullptr, {}, formula, font);
+qreal formulaWidth(const QString& formula, const QFont& font, QPaintDevice* device) {
+    return layOut(nullptr, device, {}, formula, font);
 }
 
 void drawRing(QPainter& painter, const QRectF& box, const core::drill_rules::Ring& ring,
@@ -83,7 +84,9 @@ void drawRing(QPainter& painter, const QRectF& box, const core::drill_rules::Rin
         const QPointF to = corner(centre, radius + bond, p);
         painter.drawLine(from, to);
         const QString text = group == 0 ? QString::number(p) : formulaAt(group, p);
-        const qreal width = group == 0 ? metrics.horizontalAdvance(text) : formulaWidth(text, font);
+        const qreal width =
+            group == 0 ? QFontMetricsF(smaller(font), painter.device()).horizontalAdvance(text)
+                       : formulaWidth(text, font, painter.device());
         const qreal gap = metrics.height() * 0.15;
         // Text above position 1, below 4, starting right of 2 and 3, ending left of 5 and 6.
         QPointF origin;

@@ -9,6 +9,7 @@
 #include <QRectF>
 
 class QPainter;
+class QPaintDevice;
 
 // A benzene ring drawn as a chemist draws it on paper, with the groups' formulas at their
 // positions: for the question list, the answer key and the worksheet.
@@ -22,6 +23,7 @@ void drawRing(QPainter& painter, const QRectF& box, const core::drill_rules::Rin
 // Draws a formula's letters with its counts lowered and its charges raised, from `origin`
 // on the baseline; returns its width.
 qreal drawFormula(QPainter& painter, QPointF origin, const QString& formula, const QFont& font);
-qreal formulaWidth(const QString& formula, const QFont& font);
+// Its width as drawn on `device` (the screen when none is given).
+qreal formulaWidth(const QString& formula, const QFont& font, QPaintDevice* device = nullptr);
 
 } // namespace editor
