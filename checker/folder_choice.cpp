@@ -48,7 +48,6 @@ QString unfitFolder(const QString& folder) {
     return {};
 }
 
-
 ChosenFolder chooseFolder(const QString& given, const QString& programFolder) {
     return given.isEmpty() ? folderWhenNoneGiven(programFolder) : ChosenFolder{given, {}};
 }

@@ -8,8 +8,11 @@
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTextStream>
+#include <QTranslator>
 #include <memory>
 
 namespace {
@@ -50,6 +53,12 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     platform::installFontSubstitutions();
+    // Qt's own dialogs (choosing a folder, printing) in Japanese where its translations are
+    // installed; without them they stay in English.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     editor::window::EditorWindow window;
     const QString folder = editor::folderToOpen(
         application.arguments().mid(1), core::appDirFrom(QCoreApplication::applicationDirPath()));

@@ -23,8 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # multimedia plugin but plays through libpulse0, which libqt6multimedia6 requires.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho")
-# Without a sound server the drill stays silent but works.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# Without a sound server the drill stays silent but works; without Qt's translations the
+# editor's folder and print dialogs (Qt's own) are in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-translations-l10n")
 
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "organic chemistry drill with benzene derivatives")
 # CPack indents the lines and turns the empty ones into the control file's " .".

@@ -4,6 +4,7 @@
 # Reads the real kavelo the way a screen reader does: over AT-SPI, on a virtual display
 # with a private session bus and its own accessibility bus. Usage:
 #   accessibility_test.sh path/to/kavelo [tree-output-file]
+# KAVELO_A11Y_SCRIPT names another reader script to run in the same session (the editor's).
 set -uo pipefail
 
 kavelo=${1:?usage: accessibility_test.sh path/to/kavelo [tree-output-file]}
@@ -37,4 +38,4 @@ trap 'kill $launcher_pid 2>/dev/null' EXIT
 # Qt's bridge otherwise waits for a screen reader to announce itself on the bus.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export NO_AT_BRIDGE=0
-"$python" "$here/accessibility_test.py" "$kavelo" "${2:-}"
+"$python" "${KAVELO_A11Y_SCRIPT:-$here/accessibility_test.py}" "$kavelo" "${2:-}"

@@ -43,7 +43,8 @@ const QString programTitle = QStringLiteral("Kavelo 教材エディター");
 QLabel* note(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // Plain text a screen reader reads: selectable text would make an empty note a nameless
+    // object that takes the focus.
     return label;
 }
 
@@ -385,15 +386,23 @@ void EditorWindow::saveElsewhere() {
             .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)));
 }
 
+// The buttons say what they do in Japanese, whether or not Qt's own translations are there.
 bool EditorWindow::askToKeepChanges() {
     if (!copy_ || !copy_->anyChanged())
         return true;
-    const auto answer = QMessageBox::question(
-        this, programTitle, QStringLiteral("変更がまだ保存されていません。保存しますか？"),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    if (answer == QMessageBox::Save)
+    QMessageBox box(QMessageBox::Question, programTitle,
+                    QStringLiteral("変更がまだ保存されていません。保存しますか？"),
+                    QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(QStringLiteral("保存する"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == static_cast<QAbstractButton*>(save))
         return saveToFolder();
-    return answer == QMessageBox::Discard;
+    return box.clickedButton() == static_cast<QAbstractButton*>(discard);
 }
 
 void EditorWindow::chooseFolder() {

@@ -51,11 +51,15 @@ TEST(EditorText, LinesKeepEveryByteTheyDoNotReplace) {
         const char* after;
     } cases[] = {
         {"a\r\nb\r\nc\r\n", 2, "X", "a\r\nX\r\nc\r\n"},
-        {"a\nb\n", 1, "X", "X\nb\n"},               // LF lines keep their ends
-        {"a\r\nb", 2, "X", "a\r\nX\r\n"},            // the last line gets one
-        {"a\r\n", 3, "X", "a\r\n\r\nX\r\n"},         // past the end: empty lines between
-        {"a\r\nb\r\n\x1A" "old", 1, "X", "X\r\nb\r\n\x1A" "old"}, // the end mark and after
-        {"a\r\n\x1A", 2, "X", "a\r\nX\r\n\x1A"},     // added lines stay before the mark
+        {"a\nb\n", 1, "X", "X\nb\n"},        // LF lines keep their ends
+        {"a\r\nb", 2, "X", "a\r\nX\r\n"},    // the last line gets one
+        {"a\r\n", 3, "X", "a\r\n\r\nX\r\n"}, // past the end: empty lines between
+        {"a\r\nb\r\n\x1A"
+         "old",
+         1, "X",
+         "X\r\nb\r\n\x1A"
+         "old"},                                 // the end mark and after
+        {"a\r\n\x1A", 2, "X", "a\r\nX\r\n\x1A"}, // added lines stay before the mark
     };
     for (const auto& c : cases) {
         editor::TextLines lines(QByteArray(c.before));
@@ -73,9 +77,9 @@ TEST(EditorText, NamesAreWrittenAsTheReaderReadsThemBack) {
         {"トルエン", "トルエン", ""},
         {"2,4,6-トリニトロフェノール", "\"2,4,6-トリニトロフェノール\"", ""},
         {" 前に空白", "\" 前に空白\"", ""},
-        {"café", "", "U+00E9"},        // not in code page 932
+        {"café", "", "U+00E9"}, // not in code page 932
         {"😀", "", "U+1F600"},
-        {"a\"b", "", "U+0022"},        // a quote would end a quoted field
+        {"a\"b", "", "U+0022"}, // a quote would end a quoted field
         {"a\tb", "", "U+0009"},
     };
     for (const auto& c : cases) {
@@ -84,7 +88,8 @@ TEST(EditorText, NamesAreWrittenAsTheReaderReadsThemBack) {
         if (w.ok())
             EXPECT_EQ(w.bytes, testing_support::cp932(QString::fromUtf8(c.line))) << c.typed;
         else
-            EXPECT_TRUE(w.refusal.contains(QLatin1String(c.refusalNames))) << w.refusal.toStdString();
+            EXPECT_TRUE(w.refusal.contains(QLatin1String(c.refusalNames)))
+                << w.refusal.toStdString();
     }
 }
 
@@ -92,11 +97,12 @@ TEST(EditorText, FormulasLeftOfTheRingAreSpeltFromTheirFarEnd) {
     const struct {
         const char* formula;
         const char* leftward;
-    } cases[] = {{"COOH", "HOOC"},       {"NO2", "O2N"},           {"CH2CH3", "H3CH2C"},
-                 {"SO3Na", "NaO3S"},     {"CH(CH3)2", "(CH3)2HC"}, {"NH3+Cl−", "Cl−H3N+"},
-                 {"Cl", "Cl"},           {"CH=CH2", "H2C=HC"},     {"OCOCH3", "H3COCO"}};
+    } cases[] = {{"COOH", "HOOC"},   {"NO2", "O2N"},           {"CH2CH3", "H3CH2C"},
+                 {"SO3Na", "NaO3S"}, {"CH(CH3)2", "(CH3)2HC"}, {"NH3+Cl−", "Cl−H3N+"},
+                 {"Cl", "Cl"},       {"CH=CH2", "H2C=HC"},     {"OCOCH3", "H3COCO"}};
     for (const auto& c : cases)
-        EXPECT_EQ(editor::spelledLeftward(QString::fromUtf8(c.formula)), QString::fromUtf8(c.leftward));
+        EXPECT_EQ(editor::spelledLeftward(QString::fromUtf8(c.formula)),
+                  QString::fromUtf8(c.leftward));
     EXPECT_EQ(editor::formulaAt(8, 2), QStringLiteral("COOH"));
     EXPECT_EQ(editor::formulaAt(8, 6), QStringLiteral("HOOC"));
 }
@@ -162,7 +168,8 @@ TEST(EditorSaving, AReadOnlyFolderIsCopiedWhole) {
     QFile answers(copied + "/説明/正解.txt");
     ASSERT_TRUE(answers.open(QIODevice::ReadOnly));
     EXPECT_TRUE(answers.readAll().startsWith("8,0,0,1,0,0\r\n2,0,0,0,0,0\r\n"));
-    EXPECT_EQ(checker::checkFolder(checker::ContentFolder(copied)).count(checker::Severity::Error), 0);
+    EXPECT_EQ(checker::checkFolder(checker::ContentFolder(copied)).count(checker::Severity::Error),
+              0);
 }
 
 TEST(EditorSheets, BothSheetsAreA4WithEmbeddedFontsAndTheQuestionsInOrder) {
@@ -180,7 +187,8 @@ TEST(EditorSheets, BothSheetsAreA4WithEmbeddedFontsAndTheQuestionsInOrder) {
         for (const QString& font : fonts) {
             if (font.isEmpty())
                 continue;
-            EXPECT_TRUE(font.contains(QRegularExpression(" yes +(yes|no) +(yes|no) "))) << font.toStdString();
+            EXPECT_TRUE(font.contains(QRegularExpression(" yes +(yes|no) +(yes|no) ")))
+                << font.toStdString();
         }
         const QString text = run("pdftotext", {"-layout", pdf, "-"});
         qsizetype at = 0;
@@ -203,7 +211,9 @@ TEST(EditorSheets, ContentWithAnErrorWritesNoPdf) {
     QTemporaryDir out;
     QString printed, errors;
     QTextStream o(&printed), e(&errors);
-    EXPECT_EQ(editor::runCommandLine({"--worksheet", out.filePath("w.pdf"), content.path()}, {}, o, e), 1);
+    EXPECT_EQ(
+        editor::runCommandLine({"--worksheet", out.filePath("w.pdf"), content.path()}, {}, o, e),
+        1);
     e.flush();
     EXPECT_TRUE(errors.contains(QStringLiteral("説明/正解.txt"))) << errors.toStdString();
     EXPECT_FALSE(QFile::exists(out.filePath("w.pdf")));

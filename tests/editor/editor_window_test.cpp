@@ -39,8 +39,11 @@ protected:
     }
     void keys(QWidget* to, std::initializer_list<int> pressed) {
         for (const int key : pressed) {
-            const QString text = key == Qt::Key_1 ? QStringLiteral("1") : key == Qt::Key_Return ? QStringLiteral("\r") : QString();
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget() ? QApplication::focusWidget() : to,
+            const QString text = key == Qt::Key_1        ? QStringLiteral("1")
+                                 : key == Qt::Key_Return ? QStringLiteral("\r")
+                                                         : QString();
+            QTest::sendKeyEvent(QTest::Click,
+                                QApplication::focusWidget() ? QApplication::focusWidget() : to,
                                 Qt::Key(key), text, Qt::NoModifier);
         }
     }
@@ -82,7 +85,8 @@ TEST_F(EditorWindowTest, AnEditedQuestionIsSavedExactlyAndPlaysInTheDrill) {
     // Pointer: group 15 (NO2), clicked in the palette and then on position 3.
     QWidget* no2 = nullptr;
     for (QObject* child : window.board()->children())
-        if (auto* w = qobject_cast<QWidget*>(child); w && w->accessibleName() == QStringLiteral("NO2"))
+        if (auto* w = qobject_cast<QWidget*>(child);
+            w && w->accessibleName() == QStringLiteral("NO2"))
             no2 = w;
     QTest::mouseClick(no2, Qt::LeftButton);
     for (QObject* child : window.board()->children())
@@ -97,9 +101,13 @@ TEST_F(EditorWindowTest, AnEditedQuestionIsSavedExactlyAndPlaysInTheDrill) {
     EXPECT_EQ(window.board()->ring()[3], 15);
 
     ASSERT_TRUE(window.saveToFolder());
-    EXPECT_EQ(h.content.read(QStringLiteral("説明/問題.txt")), withLine(questions, 20, "3-ニトロ安息香酸"));
-    EXPECT_EQ(h.content.read(QStringLiteral("説明/正解.txt")), withLine(answers, 20, "8,0,15,0,0,0"));
-    EXPECT_EQ(checker::checkFolder(checker::ContentFolder(h.content.path())).count(checker::Severity::Error), 0);
+    EXPECT_EQ(h.content.read(QStringLiteral("説明/問題.txt")),
+              withLine(questions, 20, "3-ニトロ安息香酸"));
+    EXPECT_EQ(h.content.read(QStringLiteral("説明/正解.txt")),
+              withLine(answers, 20, "8,0,15,0,0,0"));
+    EXPECT_EQ(checker::checkFolder(checker::ContentFolder(h.content.path()))
+                  .count(checker::Severity::Error),
+              0);
 
     // Turned by two and mirrored: COOH at 6, NO2 at 4.
     h.random.script({testing_support::drawOf(20)});
