@@ -5,6 +5,7 @@
 #include "core/console_text.h"
 #include "editor/command_line.h"
 #include "editor/window/editor_window.h"
+#include "platform/accessibility.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -59,6 +60,7 @@ int main(int argc, char* argv[]) {
     if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
+    platform::installAccessibility();
     editor::window::EditorWindow window;
     const QString folder = editor::folderToOpen(
         application.arguments().mid(1), core::appDirFrom(QCoreApplication::applicationDirPath()));

@@ -114,9 +114,9 @@ EditorWindow::EditorWindow() {
 QWidget* EditorWindow::makeQuestionPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* fieldLabel = new QLabel(QStringLiteral("問題文(&N)"));
+    nameLabel_ = new QLabel(QStringLiteral("問題文(&N)"));
     nameField_ = new QLineEdit;
-    fieldLabel->setBuddy(nameField_);
+    nameLabel_->setBuddy(nameField_);
     fitNote_ = note(page);
     refusal_ = note(page);
     refusal_->setStyleSheet(QStringLiteral("color: #b00000"));
@@ -126,7 +126,7 @@ QWidget* EditorWindow::makeQuestionPage() {
         "官能基を表から環のまわりの枠へドラッグします。キーボードでは Tab で表へ移り、"
         "矢印で選んで Enter、位置を選んで Enter。Delete で位置を空けます。"));
     boardNote->setWordWrap(true);
-    layout->addWidget(fieldLabel);
+    layout->addWidget(nameLabel_);
     layout->addWidget(nameField_);
     layout->addWidget(fitNote_);
     layout->addWidget(refusal_);
@@ -246,6 +246,7 @@ bool EditorWindow::openFolder(const QString& folder, QString& why) {
         why = reasons.join(QLatin1Char('\n'));
         return false;
     }
+    forgetCopy();
     copy_ = std::move(opened);
     connect(&copy_->undoStack(), &QUndoStack::indexChanged, this, [this] { showEverything(); });
     board_->showFolder(folder);
@@ -259,7 +260,17 @@ bool EditorWindow::openFolder(const QString& folder, QString& why) {
     showEverything();
     list_->setCurrentRow(0);
     chooseQuestion(1);
+    // A teacher starts on the first question's name; Tab goes on to its palette and ring.
+    nameField_->setFocus(Qt::OtherFocusReason);
     return true;
+}
+
+EditorWindow::~EditorWindow() { forgetCopy(); }
+
+// An undo stack says its index changed as it is taken down: the window must no longer hear it.
+void EditorWindow::forgetCopy() {
+    if (copy_)
+        disconnect(&copy_->undoStack(), nullptr, this, nullptr);
 }
 
 void EditorWindow::chooseQuestion(int q) {
@@ -300,6 +311,8 @@ void EditorWindow::showQuestion() {
     showing_ = true;
     const QString name = copy_->question(current_);
     setTextKeepingCursor(nameField_, name);
+    // A screen reader names the field by its label, which says which question it is.
+    nameLabel_->setText(QStringLiteral("第 %1 問の問題文(&N)").arg(current_));
     nameField_->setAccessibleName(QStringLiteral("第 %1 問の問題文").arg(current_));
     fitNote_->setText(checker::questionFitsItsBar(name)
                           ? QStringLiteral("ドリルの問題の欄に収まります。")

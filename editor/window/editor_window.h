@@ -24,6 +24,7 @@ class RingBoard;
 class EditorWindow : public QMainWindow {
 public:
     EditorWindow();
+    ~EditorWindow() override;
     // Opens `folder`; says why when it cannot be edited, and keeps what was open.
     bool openFolder(const QString& folder, QString& why);
 
@@ -45,6 +46,7 @@ private:
     QWidget* makeNamesPage();
     QWidget* makeExplanationPage();
     void makeMenus();
+    void forgetCopy();
     void showEverything();
     void showQuestion();
     void nameEdited(const QString& text);
@@ -63,6 +65,7 @@ private:
     int current_ = 1;
     QuestionList* list_ = nullptr;
     QLabel* folderName_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
     QLineEdit* nameField_ = nullptr;
     QLabel* fitNote_ = nullptr;
     QLabel* refusal_ = nullptr;

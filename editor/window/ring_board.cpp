@@ -4,6 +4,7 @@
 
 #include "core/content_layout.h"
 #include "editor/window/group_artwork.h"
+#include "platform/accessibility.h"
 #include "platform/twips.h"
 #include "screens/drill/drill_controls.h"
 #include "screens/drill/drill_definition.h"
@@ -11,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDrag>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -77,9 +79,9 @@ private:
 
 class RingBoard::Cell : public QAbstractButton {
 public:
-    Cell(RingBoard& board, int group) : QAbstractButton(&board), board_(board), group_(group) {
+    Cell(RingBoard& board, int group, QWidget* palette)
+        : QAbstractButton(palette), board_(board), group_(group) {
         setAccessibleName(core::content::groupFormula(group));
-        setAccessibleDescription(QStringLiteral("官能基の表"));
         setFocusPolicy(Qt::ClickFocus);
         connect(this, &QAbstractButton::clicked, this, [this] { board_.pick(group_); });
     }
@@ -141,8 +143,8 @@ private:
 
 class RingBoard::Slot : public QAbstractButton {
 public:
-    Slot(RingBoard& board, int position)
-        : QAbstractButton(&board), board_(board), position_(position) {
+    Slot(RingBoard& board, int position, QWidget* ring)
+        : QAbstractButton(ring), board_(board), position_(position) {
         setFocusPolicy(Qt::ClickFocus);
         setAcceptDrops(true);
         connect(this, &QAbstractButton::clicked, this, [this] {
@@ -247,18 +249,34 @@ RingBoard::RingBoard(QWidget* parent) : QWidget(parent) {
     origin_ = area.topLeft();
     setFixedSize(area.size());
     setAcceptDrops(true);
-    setAccessibleName(QStringLiteral("正解の構造式"));
     table_ = artwork(QStringLiteral(":/drill/Image2.gif"));
     yellowRing_ = artwork(QStringLiteral(":/drill/Image1.gif"));
     verticalBond_ = artwork(QStringLiteral(":/drill/Image4_vertical.bmp"));
     horizontalBond_ = artwork(QStringLiteral(":/drill/Image4_horizontal.bmp"));
+    // The cells and the positions stand in two named groups, as in the drill, so that a
+    // screen reader says 「官能基の表」 or 「ベンゼン環」 as the focus enters one. The groups
+    // are see-through: the board paints the table and the ring under them.
+    const auto group = [this](const QString& name, const QRect& place) {
+        auto* g = new QGroupBox(this);
+        g->setFlat(true);
+        g->setStyleSheet(QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
+        g->setAccessibleName(name);
+        g->setGeometry(place.translated(-origin_));
+        return g;
+    };
+    QRect ring = placeOf(drill::yellowRing, -1);
+    for (int k = 1; k <= ringPositions; ++k)
+        ring |= placeOf(drill::ringPositions, k);
+    QWidget* palette = group(QStringLiteral("官能基の表"), placeOf(drill::paletteTable, -1));
+    QWidget* ringGroup = group(QStringLiteral("ベンゼン環"), ring);
     for (int n = 1; n <= groupCount; ++n) {
-        cells_[n] = new Cell(*this, n);
-        cells_[n]->setGeometry(placeOf(drill::paletteItems, n).translated(-origin_));
+        cells_[n] = new Cell(*this, n, palette);
+        cells_[n]->setGeometry(placeOf(drill::paletteItems, n)
+                                   .translated(-placeOf(drill::paletteTable, -1).topLeft()));
     }
     for (int k = 1; k <= ringPositions; ++k) {
-        slots_[k] = new Slot(*this, k);
-        slots_[k]->setGeometry(placeOf(drill::ringPositions, k).translated(-origin_));
+        slots_[k] = new Slot(*this, k, ringGroup);
+        slots_[k]->setGeometry(placeOf(drill::ringPositions, k).translated(-ring.topLeft()));
     }
     // The ring's positions go round in Tab order after the palette.
     moveCell(1);
@@ -289,9 +307,15 @@ QPixmap RingBoard::highlightOf(int group) const {
 }
 
 void RingBoard::setRing(const core::drill_rules::Ring& ring) {
+    // What the focused position now holds is said, as the drill says it: a name that changes
+    // under the focus is not read again.
+    auto* focused = dynamic_cast<Slot*>(QApplication::focusWidget());
+    const QString before = focused ? focused->accessibleName() : QString();
     ring_ = ring;
     renameSlots();
     update();
+    if (focused && focused->accessibleName() != before)
+        platform::announce(focused, focused->accessibleName());
 }
 
 QWidget* RingBoard::paletteStop() const { return cells_[currentCell_]; }

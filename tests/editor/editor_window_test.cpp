@@ -51,6 +51,14 @@ protected:
         QWidget* focused = QApplication::focusWidget();
         return focused ? focused->accessibleName() : QStringLiteral("(no focus)");
     }
+    // A cell or a position of the board, by the name a screen reader hears.
+    QWidget* onBoard(const QString& name) {
+        for (QWidget* w : window.board()->findChildren<QWidget*>())
+            if (w->accessibleName() == name)
+                return w;
+        ADD_FAILURE() << "nothing on the board is named " << name.toStdString();
+        return window.board();
+    }
     // As an input method hands text over, a character at a time (QTest::keyClicks takes
     // ASCII only).
     static void type(QWidget* field, const QString& text) {
@@ -83,15 +91,8 @@ TEST_F(EditorWindowTest, AnEditedQuestionIsSavedExactlyAndPlaysInTheDrill) {
     EXPECT_EQ(focusedName(), QStringLiteral("位置1 に COOH"));
     keys(window.board(), {Qt::Key_Return});
     // Pointer: group 15 (NO2), clicked in the palette and then on position 3.
-    QWidget* no2 = nullptr;
-    for (QObject* child : window.board()->children())
-        if (auto* w = qobject_cast<QWidget*>(child);
-            w && w->accessibleName() == QStringLiteral("NO2"))
-            no2 = w;
-    QTest::mouseClick(no2, Qt::LeftButton);
-    for (QObject* child : window.board()->children())
-        if (auto* w = qobject_cast<QWidget*>(child); w && w->accessibleName().startsWith("位置3"))
-            QTest::mouseClick(w, Qt::LeftButton);
+    QTest::mouseClick(onBoard(QStringLiteral("NO2")), Qt::LeftButton);
+    QTest::mouseClick(onBoard(QStringLiteral("位置3 空き")), Qt::LeftButton);
     EXPECT_EQ(window.workingCopy()->answer(20), (core::drill_rules::Ring{0, 8, 0, 15, 0, 0, 0}));
 
     // Undo takes back the NO2, redo puts it back.
@@ -130,4 +131,16 @@ TEST_F(EditorWindowTest, AFieldRefusesWhatCodePage932CannotHold) {
     EXPECT_EQ(window.workingCopy()->question(20), before);
     EXPECT_TRUE(window.refusalNote()->text().contains(QStringLiteral("U+00E9")));
     EXPECT_FALSE(window.workingCopy()->anyChanged());
+}
+
+// The name field measures with the drill's own font and bar: a name the bar cannot show
+// whole is said to be too long as it is typed, and the list's row and the findings say so.
+TEST_F(EditorWindowTest, ANameTooWideForTheQuestionBarIsToldAtOnce) {
+    window.nameField()->setFocus();
+    type(window.nameField(),
+         QStringLiteral("ジニトロクロロベンゼンスルホン酸ナトリウム塩の水和物"));
+    EXPECT_EQ(window.fitNote()->text(),
+              QStringLiteral("長すぎて、ドリルの問題の欄からはみ出します。"));
+    EXPECT_TRUE(window.questions()->item(19)->text().contains(QStringLiteral("注意: ")))
+        << window.questions()->item(19)->text().toStdString();
 }

@@ -192,7 +192,7 @@ grep -q "o.wav\|x.wav\|gokaku.wav" "$work/stderr" &&
 
 # --- kavelo-edit.exe, in a copy under a Japanese name ---------------------------------
 # Both sheets from the command line, then the window: question 1's name changed by keys
-# (Alt+N to the name field, End, "2") and saved with Ctrl+S.
+# (the window opens in that field: End, "2") and saved with Ctrl+S.
 edit_folder=$work/教材の写し
 cp -r "$app" "$edit_folder"
 (cd "$edit_folder" && WINEDEBUG=+loaddll wine ./kavelo-edit.exe --worksheet 問題用紙.pdf &&
@@ -214,7 +214,7 @@ pid=$!
 if probe wait "Kavelo 教材エディター" 30 >/dev/null; then
   pass "kavelo-edit opens its window on the folder it lies in"
   sleep 2
-  xdotool key alt+n sleep 0.3 key End sleep 0.3 type 2
+  xdotool key End sleep 0.3 type 2
   sleep 1
   xdotool key ctrl+s
   sleep 2
