@@ -12,6 +12,7 @@
 #include "tests/support/content_folder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -141,6 +142,9 @@ TEST(EditorSaving, OnlyChangedFilesAreWrittenAndAFailedWriteLosesNothing) {
 // elsewhere holds the whole folder and the change, and checks clean.
 TEST(EditorSaving, AReadOnlyFolderIsCopiedWhole) {
     ContentFolder content;
+    // A program's own folder: the program beside the content goes with it and still runs.
+    content.writeBytes(QStringLiteral("kavelo"), "#!/bin/sh\n");
+    QFile::setPermissions(content.file(QStringLiteral("kavelo")), QFileDevice::Permissions(0x5555));
     QTemporaryDir target;
     QFile::setPermissions(target.path(), QFileDevice::Permissions(0x7777));
     for (const QString& sub : QDir(content.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
