@@ -65,7 +65,10 @@ void drawRing(QPainter& painter, const QRectF& box, const core::drill_rules::Rin
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QPointF centre = box.center();
-    const qreal radius = std::min(box.width() / 4.4, box.height() / 3.6);
+    // Room for a line of text above position 1 and below position 4, and for a formula
+    // beside the others.
+    const qreal line = QFontMetricsF(font, painter.device()).height();
+    const qreal radius = std::min(box.width() / 4.4, (box.height() - 2.2 * line) / 2.9);
     const qreal bond = radius * 0.45;
     QPen pen(painter.pen().color(), std::max<qreal>(1, radius / 22));
     painter.setPen(pen);
