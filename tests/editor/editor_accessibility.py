@@ -3,9 +3,10 @@
 """The real kavelo-edit read over AT-SPI, as a screen reader reads it, and worked by keys.
 
 Started by accessibility_test.sh inside Xvfb and a private D-Bus session. Checks that every
-focusable object the window shows has a name, that Tab reaches the question list, the
-name field, the palette and the ring, that an answer is built with the drill's keys and
-read back by position, and that closing with a change asks first, in named buttons.
+focusable object the window shows has a name, that the window opens in the first name
+field and Tab goes on to the palette and the ring, that an answer is built with the
+drill's keys and by dragging and read back by position, and that closing with a change
+asks first, in named buttons.
 """
 
 import os
@@ -116,14 +117,17 @@ try:
     else:
         ok("every focusable object on view has a name")
 
-    # Tab from wherever the focus starts until the ring's stop, remembering what is said.
+    # The window opens in the first question's name; Tab goes on to the palette and the ring.
+    name = focused_name()
+    ok("the window opens in %s" % name) if name == "第 1 問の問題文" else \
+        fail("the window opens with the focus on %s" % name)
     heard = []
     for _ in range(12):
         key("Tab")
         heard.append(focused_name())
         if heard[-1].startswith("位置"):
             break
-    for wanted in ("第 1 問の問題文", "CH3", "位置1 CH3"):
+    for wanted in ("CH3", "位置1 CH3"):
         if wanted in heard:
             ok("Tab reaches %s" % wanted)
         else:
@@ -144,6 +148,31 @@ try:
     name = focused_name()
     ok("it stands at position 2: %s" % name) if name == "位置2 CH2CH3" else \
         fail("after placing on position 2, the focus is on %s" % name)
+
+    # The pointer: NO2 dragged from the palette onto position 5, as a teacher drags it.
+    def centre(name):
+        node = next((n for n in walk(window) if n.name == name), None)
+        if node is None:
+            return None
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return box.x + box.width // 2, box.y + box.height // 2
+    start, end = centre("NO2"), centre("位置5 空き")
+    if start is None or end is None:
+        fail("the palette's NO2 or the empty position 5 is not in the tree")
+    else:
+        subprocess.run(["xdotool", "mousemove", str(start[0]), str(start[1]), "mousedown", "1"], check=True)
+        for i in range(1, 9):
+            x = start[0] + (end[0] - start[0]) * i // 8
+            y = start[1] + (end[1] - start[1]) * i // 8
+            subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
+            pump(0.05)
+        subprocess.run(["xdotool", "mouseup", "1"], check=True)
+        pump(0.8)
+        if any(n.name == "位置5 NO2" for n in walk(window)):
+            ok("NO2 dragged onto position 5 stands there")
+        else:
+            fail("after dragging NO2 to position 5, the ring reads %s" %
+                 [n.name for n in walk(window) if n.name.startswith("位置")])
 
     # Closing with the change unsaved asks, in buttons that say what they do.
     key("ctrl+q")
