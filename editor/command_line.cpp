@@ -40,13 +40,6 @@ int usage(QTextStream& err, const QString& mistake) {
     return checker::exitUsage;
 }
 
-std::vector<SheetQuestion> sheetQuestions(const WorkingCopy& copy) {
-    std::vector<SheetQuestion> questions;
-    for (int q = 1; q <= core::content::questionCount; ++q)
-        questions.push_back({copy.question(q), copy.answer(q)});
-    return questions;
-}
-
 int writeSheet(Sheet sheet, const QString& pdf, const QString& folder, QTextStream& out,
                QTextStream& err) {
     QStringList why;

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "editor/sheets.h"
 
+#include "core/content_layout.h"
 #include "editor/ring_drawing.h"
+#include "editor/working_copy.h"
 
 #include <QFile>
 #include <QFont>
@@ -58,6 +60,13 @@ void paintQuestion(QPainter& painter, const QRectF& cell, Sheet sheet, int numbe
 
 QString sheetTitle(Sheet sheet) {
     return sheet == Sheet::Worksheet ? QStringLiteral("問題用紙") : QStringLiteral("解答");
+}
+
+std::vector<SheetQuestion> sheetQuestions(const WorkingCopy& copy) {
+    std::vector<SheetQuestion> questions;
+    for (int q = 1; q <= core::content::questionCount; ++q)
+        questions.push_back({copy.question(q), copy.answer(q)});
+    return questions;
 }
 
 void paintSheet(QPagedPaintDevice& device, Sheet sheet,

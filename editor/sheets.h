@@ -9,6 +9,10 @@
 
 class QPagedPaintDevice;
 
+namespace editor {
+class WorkingCopy;
+}
+
 // The two A4 sheets a teacher prints from a content folder: the worksheet, every question
 // with an empty ring whose positions are numbered, to draw on; and the answer key, every
 // question with its answer's formulas on the ring.
@@ -22,6 +26,9 @@ struct SheetQuestion {
 };
 
 QString sheetTitle(Sheet sheet); // 「問題用紙」, 「解答」
+
+// The 33 questions of the working copy as they stand, for a sheet.
+std::vector<SheetQuestion> sheetQuestions(const WorkingCopy& copy);
 
 // Paints every page on `device`, a PDF writer or a printer, set up for A4.
 void paintSheet(QPagedPaintDevice& device, Sheet sheet,

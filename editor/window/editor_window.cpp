@@ -431,13 +431,6 @@ void EditorWindow::chooseFolder() {
         QMessageBox::warning(this, programTitle, why);
 }
 
-std::vector<SheetQuestion> EditorWindow::sheetQuestions() const {
-    std::vector<SheetQuestion> questions;
-    for (int q = 1; q <= questionCount; ++q)
-        questions.push_back({copy_->question(q), copy_->answer(q)});
-    return questions;
-}
-
 bool EditorWindow::errorsStopSheets() {
     if (!copy_)
         return true;
@@ -458,7 +451,7 @@ void EditorWindow::printSheet(Sheet sheet) {
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("%1を印刷").arg(sheetTitle(sheet)));
     if (dialog.exec() == QDialog::Accepted)
-        paintSheet(printer, sheet, sheetQuestions());
+        paintSheet(printer, sheet, sheetQuestions(*copy_));
 }
 
 void EditorWindow::exportSheet(Sheet sheet) {
@@ -470,7 +463,8 @@ void EditorWindow::exportSheet(Sheet sheet) {
         QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (const QString failed = writeSheetPdf(path, sheet, sheetQuestions()); !failed.isEmpty())
+    if (const QString failed = writeSheetPdf(path, sheet, sheetQuestions(*copy_));
+        !failed.isEmpty())
         QMessageBox::critical(this, programTitle, failed);
     else
         statusBar()->showMessage(

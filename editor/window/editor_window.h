@@ -55,7 +55,6 @@ private:
     void chooseFolder();
     void printSheet(Sheet sheet);
     void exportSheet(Sheet sheet);
-    std::vector<SheetQuestion> sheetQuestions() const;
     bool errorsStopSheets();
     bool askToKeepChanges();
     void setTitle();
