@@ -26,7 +26,8 @@ void EditorKeystroke(benchmark::State& state) {
         return;
     int step = 0;
     for (auto _ : state) {
-        copy->setQuestion(1, step++ % 2 ? QStringLiteral("トルエンA") : QStringLiteral("トルエンB"));
+        copy->setQuestion(1,
+                          step++ % 2 ? QStringLiteral("トルエンA") : QStringLiteral("トルエンB"));
         if (copy->findings().count(checker::Severity::Error) != 0) {
             state.SkipWithError("a name change made an error");
             return;
