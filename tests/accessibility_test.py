@@ -16,31 +16,13 @@ import tempfile
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
+from atspi_reading import fail, failures, ok, pump  # noqa: E402
 
 kavelo = sys.argv[1]
 tree_file = sys.argv[2] if len(sys.argv) > 2 else ""
-failures = []
 events = []
-
-
-def fail(message):
-    print("FAIL: " + message)
-    failures.append(message)
-
-
-def ok(message):
-    print("ok: " + message)
-
-
-def pump(seconds):
-    """Runs the event loop for a while, so that listeners hear what the bus carries."""
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
 
 
 def heard(event):

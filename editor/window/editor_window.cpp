@@ -56,6 +56,16 @@ void setTextKeepingCursor(QLineEdit* field, const QString& text) {
     field->setCursorPosition(std::min(cursor, int(text.size())));
 }
 
+// A note above what it is about, one pane.
+QWidget* stacked(std::initializer_list<QWidget*> widgets) {
+    auto* pane = new QWidget;
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget : widgets)
+        layout->addWidget(widget);
+    return pane;
+}
+
 QString compoundLetter(int k) { return QChar(u'A' + (k - 1)); }
 
 } // namespace
@@ -64,11 +74,7 @@ EditorWindow::EditorWindow() {
     setWindowTitle(programTitle + QStringLiteral("[*]"));
     list_ = new QuestionList;
     folderName_ = note(nullptr);
-    auto* left = new QWidget;
-    auto* leftLayout = new QVBoxLayout(left);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->addWidget(folderName_);
-    leftLayout->addWidget(list_);
+    QWidget* left = stacked({folderName_, list_});
     auto* tabs = new QTabWidget;
     tabs->setAccessibleName(QStringLiteral("編集するもの"));
     tabs->addTab(makeQuestionPage(), QStringLiteral("問題と正解"));
@@ -78,11 +84,7 @@ EditorWindow::EditorWindow() {
     allFindings_ = new QListWidget;
     allFindings_->setAccessibleName(QStringLiteral("教材の点検結果"));
     summary_ = note(nullptr);
-    auto* findingsPane = new QWidget;
-    auto* findingsLayout = new QVBoxLayout(findingsPane);
-    findingsLayout->setContentsMargins(0, 0, 0, 0);
-    findingsLayout->addWidget(summary_);
-    findingsLayout->addWidget(allFindings_);
+    QWidget* findingsPane = stacked({summary_, allFindings_});
 
     auto* right = new QSplitter(Qt::Vertical);
     right->addWidget(tabs);

@@ -17,29 +17,12 @@ import tempfile
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from atspi_reading import fail, failures, ok, pump  # noqa: E402
 
 editor = sys.argv[1]
-failures = []
 title = "Kavelo 教材エディター"
-
-
-def fail(message):
-    print("FAIL: " + message)
-    failures.append(message)
-
-
-def ok(message):
-    print("ok: " + message)
-
-
-def pump(seconds):
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
 
 
 def walk(node):
