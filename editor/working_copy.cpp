@@ -125,27 +125,26 @@ void WorkingCopy::change(TextFile f, int number, QByteArray text, const QString&
     undo_.push(new LineChange(*this, f, number, std::move(before), std::move(text), what));
 }
 
-QString WorkingCopy::setQuestion(int q, const QString& name) {
-    if (name == question(q))
+QString WorkingCopy::setName(TextFile f, int number, const QString& name, const QString& what) {
+    if (name == firstField(line(f, number)))
         return {};
     const Written written = fieldLine(name);
     if (written.ok())
-        change(TextFile::Questions, q, written.bytes, QStringLiteral("第 %1 問の問題文").arg(q));
+        change(f, number, written.bytes, what);
     return written.refusal;
 }
 
+QString WorkingCopy::setQuestion(int q, const QString& name) {
+    return setName(TextFile::Questions, q, name, QStringLiteral("第 %1 問の問題文").arg(q));
+}
+
 void WorkingCopy::setAnswer(int q, const core::drill_rules::Ring& ring) {
-    if (ring != answer(q) || line(TextFile::Answers, q) != answerLine(ring))
+    if (ring != answer(q))
         change(TextFile::Answers, q, answerLine(ring), QStringLiteral("第 %1 問の正解").arg(q));
 }
 
 QString WorkingCopy::setCompoundName(int k, const QString& name) {
-    if (name == compoundName(k))
-        return {};
-    const Written written = fieldLine(name);
-    if (written.ok())
-        change(TextFile::Names, k, written.bytes, QStringLiteral("化合物 %1 の名前").arg(k));
-    return written.refusal;
+    return setName(TextFile::Names, k, name, QStringLiteral("化合物 %1 の名前").arg(k));
 }
 
 QString WorkingCopy::setExplanation(const QString& text) {

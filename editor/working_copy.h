@@ -66,6 +66,8 @@ private:
     class LineChange;
     explicit WorkingCopy(QString folder) : folder_(std::move(folder)) {}
     void change(TextFile file, int line, QByteArray text, const QString& what);
+    // A name read as the line's one field: a question or a compound.
+    QString setName(TextFile file, int number, const QString& name, const QString& what);
     QByteArray line(TextFile file, int number) const;
     File& file(TextFile f) { return files_[static_cast<int>(f)]; }
     const File& file(TextFile f) const { return files_[static_cast<int>(f)]; }

@@ -66,6 +66,13 @@ QWidget* stacked(std::initializer_list<QWidget*> widgets) {
     return pane;
 }
 
+// Measured with the drill's own font against its question bar.
+QString barFit(const QString& name) {
+    return checker::questionFitsItsBar(name)
+               ? QStringLiteral("ドリルの問題の欄に収まります。")
+               : QStringLiteral("長すぎて、ドリルの問題の欄からはみ出します。");
+}
+
 QString compoundLetter(int k) { return QChar(u'A' + (k - 1)); }
 
 } // namespace
@@ -316,9 +323,7 @@ void EditorWindow::showQuestion() {
     // A screen reader names the field by its label, which says which question it is.
     nameLabel_->setText(QStringLiteral("第 %1 問の問題文(&N)").arg(current_));
     nameField_->setAccessibleName(QStringLiteral("第 %1 問の問題文").arg(current_));
-    fitNote_->setText(checker::questionFitsItsBar(name)
-                          ? QStringLiteral("ドリルの問題の欄に収まります。")
-                          : QStringLiteral("長すぎて、ドリルの問題の欄からはみ出します。"));
+    fitNote_->setText(barFit(name));
     board_->setRing(copy_->answer(current_));
     QStringList told;
     for (const checker::Finding& f : questionFindings(findings_, current_))
@@ -331,9 +336,7 @@ void EditorWindow::nameEdited(const QString& text) {
     if (!copy_ || showing_)
         return;
     refuse(nameField_, copy_->setQuestion(current_, text), copy_->question(current_));
-    fitNote_->setText(checker::questionFitsItsBar(nameField_->text())
-                          ? QStringLiteral("ドリルの問題の欄に収まります。")
-                          : QStringLiteral("長すぎて、ドリルの問題の欄からはみ出します。"));
+    fitNote_->setText(barFit(nameField_->text()));
 }
 
 // A character the files cannot hold never reaches the copy: the field goes back to what it
